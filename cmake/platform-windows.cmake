@@ -1,0 +1,5 @@
+# Windows build (MinGW-w64): static runtime, so the executables need no DLL beside them.
+set(MAREVO_WINDOWS ON)
+add_link_options(-static -static-libgcc -static-libstdc++)
+# windres reads the .rc as Shift-JIS.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 932")

@@ -1,0 +1,49 @@
+// Station: one port's harmonic constants as read from its .MV2 file.
+// Heights in cm above chart datum; angles in degrees; positions east and north positive.
+#pragma once
+
+#include <string>
+
+namespace marevo {
+
+constexpr int ConstituentCount = 40;
+// Constituent indexes read by name elsewhere.
+constexpr int IndexO1 = 7, IndexK1 = 13, IndexM2 = 24, IndexS2 = 28;
+
+struct Station {
+    char StationPath[256] = {};
+    char StationName[20] = {};       // at most 19 bytes (Shift-JIS)
+    char LatitudeText[20] = {};      // header fields as read
+    char LongitudeText[20] = {};
+    char MeanSeaLevelText[20] = {};
+    float LatitudeDM = 0, LongitudeDM = 0; // degrees.minutes as written
+    float Latitude = 0, Longitude = 0;     // decimal degrees
+    float MeanSeaLevel = 0;                // Z0, cm
+    float LevelPlusM2 = 0, LevelMinusM2 = 0;
+    float StandardMeridian = 0;            // east longitude of the zone meridian
+    float Amplitude[ConstituentCount] = {};
+    float PhaseLag[ConstituentCount] = {};
+    char StationNotes[3][90] = {};
+};
+
+enum class LoadStatus {
+    Ok,         // header read; constituents as far as the file goes
+    OpenFailed, // "ファイルがオープンできませんでした"
+    NoHeader,   // empty file or a header without its four fields
+};
+
+// Reads the station file at path into station. What a short file does not reach keeps its
+// previous value; the caller shows the message for a status other than Ok.
+LoadStatus LoadStationFile(const char* path, Station& station);
+
+// ModuleDir + "dt\" + fileName + ".MV2" (fileName is "%02d" code followed by the port name).
+std::string StationFilePath(const std::string& moduleDir, const std::string& fileName);
+
+// LoadStation of the program: the path above, then LoadStationFile.
+LoadStatus LoadStation(const std::string& moduleDir, const std::string& fileName,
+                       Station& station);
+
+// Nearest 15-degree meridian, forced to 135 inside the boxes around Japan.
+float ZoneMeridian(float latitude, float longitude);
+
+} // namespace marevo

@@ -1,0 +1,48 @@
+// Tide heights and the high and low waters of a day.
+// Heights in cm above chart datum; times in hours (TideHeight) or minutes (DetectExtreme)
+// of zone time from 0 h of the prepared date.
+#pragma once
+
+#include "engine/constituents.h"
+#include "engine/station.h"
+
+namespace marevo {
+
+// One high or low water; consecutive events alternate and carry no type of their own.
+struct TideEvent {
+    float hour;   // whole number 0..23
+    float minute; // whole number 0..59
+    float height; // cm
+};
+
+// Streaming turning-point detector; a sample at DetectorReset minutes restarts it.
+constexpr float DetectorReset = -60.0f;
+struct ExtremeDetector {
+    int count = 0;
+    float T[4] = {}; // T-3, T-2, T-1, T0 (oldest first)
+    float H[4] = {};
+    float D[3] = {}; // D-2, D-1, D0
+    int sign[3] = {};
+};
+
+// Height at t hours from 0 h of the prepared date.
+float TideHeight(double t, const Station& station, const ConstituentTables& tables);
+// Height at step k of a grid of stepHours (sigma * t formed as k * sigma * stepHours); the
+// views sample with 0.33333334f (20 min) and 0.5f (30 min).
+float TideHeightAtStep(int k, float stepHours, const Station& station,
+                       const ConstituentTables& tables);
+
+// Feeds one sample (t minutes, h cm). Returns 1 and replaces t and h by the interpolated
+// extreme when one is found, else 0.
+int DetectExtreme(ExtremeDetector& detector, float& t, float& h);
+
+// The high and low waters strictly inside the prepared day, in time order.
+constexpr int MaxDayEvents = 40;
+struct DayExtremes {
+    int count = 0;
+    TideEvent events[MaxDayEvents];
+};
+void FindDayExtremes(const Station& station, const ConstituentTables& tables,
+                     ExtremeDetector& detector, DayExtremes& out);
+
+} // namespace marevo

@@ -1,0 +1,32 @@
+// The 42-day tide table: high and low waters of 42 days from a first day, in fixed slots.
+// Slot n of day r is index 9r + n; heights in cm, times as whole hours and minutes.
+#pragma once
+
+#include "engine/calendar.h"
+#include "engine/constituents.h"
+#include "engine/station.h"
+#include "engine/tide.h"
+
+namespace marevo {
+
+constexpr int TableDays = 42;
+constexpr int TableSlots = 9;
+constexpr float EmptySlot = -1000.0f;
+
+struct TideTableResults {
+    float TableHour[TableDays * TableSlots];
+    float TableMinute[TableDays * TableSlots];
+    float TableHeight[TableDays * TableSlots];
+    int TableColumns = 0;      // largest slot index used on any day
+    int FirstEventIsHigh = -1; // 1 high, 0 low, -1 undecided
+    int MaxLowPerDay = 0;
+    int MaxHighPerDay = 0;
+};
+
+// Rewrites results for 42 days from (year, month, day) (need not be normalised). Leaves the
+// constituent tables and cal.Weekday at the 42nd day and February set as the loop set it.
+void ComputeTideTable(int year, int month, int day, const Station& station, Calendar& cal,
+                      ConstituentTables& tables, ExtremeDetector& detector,
+                      TideTableResults& results);
+
+} // namespace marevo
