@@ -37,6 +37,9 @@ float TideHeightAtStep(int k, float stepHours, const Station& station,
 int DetectExtreme(ExtremeDetector& detector, float& t, float& h);
 
 // The high and low waters strictly inside the prepared day, in time order.
+// Whole hour and minute of an extreme at t minutes (truncated; a minute of 60 becomes 59).
+void MinutesToEvent(float t, float h, TideEvent& event);
+
 constexpr int MaxDayEvents = 40;
 struct DayExtremes {
     int count = 0;

@@ -1,0 +1,93 @@
+// Tide heights from the prepared constituents and the high and low waters of a day.
+// Heights in cm above chart datum; times in hours (heights) or minutes (detector).
+#include "engine/tide.h"
+
+#include <cmath>
+
+namespace marevo {
+
+// TideHeight: predicted height t hours after 0 h of the prepared date. Returns cm.
+float TideHeight(double t, const Station& s, const ConstituentTables& c)
+{
+    float h = s.MeanSeaLevel;
+    for (int i = 0; i < ConstituentCount; ++i) {
+        const double a = (c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i]) * DegToRad;
+        h = static_cast<float>(h + std::cos(a) * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
+    }
+    return h;
+}
+
+// TideHeightAtStep: height at step k of a grid of stepHours, sigma*t formed as k*sigma*step.
+float TideHeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
+{
+    float h = s.MeanSeaLevel;
+    for (int i = 0; i < ConstituentCount; ++i) {
+        const double a = (k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] -
+                          s.PhaseLag[i]) * DegToRad;
+        h = static_cast<float>(h + std::cos(a) * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
+    }
+    return h;
+}
+
+// DetectExtreme: feeds one sample (t minutes, h cm) at a constant step. Returns 1 and the
+// interpolated extreme in t and h when the rise/fall sign changes, else 0.
+int DetectExtreme(ExtremeDetector& d, float& t, float& h)
+{
+    if (t == DetectorReset) d.count = 0;
+    d.count += 1;
+    const float prevH = d.H[3];
+    for (int i = 0; i < 3; ++i) {
+        d.T[i] = d.T[i + 1];
+        d.H[i] = d.H[i + 1];
+    }
+    d.T[3] = t;
+    d.H[3] = h;
+    d.D[0] = d.D[1];
+    d.D[1] = d.D[2];
+    d.D[2] = static_cast<float>(static_cast<double>(h) - prevH);
+    d.sign[0] = d.sign[1];
+    d.sign[1] = d.sign[2];
+    d.sign[2] = SignOf(d.D[2]);
+    if (d.count <= 3) return 0;
+    if (d.sign[0] == d.sign[1]) return 0;
+    const double step = static_cast<double>(d.T[3]) - d.T[2];
+    const double m3 = d.T[0] + step / 2, m2 = d.T[1] + step / 2, m1 = d.T[2] + step / 2;
+    const double x = -static_cast<double>(d.D[0]) / (static_cast<double>(d.D[1]) - d.D[0]);
+    const float te = static_cast<float>(((1 - x) * 0.5 * m3 + x * m2) * (2 - x) - x * (1 - x) * 0.5 * m1);
+    if (te <= 0) return 0;
+    const double y = (te - static_cast<double>(d.T[1])) / (static_cast<double>(d.T[2]) - d.T[1]);
+    const float he = static_cast<float>(((1 - y) * 0.5 * d.H[1] + y * d.H[2]) * (2 - y) -
+                                        y * (1 - y) * 0.5 * d.H[3]);
+    t = te;
+    h = he;
+    return 1;
+}
+
+// Converts an extreme's time in minutes to whole hour and minute (truncated, never 60).
+void MinutesToEvent(float t, float h, TideEvent& e)
+{
+    e.hour = static_cast<float>(std::floor(t * 0.016666666666666666));
+    e.minute = static_cast<float>(std::floor(t - 60.0 * e.hour));
+    if (e.minute == 60.0f) e.minute = 59.0f;
+    e.height = h;
+}
+
+// FindDayExtremes: the high and low waters strictly inside the prepared day, in time order.
+void FindDayExtremes(const Station& s, const ConstituentTables& c, ExtremeDetector& d,
+                     DayExtremes& out)
+{
+    out.count = 0;
+    float t = DetectorReset, h = 0;
+    DetectExtreme(d, t, h);
+    for (int k = -5; k <= 74; ++k) {
+        h = TideHeightAtStep(k, 0.33333334f, s, c);
+        t = 20.0f * k;
+        if (DetectExtreme(d, t, h)) {
+            TideEvent e;
+            MinutesToEvent(t, h, e);
+            if (e.hour < 24 && out.count < MaxDayEvents) out.events[out.count++] = e;
+        }
+    }
+}
+
+} // namespace marevo
