@@ -1,0 +1,186 @@
+// Rules of the window program that need no window (see shell_rules.h).
+#include "app/shell_rules.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace marevo {
+
+std::string ModuleDirOf(const char* exePath)
+{
+    const char* last = nullptr;
+    for (const char* p = exePath; *p; ++p)
+        if (*p == '\\' || *p == '/') last = p;
+    return last ? std::string(exePath, last + 1) : std::string();
+}
+
+Point NoticePosition(int xPosition, int yPosition, int width, int height)
+{
+    // C++ division truncates towards zero, as the placement wants.
+    return {(width - NoticeWidth) / 2 + xPosition, (height - NoticeHeight) / 2 + yPosition};
+}
+
+std::string CutToWidth(const std::string& text, int width)
+{
+    if (width <= 0) return std::string();
+    return text.size() > static_cast<size_t>(width - 1) ? text.substr(0, width - 1) : text;
+}
+
+int ProfileInt(const std::string& text)
+{
+    const char* p = text.c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = (*p++ == '-');
+    long long value = 0;
+    while (*p >= '0' && *p <= '9') {
+        value = value * 10 + (*p++ - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) value = INT_MAX;
+    if (value < INT_MIN) value = INT_MIN;
+    return static_cast<int>(value);
+}
+
+double ProfileDouble(const std::string& text) { return std::atof(text.c_str()); }
+
+std::string RatioText(double ratio)
+{
+    if (!std::isfinite(ratio)) return std::string();
+    char text[64];
+    int n = std::snprintf(text, sizeof text, "%4.1f", ratio);
+    if (n < 0 || n > 11) return std::string();
+    return text;
+}
+
+double SanitisedRatio(double ratio) { return RatioText(ratio).empty() ? 1.0 : ratio; }
+
+int SanitisedPeriod(int period)
+{
+    return (period == 1 || period == 7 || period == 42) ? period : -1;
+}
+
+int SanitisedStyle(int style) { return style == 1 ? 1 : 0; }
+
+PortFileName ParsePortFileName(const char* name)
+{
+    PortFileName result{0, std::string()};
+    char codeText[3] = {};
+    std::strncpy(codeText, name, 2);
+    result.code = ProfileInt(codeText);
+    const int length = static_cast<int>(std::strlen(name));
+    int count = length - 6;
+    if (count > 256) count = 256;
+    if (count > 0) result.port.assign(name + 2, count);
+    return result;
+}
+
+bool IsTreeCode(int code) { return code >= 0 && code < PrefectureCodes; }
+
+float ChooseVerticalScale(double m)
+{
+    if (m > 390) return 4.0f;
+    if (m > 260) return 3.0f;
+    if (m > 195) return 2.0f;
+    if (m > 130) return 1.5f;
+    return 1.0f;
+}
+
+int TableCanvasWidth(int tableColumns) { return 290 + 75 * tableColumns; }
+
+bool CanvasSizeFor(int period, int tableColumns, int& width, int& height)
+{
+    switch (period) {
+    case 1: width = 610; height = 385; return true;
+    case 7: width = 600; height = 375; return true;
+    case 42: width = 600; height = 370; return true;
+    case -1: width = TableCanvasWidth(tableColumns); height = 700; return true;
+    default: return false;
+    }
+}
+
+void StartupCanvasSize(int period, int& width, int& height)
+{
+    if (period == -1 || !CanvasSizeFor(period, 0, width, height)) {
+        width = 215;
+        height = 700;
+    }
+}
+
+int ScrollDelta(int request, int thumbPosition, int position, int maximum, int page)
+{
+    int d = 0;
+    switch (request) {
+    case ScrollLineUp: d = -1; break;
+    case ScrollLineDown: d = 1; break;
+    case ScrollPageUp: d = -ScrollPageStep; break;
+    case ScrollPageDown: d = ScrollPageStep; break;
+    case ScrollThumbPosition:
+    case ScrollThumbTrack: d = thumbPosition - position; break;
+    default: d = 0; break;
+    }
+    const int upper = maximum - page - position;
+    if (d > upper) d = upper;
+    if (d < -position) d = -position;
+    return d;
+}
+
+int FloorDiv(int a, int b)
+{
+    int q = a / b;
+    if ((a % b != 0) && (a < 0)) --q;
+    return q;
+}
+
+bool CellAt(int period, int tableColumns, int cx, int cy, Cell& cell)
+{
+    switch (period) {
+    case 42: cell = {FloorDiv(cx - 30, 80), FloorDiv(cy - 26, 56)}; return true;
+    case 7: cell = {FloorDiv(cx - 30, 80), FloorDiv(cy - 26, 336)}; return true;
+    case -1: cell = {FloorDiv(cx - 20, 75 * tableColumns + 250), FloorDiv(cy - 28, 15)}; return true;
+    default: return false;
+    }
+}
+
+bool CellIsValid(int period, Cell c)
+{
+    switch (period) {
+    case 42: return c.column >= 0 && c.column <= 6 && c.row >= 0 && c.row <= 5;
+    case 7: return c.column >= 0 && c.column <= 6 && c.row == 0;
+    case -1: return c.column == 0 && c.row >= 1 && c.row <= 42;
+    default: return false;
+    }
+}
+
+CellRect CellRectOf(int period, int tableColumns, Cell c)
+{
+    switch (period) {
+    case 42: {
+        const int left = 31 + 80 * c.column, top = 27 + 56 * c.row;
+        return {left, top, left + 78, top + 54};
+    }
+    case 7: {
+        const int left = 31 + 80 * c.column;
+        return {left, 26, left + 78, 362};
+    }
+    default: {
+        const int top = 29 + 15 * c.row;
+        return {21, top, 269 + 75 * tableColumns, top + 13};
+    }
+    }
+}
+
+int CellDayOffset(int period, Cell c)
+{
+    switch (period) {
+    case 42: return 7 * c.row + c.column;
+    case 7: return c.column;
+    default: return c.row - 1;
+    }
+}
+
+} // namespace marevo

@@ -1,0 +1,217 @@
+// Rules of the window program that need no window: start-up geometry, settings
+// conversions, port file names, vertical scale, canvas sizes, scrolling and day cells.
+#include "app/shell_rules.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace marevo {
+namespace {
+
+TEST(StartupRules, ModuleDirKeepsDriveDirectoryAndLastSeparator)
+{
+    EXPECT_EQ(ModuleDirOf("C:\\Program Files\\Marevo\\Marevo.exe"), "C:\\Program Files\\Marevo\\");
+    EXPECT_EQ(ModuleDirOf("Z:/work/build/Marevo.exe"), "Z:/work/build/");
+    EXPECT_EQ(ModuleDirOf("C:\\Marevo.exe"), "C:\\");
+    EXPECT_EQ(ModuleDirOf("Marevo.exe"), "");
+}
+
+TEST(StartupRules, NoticeIsCentredOnTheSavedRectangleTruncatingTowardsZero)
+{
+    struct Case { int x, y, width, height, noticeX, noticeY; };
+    const Case cases[] = {
+        {100, 100, 725, 480, 271, 220}, // defaults
+        {0, 0, 300, 480, -41, 120},     // narrower than the notice: -83 / 2 = -41
+        {0, 0, 382, 239, 0, 0},         // -1 / 2 truncates to 0, not -1
+        {-50, 10, 383, 240, -50, 10},
+    };
+    for (const Case& c : cases) {
+        const Point p = NoticePosition(c.x, c.y, c.width, c.height);
+        EXPECT_EQ(p.x, c.noticeX) << c.width;
+        EXPECT_EQ(p.y, c.noticeY) << c.height;
+    }
+}
+
+TEST(SettingsRules, IntegersAreReadAfterCuttingToTheReadWidth)
+{
+    struct Case { const char* text; int value; };
+    const Case cases[] = {
+        {"725", 725}, {"123456", 12345}, {"  -1", -1}, {"+7", 7}, {"42abc", 42},
+        {"abc", 0}, {"", 0}, {"-", 0}, {"1 2", 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ProfileInt(CutToWidth(c.text, 6)), c.value) << c.text;
+    EXPECT_EQ(ProfileInt("99999999999"), 2147483647);
+    EXPECT_EQ(ProfileInt("-99999999999"), -2147483647 - 1);
+    EXPECT_EQ(CutToWidth("三重県", 5), std::string("三重"));
+}
+
+TEST(SettingsRules, RatioIsWrittenWithFourOnePointFormatOrRefused)
+{
+    EXPECT_EQ(RatioText(1.0), " 1.0");
+    EXPECT_EQ(RatioText(12.5), "12.5");
+    EXPECT_EQ(RatioText(0.0), " 0.0");
+    EXPECT_EQ(RatioText(99999.0), "99999.0");
+    EXPECT_EQ(RatioText(123456789.0), "123456789.0"); // 11 characters still fit
+    EXPECT_EQ(RatioText(1234567890.0), "");
+    EXPECT_EQ(RatioText(9e99), "");
+    EXPECT_EQ(RatioText(std::nan("")), "");
+    EXPECT_DOUBLE_EQ(SanitisedRatio(2.0), 2.0);
+    EXPECT_DOUBLE_EQ(SanitisedRatio(9e99), 1.0);
+    EXPECT_DOUBLE_EQ(ProfileDouble(" 2.5"), 2.5);
+    EXPECT_DOUBLE_EQ(ProfileDouble("x1"), 0.0);
+}
+
+TEST(SettingsRules, UnknownPeriodAndStyleBecomeWhatTheIndicatorsShow)
+{
+    const int periods[][2] = {{1, 1}, {7, 7}, {42, 42}, {-1, -1}, {0, -1}, {5, -1}, {43, -1}};
+    for (const auto& p : periods) EXPECT_EQ(SanitisedPeriod(p[0]), p[1]) << p[0];
+    const int styles[][2] = {{1, 1}, {0, 0}, {2, 0}, {-1, 0}};
+    for (const auto& s : styles) EXPECT_EQ(SanitisedStyle(s[0]), s[1]) << s[0];
+}
+
+TEST(PortTreeRules, FileNamesGiveCodeAndPortName)
+{
+    struct Case { const char* name; int code; const char* port; bool treeCode; };
+    const Case cases[] = {
+        {"24尾鷲.MV2", 24, "尾鷲", true},
+        {"01函館.MV2", 1, "函館", true},
+        {"80南鳥島.MV2", 80, "南鳥島", true},
+        {"09abc.MV2", 9, "abc", true},     // code without node: listed at the root
+        {"readme.txt", 0, "adme", true},   // no digits: code 0, no node
+        {" 5ab.MV2", 5, "ab", true},
+        {"2x港.MV2", 2, "港", true},
+        {"99z.MV2", 99, "z", false},
+        {"ab.MV2", 0, "", true},           // 6 characters: empty port name
+        {"x", 0, "", true},
+    };
+    for (const Case& c : cases) {
+        const PortFileName entry = ParsePortFileName(c.name);
+        EXPECT_EQ(entry.code, c.code) << c.name;
+        EXPECT_EQ(entry.port, c.port) << c.name;
+        EXPECT_EQ(IsTreeCode(entry.code), c.treeCode) << c.name;
+    }
+    const std::string longName = "24" + std::string(300, 'a') + ".MV2";
+    EXPECT_EQ(ParsePortFileName(longName.c_str()).port.size(), 256u);
+}
+
+TEST(RefreshRules, VerticalScaleStepsAreStrict)
+{
+    struct Case { double m; float scale; };
+    const Case cases[] = {
+        {150 + 50 + 20, 2.0f}, {130, 1.0f}, {130.01, 1.5f}, {195, 1.5f}, {195.5, 2.0f},
+        {260, 2.0f}, {261, 3.0f}, {390, 3.0f}, {390.5, 4.0f}, {0, 1.0f}, {-40, 1.0f},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ChooseVerticalScale(c.m), c.scale) << c.m;
+}
+
+TEST(RefreshRules, CanvasSizesFollowThePeriod)
+{
+    struct Case { int period, columns; bool known; int width, height; };
+    const Case cases[] = {
+        {1, 0, true, 610, 385}, {7, 0, true, 600, 375}, {42, 0, true, 600, 370},
+        {-1, 4, true, 590, 700}, {-1, 1, true, 365, 700}, {0, 4, false, 11, 22},
+    };
+    for (const Case& c : cases) {
+        int width = 11, height = 22;
+        EXPECT_EQ(CanvasSizeFor(c.period, c.columns, width, height), c.known) << c.period;
+        EXPECT_EQ(width, c.width) << c.period;
+        EXPECT_EQ(height, c.height) << c.period;
+    }
+    int width = 0, height = 0;
+    StartupCanvasSize(-1, width, height);
+    EXPECT_EQ(width, 215);
+    EXPECT_EQ(height, 700);
+    StartupCanvasSize(3, width, height);
+    EXPECT_EQ(width, 215);
+    StartupCanvasSize(7, width, height);
+    EXPECT_EQ(width, 600);
+    EXPECT_EQ(height, 375);
+}
+
+TEST(GraphPaneRules, ScrollStepsAreClampedToTheRange)
+{
+    // Canvas 700 high in a pane 300 high: positions 0 ... 400.
+    struct Case { int request, thumb, position, delta; };
+    const Case cases[] = {
+        {ScrollLineDown, 0, 0, 1},      {ScrollLineUp, 0, 0, 0},
+        {ScrollLineUp, 0, 10, -1},      {ScrollPageDown, 0, 0, 20},
+        {ScrollPageDown, 0, 390, 10},   {ScrollPageDown, 0, 400, 0},
+        {ScrollPageUp, 0, 5, -5},       {ScrollPageUp, 0, 100, -20},
+        {ScrollThumbTrack, 250, 100, 150}, {ScrollThumbPosition, 401, 0, 400},
+        {ScrollThumbPosition, 0, 300, -300}, {8 /* end of scrolling */, 0, 100, 0},
+        {6 /* top */, 0, 100, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ScrollDelta(c.request, c.thumb, c.position, 700, 300), c.delta)
+            << c.request << " at " << c.position;
+}
+
+TEST(GraphPaneRules, FloorDivisionRoundsDown)
+{
+    const int cases[][3] = {{-1, 80, -1}, {-80, 80, -1}, {-81, 80, -2}, {0, 80, 0}, {79, 80, 0}, {80, 80, 1}};
+    for (const auto& c : cases) EXPECT_EQ(FloorDiv(c[0], c[1]), c[2]) << c[0];
+}
+
+TEST(GraphPaneRules, CellsOfTheFortyTwoDayView)
+{
+    struct Case { int x, y; bool valid; int column, row; };
+    const Case cases[] = {
+        {29, 26, false, -1, 0}, {30, 26, true, 0, 0}, {110, 26, true, 1, 0},
+        {30, 25, false, 0, -1}, {589, 361, true, 6, 5}, {590, 100, false, 7, 1},
+        {100, 362, false, 0, 6},
+    };
+    for (const Case& c : cases) {
+        Cell cell;
+        ASSERT_TRUE(CellAt(42, 0, c.x, c.y, cell));
+        EXPECT_EQ(cell.column, c.column) << c.x << "," << c.y;
+        EXPECT_EQ(cell.row, c.row) << c.x << "," << c.y;
+        EXPECT_EQ(CellIsValid(42, cell), c.valid) << c.x << "," << c.y;
+    }
+    const CellRect r = CellRectOf(42, 0, {1, 0});
+    EXPECT_EQ(r.left, 111);
+    EXPECT_EQ(r.right, 189);
+    EXPECT_EQ(r.top, 27);
+    EXPECT_EQ(r.bottom, 81);
+    EXPECT_EQ(CellDayOffset(42, {3, 2}), 17);
+}
+
+TEST(GraphPaneRules, CellsOfTheSevenDayViewAndTheTable)
+{
+    Cell cell;
+    ASSERT_TRUE(CellAt(7, 0, 30, 361, cell));
+    EXPECT_TRUE(CellIsValid(7, cell));
+    ASSERT_TRUE(CellAt(7, 0, 30, 362, cell));
+    EXPECT_FALSE(CellIsValid(7, cell));
+    ASSERT_TRUE(CellAt(7, 0, 509, 100, cell));
+    EXPECT_EQ(cell.column, 5);
+    EXPECT_EQ(CellDayOffset(7, cell), 5);
+    const CellRect week = CellRectOf(7, 0, {2, 0});
+    EXPECT_EQ(week.left, 191);
+    EXPECT_EQ(week.top, 26);
+    EXPECT_EQ(week.bottom, 362);
+
+    // Four event columns: cells 550 wide, rows 15 high from y 28.
+    ASSERT_TRUE(CellAt(-1, 4, 20, 42, cell));
+    EXPECT_FALSE(CellIsValid(-1, cell)); // the heading row
+    ASSERT_TRUE(CellAt(-1, 4, 20, 43, cell));
+    EXPECT_TRUE(CellIsValid(-1, cell));
+    EXPECT_EQ(CellDayOffset(-1, cell), 0);
+    ASSERT_TRUE(CellAt(-1, 4, 570, 43, cell));
+    EXPECT_FALSE(CellIsValid(-1, cell));
+    ASSERT_TRUE(CellAt(-1, 4, 100, 28 + 15 * 42 + 14, cell));
+    EXPECT_EQ(cell.row, 42);
+    EXPECT_EQ(CellDayOffset(-1, cell), 41);
+    ASSERT_TRUE(CellAt(-1, 4, 100, 28 + 15 * 43, cell));
+    EXPECT_FALSE(CellIsValid(-1, cell));
+    const CellRect row = CellRectOf(-1, 4, {0, 1});
+    EXPECT_EQ(row.left, 21);
+    EXPECT_EQ(row.top, 44);
+    EXPECT_EQ(row.right, 569);
+    EXPECT_EQ(row.bottom, 57);
+
+    EXPECT_FALSE(CellAt(1, 0, 100, 100, cell)); // the one-day view has no cells
+    EXPECT_FALSE(CellAt(3, 0, 100, 100, cell));
+}
+
+} // namespace
+} // namespace marevo
