@@ -1,0 +1,206 @@
+// Command handler of the main window: date moves, today, display periods, graph styles,
+// redraw, help, and the entry points of printing, copying, the calendar and the version.
+#include "app/commands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "app/graph_pane.h"
+#include "app/ids.h"
+#include "app/pending.h"
+#include "app/port_tree.h"
+#include "app/refresh.h"
+#include "app/ui_seam.h"
+
+namespace marevo {
+
+namespace {
+
+void SetButton(HWND toolbar, int id, bool pressed)
+{
+    SendMessageA(toolbar, TB_SETSTATE, id,
+                 MAKELONG(TBSTATE_ENABLED | (pressed ? TBSTATE_CHECKED : 0), 0));
+}
+
+void Check(HWND window, int id, bool checked)
+{
+    CheckMenuItem(GetMenu(window), id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MoveDate(AppState& app, int days)
+{
+    app.CurrentDay += days;
+    NormalizeDate(app.CurrentYear, app.CurrentMonth, app.CurrentDay);
+    RefreshDisplay(app, app.GraphPane);
+}
+
+void SetPeriod(AppState& app, HWND window, int period)
+{
+    app.settings.DisplayPeriod = period;
+    SyncPeriodIndicators(app, window);
+    RefreshDisplay(app, app.GraphPane);
+}
+
+void ShowStyleChecks(HWND window, int style)
+{
+    Check(window, CMD_BARS, style == 1);
+    Check(window, CMD_LINES, style != 1);
+}
+
+// Help: the platform's help file when it is installed, else the HTML page beside the program.
+void OpenHelp(const AppState& app, HWND window)
+{
+    const std::string hlp = std::string(app.ModuleDir) + "marevo.hlp";
+    if (GetFileAttributesA(hlp.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        WinHelpA(window, hlp.c_str(), HELP_FINDER, 0);
+        return;
+    }
+    const std::string html = std::string(app.ModuleDir) + "marevo.html";
+    OpenDocument(html.c_str());
+}
+
+// Formats one field of today's local time and converts it, as the date texts are read.
+int TodayField(const std::tm& now, const char* format, int size)
+{
+    char text[8] = {};
+    std::strftime(text, size, format, &now);
+    return std::atoi(text);
+}
+
+} // namespace
+
+void SetToday(AppState& app)
+{
+    const std::time_t t = std::time(nullptr);
+    const std::tm now = *std::localtime(&t);
+    app.CurrentYear = TodayField(now, "%Y", 5);
+    app.CurrentMonth = TodayField(now, "%m", 3);
+    app.CurrentDay = TodayField(now, "%d", 3);
+}
+
+void OnCommand(AppState& app, HWND window, int id)
+{
+    switch (id) {
+    case CMD_EXIT: DestroyWindow(window); break;
+    case CMD_PRINT:
+    case TB_PRINT: PrintView(app, app.MainWindow); break;
+    case CMD_PRINT_SETTINGS: ShowPrintSettings(app, window); break;
+    case CMD_COPY:
+    case TB_COPY: CopyToClipboard(app, window); break;
+    case CMD_REDRAW:
+    case TB_REDRAW: RefreshDisplay(app, app.GraphPane); break;
+    case CMD_TODAY:
+    case TB_TODAY: {
+        SetToday(app);
+        char day[4];
+        std::snprintf(day, sizeof day, "%02d", app.CurrentDay);
+        SetWindowTextA(app.DayLabel, day);
+        RefreshDisplay(app, app.GraphPane);
+        break;
+    }
+    case CMD_MINUS7:
+    case TB_MINUS7: MoveDate(app, -7); break;
+    case CMD_MINUS1:
+    case TB_MINUS1: MoveDate(app, -1); break;
+    case CMD_PLUS1:
+    case TB_PLUS1: MoveDate(app, 1); break;
+    case CMD_PLUS7:
+    case TB_PLUS7: MoveDate(app, 7); break;
+    case CMD_PERIOD1:
+    case TB_PERIOD1: SetPeriod(app, window, OneDay); break;
+    case CMD_PERIOD7:
+    case TB_PERIOD7: SetPeriod(app, window, SevenDays); break;
+    case CMD_PERIOD42:
+    case TB_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
+    case CMD_TABLE:
+    case TB_TABLE: SetPeriod(app, window, TideTable); break;
+    case CMD_BARS:
+        app.settings.GraphStyle = 1;
+        SetButton(app.Toolbar, TB_BARS, true);
+        ShowStyleChecks(window, 1);
+        RefreshDisplay(app, app.GraphPane);
+        break;
+    case CMD_LINES:
+        app.settings.GraphStyle = 0;
+        SetButton(app.Toolbar, TB_BARS, false);
+        ShowStyleChecks(window, 0);
+        RefreshDisplay(app, app.GraphPane);
+        break;
+    case TB_BARS: // the toolbar has toggled its own button already
+        app.settings.GraphStyle = std::abs(app.settings.GraphStyle - 1);
+        ShowStyleChecks(window, app.settings.GraphStyle);
+        RefreshDisplay(app, app.GraphPane);
+        break;
+    case CMD_HELP: OpenHelp(app, window); break;
+    case CMD_VERSION: ShowVersionDialog(app, window); break;
+    case ID_CALENDAR_BUTTON: ShowCalendar(app); break;
+    default: break;
+    }
+}
+
+void ApplyStartupState(AppState& app, HWND window)
+{
+    SetToday(app);
+    char text[8];
+    std::snprintf(text, sizeof text, "%d", app.CurrentYear);
+    SetWindowTextA(app.YearLabel, text);
+    std::snprintf(text, sizeof text, "%02d", app.CurrentMonth);
+    SetWindowTextA(app.MonthLabel, text);
+    std::snprintf(text, sizeof text, "%02d", app.CurrentDay);
+    SetWindowTextA(app.DayLabel, text);
+    SetWindowTextA(app.FirstSlash, "/");
+    SetWindowTextA(app.SecondSlash, "/");
+
+    if (app.settings.GraphStyle == 1) {
+        SetButton(app.Toolbar, TB_BARS, true);
+        Check(window, CMD_BARS, true);
+    } else {
+        Check(window, CMD_LINES, true);
+    }
+
+    app.CanvasX = 0;
+    app.CanvasY = 0;
+    int width, height;
+    StartupCanvasSize(app.settings.DisplayPeriod, width, height);
+    SyncPeriodIndicators(app, window);
+    MoveWindow(app.CanvasWindow, 0, 0, width, height, TRUE);
+
+    ApplyTreeExpansion(app);
+
+    SetWindowTextA(app.PortLabel, app.settings.SavedPort);
+    SetWindowTextA(app.PrefLabel, app.settings.SavedPref);
+
+    CreateOffscreen(app);
+    RefreshDisplay(app, app.GraphPane);
+}
+
+void SyncPeriodIndicators(AppState& app, HWND window)
+{
+    static const struct { int period, button, item; } Indicators[] = {
+        {OneDay, TB_PERIOD1, CMD_PERIOD1},
+        {SevenDays, TB_PERIOD7, CMD_PERIOD7},
+        {FortyTwoDays, TB_PERIOD42, CMD_PERIOD42},
+        {TideTable, TB_TABLE, CMD_TABLE},
+    };
+    for (const auto& row : Indicators) {
+        SetButton(app.Toolbar, row.button, false);
+        Check(window, row.item, false);
+    }
+    for (const auto& row : Indicators) {
+        if (row.period != app.settings.DisplayPeriod) continue;
+        SetButton(app.Toolbar, row.button, true);
+        Check(window, row.item, true);
+    }
+}
+
+void SetToolTipText(const AppState& app, NMTTDISPINFOA& request)
+{
+    request.hinst = app.Instance;
+    const UINT_PTR id = request.hdr.idFrom;
+    if (id == TB_REDRAW || (id >= TB_PRINT && id <= TB_TABLE))
+        request.lpszText = MAKEINTRESOURCEA(id);
+}
+
+} // namespace marevo

@@ -1,0 +1,237 @@
+// Graph pane: canvas child, off-screen surface, scroll bars, hover highlight, day clicks,
+// and the layout of the two panes. Pixels of the pane's and the canvas's client areas.
+#include "app/graph_pane.h"
+
+#include <cstdlib>
+
+#include "app/commands.h"
+#include "app/gdi_scope.h"
+#include "app/ids.h"
+#include "app/refresh.h"
+#include "views/gdi_canvas.h"
+#include "views/view_model.h"
+
+namespace marevo {
+
+namespace {
+
+SIZE ClientSize(HWND window)
+{
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void OnCreate(HWND pane)
+{
+    AppState& app = App();
+    app.CanvasWindow = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+                                       0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
+                                       app.Instance, nullptr);
+}
+
+void ForgetHover(AppState& app)
+{
+    app.HoverColumn = app.HoverRow = app.HighlightColumn = app.HighlightRow = -1;
+}
+
+void OnPaint(HWND pane)
+{
+    AppState& app = App();
+    PAINTSTRUCT ps;
+    BeginPaint(pane, &ps);
+    {
+        ScopedGetDC canvas(app.CanvasWindow);
+        const SIZE size = ClientSize(app.CanvasWindow);
+        if (app.OffscreenDC)
+            BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC, 0, 0, SRCCOPY);
+    }
+    EndPaint(pane, &ps);
+    ForgetHover(app); // the copy has erased any highlight
+}
+
+void OnScroll(HWND pane, int bar, int request, int thumbPosition)
+{
+    AppState& app = App();
+    SCROLLINFO& record = bar == SB_HORZ ? app.HorizontalScroll : app.VerticalScroll;
+    const int d = ScrollDelta(request, thumbPosition, record.nPos, record.nMax,
+                              static_cast<int>(record.nPage));
+    if (d == 0) return;
+    record.nPos += d;
+    (bar == SB_HORZ ? app.CanvasX : app.CanvasY) = -record.nPos;
+    record.cbSize = sizeof record;
+    record.fMask = SIF_ALL;
+    SetScrollInfo(pane, bar, &record, TRUE);
+    const SIZE size = ClientSize(app.CanvasWindow);
+    MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, size.cx, size.cy, TRUE);
+    UpdateWindow(pane);
+}
+
+// Draws or erases one cell: XOR of its outline and inside with the highlight colour.
+void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
+{
+    const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.tideTable.TableColumns, cell);
+    canvas.SelectViewPen(PenSolid, 1, app.palette.HoverHighlight);
+    canvas.DrawBox(r.left, r.top, r.right, r.bottom, app.palette.HoverHighlight);
+    canvas.ReleaseViewPen();
+}
+
+void OnLeftButton(AppState& app)
+{
+    const int period = app.settings.DisplayPeriod;
+    const Cell cell{app.HoverColumn, app.HoverRow};
+    if (!CellIsValid(period, cell)) return;
+    app.CurrentDay += CellDayOffset(period, cell);
+    NormalizeDate(app.CurrentYear, app.CurrentMonth, app.CurrentDay);
+    app.settings.DisplayPeriod = OneDay;
+    SyncPeriodIndicators(app, app.MainWindow);
+    RefreshDisplay(app, app.GraphPane);
+}
+
+void SetBars(HWND pane, DWORD style, SCROLLINFO* vertical, SCROLLINFO* horizontal)
+{
+    SetWindowLongA(pane, GWL_STYLE, WS_CHILD | WS_VISIBLE | style);
+    if (vertical) SetScrollInfo(pane, SB_VERT, vertical, TRUE);
+    if (horizontal) SetScrollInfo(pane, SB_HORZ, horizontal, TRUE);
+}
+
+} // namespace
+
+void CreateOffscreen(AppState& app)
+{
+    const SIZE size = ClientSize(app.CanvasWindow);
+    ScopedGetDC canvas(app.CanvasWindow);
+    app.OffscreenDC = CreateCompatibleDC(canvas.get());
+    app.OffscreenBitmap = CreateCompatibleBitmap(canvas.get(), size.cx, size.cy);
+    app.PreviousBitmap = static_cast<HBITMAP>(SelectObject(app.OffscreenDC, app.OffscreenBitmap));
+    ScopedSelectObject brush(app.OffscreenDC, GetSysColorBrush(COLOR_BTNFACE));
+    PatBlt(app.OffscreenDC, 0, 0, size.cx, size.cy, PATCOPY);
+}
+
+void DeleteOffscreen(AppState& app)
+{
+    if (!app.OffscreenDC) return;
+    SelectObject(app.OffscreenDC, app.PreviousBitmap);
+    DeleteDC(app.OffscreenDC);
+    DeleteObject(app.OffscreenBitmap);
+    app.OffscreenDC = nullptr;
+    app.OffscreenBitmap = app.PreviousBitmap = nullptr;
+}
+
+void LayoutPanes(AppState& app)
+{
+    // During creation the panes and the toolbar do not all exist yet.
+    if (!app.MainWindow || !app.Toolbar || !app.TreePane || !app.GraphPane || !app.CanvasWindow)
+        return;
+    RECT m = {}, t = {}, tree = {};
+    GetClientRect(app.MainWindow, &m);
+    GetClientRect(app.Toolbar, &t);
+    const int f = GetSystemMetrics(SM_CXFRAME);
+
+    GetWindowRect(app.TreePane, &tree);
+    app.settings.TreeWidth = tree.right - tree.left;
+    if (app.settings.TreeWidth < 35) app.settings.TreeWidth = 35;
+    MoveWindow(app.TreePane, -f, t.bottom - f + 1, app.settings.TreeWidth,
+               m.bottom - t.bottom + 2 * f, TRUE);
+
+    RECT r = {};
+    GetClientRect(app.TreePane, &r);
+    MoveWindow(app.GraphPane, r.right + f, t.bottom + 2, m.right - r.right - f,
+               m.bottom - t.bottom, TRUE);
+
+    for (int pass = 0; pass < 2; ++pass) {
+        const SIZE c = ClientSize(app.CanvasWindow);
+        const SIZE g = ClientSize(app.GraphPane);
+        const int verticalPage = c.cy > g.cy ? g.cy : 0;
+        const int horizontalPage = c.cx > g.cx ? g.cx : 0;
+        if (app.CanvasY < 0 && c.cy + app.CanvasY < g.cy) {
+            app.CanvasY = g.cy - c.cy < 0 ? g.cy - c.cy : 0;
+            MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, c.cx, c.cy, TRUE);
+        }
+        if (app.CanvasX < 0 && c.cx + app.CanvasX < g.cx) {
+            app.CanvasX = g.cx - c.cx < 0 ? g.cx - c.cx : 0;
+            MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, c.cx, c.cy, TRUE);
+        }
+        SCROLLINFO& v = app.VerticalScroll;
+        SCROLLINFO& h = app.HorizontalScroll;
+        v.cbSize = h.cbSize = sizeof(SCROLLINFO);
+        v.fMask = h.fMask = SIF_ALL;
+        if (verticalPage) {
+            v.nMin = 0; v.nMax = c.cy; v.nPage = verticalPage; v.nPos = std::abs(app.CanvasY);
+        }
+        if (horizontalPage) {
+            h.nMin = 0; h.nMax = c.cx; h.nPage = horizontalPage; h.nPos = std::abs(app.CanvasX);
+        }
+        if (verticalPage && horizontalPage)
+            SetBars(app.GraphPane, WS_VSCROLL | WS_HSCROLL, &v, &h);
+        else if (horizontalPage)
+            SetBars(app.GraphPane, WS_HSCROLL, nullptr, &h);
+        else if (verticalPage)
+            SetBars(app.GraphPane, WS_VSCROLL, &v, nullptr);
+        else
+            SetBars(app.GraphPane, 0, nullptr, nullptr);
+        SetWindowPos(app.GraphPane, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    }
+}
+
+void TrackHover(AppState& app, HWND pane, int x, int y)
+{
+    (void)pane;
+    const int period = app.settings.DisplayPeriod;
+    if (period == OneDay) return;
+    Cell cell;
+    if (!CellAt(period, app.tideTable.TableColumns, x - app.CanvasX, y - app.CanvasY, cell))
+        return;
+    app.HoverColumn = cell.column;
+    app.HoverRow = cell.row;
+    const Cell old{app.HighlightColumn, app.HighlightRow};
+    if (CellIsValid(period, cell)) {
+        SetCursor(LoadCursorA(app.Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
+        if (old.column == cell.column && old.row == cell.row) return;
+        ScopedGetDC dc(app.CanvasWindow);
+        GdiCanvas canvas(dc.get());
+        const int previousMix = canvas.SetMixMode(MixXorPen);
+        if (CellIsValid(period, old)) XorCell(app, canvas, old);
+        XorCell(app, canvas, cell);
+        canvas.SetMixMode(previousMix);
+        app.HighlightColumn = cell.column;
+        app.HighlightRow = cell.row;
+    } else if (CellIsValid(period, old)) {
+        ScopedGetDC dc(app.CanvasWindow);
+        GdiCanvas canvas(dc.get());
+        const int previousMix = canvas.SetMixMode(MixXorPen);
+        XorCell(app, canvas, old);
+        canvas.SetMixMode(previousMix);
+        app.HighlightColumn = app.HighlightRow = -1;
+    }
+}
+
+LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(pane);
+        return 0;
+    case WM_PAINT:
+        OnPaint(pane);
+        return 0;
+    case WM_HSCROLL:
+        OnScroll(pane, SB_HORZ, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        OnScroll(pane, SB_VERT, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        TrackHover(App(), pane, static_cast<short>(LOWORD(lParam)),
+                   static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLeftButton(App());
+        return 0;
+    default:
+        return DefWindowProcA(pane, message, wParam, lParam);
+    }
+}
+
+} // namespace marevo

@@ -1,0 +1,289 @@
+// Start-up, the main window's creation, sizing, notifications and destruction, and the
+// message loop. Positions and sizes in pixels.
+#include "app/main_window.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/commands.h"
+#include "app/graph_pane.h"
+#include "app/ids.h"
+#include "app/pending.h"
+#include "app/port_tree.h"
+#include "app/settings.h"
+#include "app/ui_seam.h"
+
+namespace marevo {
+
+namespace {
+
+const char MutexName[] = "Marevo Mutex";
+const char UiFace[] = "ＭＳ ゴシック";
+
+struct ToolbarRow {
+    int image, command;
+    BYTE style;
+};
+
+// Buttons in their order; the separators are inserted afterwards.
+const ToolbarRow ToolbarButtons[] = {
+    {0, TB_REDRAW, TBSTYLE_BUTTON},
+    {1, TB_PRINT, TBSTYLE_BUTTON},
+    {2, TB_COPY, TBSTYLE_BUTTON},
+    {3, TB_MINUS7, TBSTYLE_BUTTON},
+    {4, TB_MINUS1, TBSTYLE_BUTTON},
+    {5, TB_TODAY, TBSTYLE_BUTTON},
+    {6, TB_PLUS1, TBSTYLE_BUTTON},
+    {7, TB_PLUS7, TBSTYLE_BUTTON},
+    {8, TB_BARS, TBSTYLE_CHECK},
+    {9, TB_PERIOD1, TBSTYLE_CHECKGROUP},
+    {10, TB_PERIOD7, TBSTYLE_CHECKGROUP},
+    {11, TB_PERIOD42, TBSTYLE_CHECKGROUP},
+    {12, TB_TABLE, TBSTYLE_CHECKGROUP},
+};
+const int SeparatorPositions[] = {2, 4, 10, 12};
+
+struct ChildRow {
+    HWND AppState::*handle; // where the window is kept
+    HWND AppState::*parent;
+    const char* className;
+    const char* text;
+    int x, y, width, height, id;
+    DWORD style, exStyle;
+};
+
+// Controls inside the toolbar, in creation order.
+const ChildRow ToolbarChildren[] = {
+    {&AppState::SiteBox, &AppState::Toolbar, "STATIC", "", 350, 2, 110, 20, ID_SITE_BOX, WS_BORDER, WS_EX_STATICEDGE},
+    {&AppState::PrefLabel, &AppState::SiteBox, "STATIC", "", 6, 2, 50, 15, ID_PREF_LABEL, 0, 0},
+    {&AppState::PortLabel, &AppState::SiteBox, "STATIC", "", 62, 2, 40, 15, ID_PORT_LABEL, 0, 0},
+    {&AppState::DateBox, &AppState::Toolbar, "STATIC", "", 470, 2, 83, 20, ID_SITE_BOX, WS_BORDER, WS_EX_STATICEDGE},
+    {&AppState::FirstSlash, &AppState::DateBox, "STATIC", "", 32, 2, 5, 20, ID_DAY_LABEL, 0, 0},
+    {&AppState::SecondSlash, &AppState::DateBox, "STATIC", "", 54, 2, 5, 20, ID_DAY_LABEL, 0, 0},
+    {&AppState::YearLabel, &AppState::DateBox, "STATIC", "", 5, 2, 26, 20, ID_YEAR_LABEL, 0, 0},
+    {&AppState::MonthLabel, &AppState::DateBox, "STATIC", "", 40, 2, 13, 20, ID_MONTH_LABEL, 0, 0},
+    {&AppState::DayLabel, &AppState::DateBox, "STATIC", "", 62, 2, 13, 20, ID_DAY_LABEL, 0, 0},
+    {&AppState::CalendarButton, &AppState::Toolbar, "BUTTON", "*", 553, 2, 15, 19, ID_CALENDAR_BUTTON, BS_PUSHBUTTON, 0},
+};
+
+// Windows that show the toolbar font.
+HWND AppState::*const FontWindows[] = {
+    &AppState::PrefLabel, &AppState::PortLabel, &AppState::FirstSlash, &AppState::SecondSlash,
+    &AppState::YearLabel, &AppState::MonthLabel, &AppState::DayLabel, &AppState::CalendarButton,
+};
+
+bool RegisterPlainClass(HINSTANCE instance, WNDPROC procedure, const char* name, HICON icon,
+                        const char* menu)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = menu;
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc) != 0;
+}
+
+void CreateToolbar(AppState& app, HWND window)
+{
+    TBBUTTON buttons[13] = {};
+    for (int i = 0; i < 13; ++i) {
+        buttons[i].iBitmap = ToolbarButtons[i].image;
+        buttons[i].idCommand = ToolbarButtons[i].command;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = ToolbarButtons[i].style;
+    }
+    app.Toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
+                                  ID_TOOLBAR, 13, app.Instance, IDB_TOOLBAR, buttons, 13, 0, 0,
+                                  0, 0, sizeof(TBBUTTON));
+    for (int position : SeparatorPositions) {
+        TBBUTTON separator = {};
+        separator.fsStyle = TBSTYLE_SEP;
+        SendMessageA(app.Toolbar, TB_INSERTBUTTONA, position,
+                     reinterpret_cast<LPARAM>(&separator));
+    }
+}
+
+void OnCreate(HWND window)
+{
+    AppState& app = App();
+    app.MainWindow = window;
+
+    RegisterPaneClass(app.Instance, GraphPaneProc, "TideGraphWnd");
+    app.GraphPane = CreateWindowExA(WS_EX_CLIENTEDGE, "TideGraphWnd", "", WS_CHILD | WS_VISIBLE,
+                                    0, 0, 0, 0, window, reinterpret_cast<HMENU>(ID_GRAPH_PANE),
+                                    app.Instance, nullptr);
+    RegisterPaneClass(app.Instance, PortTreeProc, "PortTreeWnd");
+    app.TreePane = CreateWindowExA(WS_EX_CLIENTEDGE, "PortTreeWnd", "",
+                                   WS_CHILD | WS_VISIBLE | WS_THICKFRAME, 0, 0,
+                                   app.settings.TreeWidth, 0, window,
+                                   reinterpret_cast<HMENU>(ID_TREE_PANE), app.Instance, nullptr);
+
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&init);
+    CreateToolbar(app, window);
+
+    for (const ChildRow& row : ToolbarChildren) {
+        app.*row.handle = CreateWindowExA(row.exStyle, row.className, row.text,
+                                          WS_CHILD | WS_VISIBLE | row.style, row.x, row.y,
+                                          row.width, row.height, app.*row.parent,
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                          app.Instance, nullptr);
+    }
+
+    LayoutPanes(app);
+
+    app.UiFont = CreateFontA(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             UiFace);
+    for (HWND AppState::*handle : FontWindows)
+        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
+
+    ApplyStartupState(app, window);
+}
+
+void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageA(app.Toolbar, WM_SIZE, wParam, lParam);
+    LayoutPanes(app);
+}
+
+void OnDestroy(AppState& app)
+{
+    SaveSettings(app);
+    DeleteObject(app.UiFont);
+    app.UiFont = nullptr;
+    DeleteOffscreen(app);
+    PostQuitMessage(0);
+}
+
+} // namespace
+
+int IsAlreadyRunning()
+{
+    HANDLE mutex = CreateMutexA(nullptr, TRUE, MutexName);
+    (void)mutex; // kept open until the process ends
+    return GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
+}
+
+ATOM RegisterPaneClass(HINSTANCE instance, WNDPROC procedure, const char* className)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    wc.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
+    return RegisterClassExA(&wc);
+}
+
+bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
+{
+    AppState& app = App();
+    if (std::strlen(moduleDir) > static_cast<size_t>(MaxModuleDir)) {
+        ShowMessage(TextFailed, "");
+        return false;
+    }
+    std::snprintf(app.ModuleDir, sizeof app.ModuleDir, "%s", moduleDir);
+    std::snprintf(app.IniPath, sizeof app.IniPath, "%smarevo.ini", app.ModuleDir);
+
+    LoadSettings(app);
+    const Settings& s = app.settings;
+    const Point notice = NoticePosition(s.XPosition, s.YPosition, s.Width, s.Height);
+
+    app.Instance = instance;
+    LoadStringA(instance, STR_VERSION, app.VersionText, sizeof app.VersionText);
+    LoadStringA(instance, STR_MAIL, app.MailText, sizeof app.MailText);
+    LoadStringA(instance, STR_WEB, app.WebText, sizeof app.WebText);
+
+    if (!RegisterPlainClass(instance, NoticeWindowProc, "Warning", nullptr, nullptr)) return false;
+    app.NoticeWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "Warning", "", WS_POPUP | WS_DLGFRAME,
+                                       notice.x, notice.y, NoticeWidth, NoticeHeight, nullptr,
+                                       nullptr, instance, nullptr);
+
+    HICON icon = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAREVO), IMAGE_ICON, 32, 32, 0));
+    if (!RegisterPlainClass(instance, MainWindowProc, "Marevo", icon, MAKEINTRESOURCEA(IDM_MAIN)))
+        return false;
+    HWND main = CreateWindowExA(0, "Marevo", "Marevo", WS_OVERLAPPEDWINDOW, s.XPosition,
+                                s.YPosition, s.Width, s.Height, nullptr, nullptr, instance, nullptr);
+    app.MainWindow = main;
+    ShowWindow(main, showCommand);
+    UpdateWindow(main);
+
+    if (app.NoticeWindow) {
+        SetWindowPos(app.NoticeWindow, HWND_TOPMOST, notice.x, notice.y, NoticeWidth,
+                     NoticeHeight, SWP_SHOWWINDOW);
+        UpdateWindow(app.NoticeWindow);
+    }
+
+    if (!RegisterPlainClass(instance, CalendarWindowProc, "Cal", nullptr, nullptr)) return false;
+    app.CalendarWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "Cal", "", WS_POPUP | WS_BORDER, 0, 0,
+                                         0, 0, main, nullptr, instance, nullptr);
+    UpdateWindow(app.CalendarWindow);
+
+    app.Accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+    if (!app.Accelerators) ShowMessage(TextFailed, "");
+    if (!app.NoticeWindow) ShowMessage(TextNoHandle, "");
+    return true;
+}
+
+void DispatchProgramMessage(AppState& app, MSG& message)
+{
+    if (app.Accelerators && app.MainWindow &&
+        TranslateAcceleratorA(app.MainWindow, app.Accelerators, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+int RunMessageLoop(AppState& app)
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(app, message);
+    return static_cast<int>(message.wParam);
+}
+
+int MarevoMain(HINSTANCE instance, int showCommand)
+{
+    if (IsAlreadyRunning()) return 0;
+    char exePath[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return 0;
+    const std::string moduleDir = ModuleDirOf(exePath);
+    if (!StartProgram(instance, moduleDir.c_str(), showCommand)) return 0;
+    return RunMessageLoop(App());
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    AppState& app = App();
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_SIZE:
+        OnSize(app, wParam, lParam);
+        return 0;
+    case WM_NOTIFY: {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == TTN_GETDISPINFOA)
+            SetToolTipText(app, *reinterpret_cast<NMTTDISPINFOA*>(lParam));
+        return 0;
+    }
+    case WM_COMMAND:
+        OnCommand(app, window, LOWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(app);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace marevo

@@ -1,0 +1,169 @@
+// Port tree pane: the tree-view control, its regions and prefectures (JIS X 0401 codes of
+// the coastal prefectures), the ports listed from dt\, and the handling of a selection.
+#include "app/port_tree.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/graph_pane.h"
+#include "app/ids.h"
+#include "app/refresh.h"
+
+namespace marevo {
+
+namespace {
+
+const char* const RegionNames[RegionCount + 1] = {
+    nullptr, "北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他",
+};
+
+struct PrefectureRow {
+    int region;
+    int code;
+    const char* name;
+};
+
+// Insertion order under each region.
+const PrefectureRow Prefectures[] = {
+    {2, 2, "青森県"}, {2, 3, "岩手県"}, {2, 4, "宮城県"}, {2, 5, "秋田県"}, {2, 6, "山形県"}, {2, 7, "福島県"},
+    {3, 8, "茨城県"}, {3, 12, "千葉県"}, {3, 13, "東京都"}, {3, 14, "神奈川県"},
+    {4, 15, "新潟県"}, {4, 16, "富山県"}, {4, 17, "石川県"}, {4, 18, "福井県"}, {4, 22, "静岡県"}, {4, 23, "愛知県"},
+    {5, 24, "三重県"}, {5, 26, "京都府"}, {5, 27, "大阪府"}, {5, 28, "兵庫県"}, {5, 30, "和歌山県"},
+    {6, 31, "鳥取県"}, {6, 32, "島根県"}, {6, 33, "岡山県"}, {6, 34, "広島県"}, {6, 35, "山口県"},
+    {7, 36, "徳島県"}, {7, 37, "香川県"}, {7, 38, "愛媛県"}, {7, 39, "高知県"},
+    {8, 40, "福岡県"}, {8, 41, "佐賀県"}, {8, 42, "長崎県"}, {8, 43, "熊本県"}, {8, 44, "大分県"},
+    {8, 45, "宮崎県"}, {8, 46, "鹿児島県"}, {8, 47, "沖縄県"},
+};
+
+HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const char* text)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent ? parent : TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = const_cast<char*>(text);
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void ListPortFiles(AppState& app, HWND tree)
+{
+    const std::string pattern = std::string(app.ModuleDir) + "dt\\*";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue; // ".", ".." too
+        const PortFileName entry = ParsePortFileName(found.cFileName);
+        HTREEITEM parent = IsTreeCode(entry.code) ? app.PrefectureItems[entry.code] : nullptr;
+        InsertNode(tree, parent, entry.port.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+void OnCreate(HWND pane)
+{
+    AppState& app = App();
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&init);
+    app.TreeControl = CreateWindowExA(
+        0, WC_TREEVIEWA, "",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+            TVS_SHOWSELALWAYS,
+        0, 0, 0, 0, pane, reinterpret_cast<HMENU>(ID_TREE), app.Instance, nullptr);
+    FillPortTree(app, app.TreeControl);
+}
+
+void OnSize(int width, int height)
+{
+    AppState& app = App();
+    MoveWindow(app.TreeControl, 0, 0, width, height, TRUE);
+    LayoutPanes(app);
+}
+
+void OnSelection(const NMTREEVIEWA& change)
+{
+    AppState& app = App();
+    HWND tree = app.TreeControl;
+    HTREEITEM node = change.itemNew.hItem;
+    char portText[MaxNodeText + 1], prefText[MaxNodeText + 1];
+    NodeText(tree, node, portText, sizeof portText);
+    if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
+        return; // a region or prefecture with ports is not a selection
+    HTREEITEM parent = reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)));
+    NodeText(tree, parent, prefText, sizeof prefText);
+    SetWindowTextA(app.PortLabel, portText);
+    SetWindowTextA(app.PrefLabel, prefText);
+    RefreshDisplay(app, app.GraphPane);
+}
+
+} // namespace
+
+void FillPortTree(AppState& app, HWND tree)
+{
+    for (int i = 1; i <= RegionCount; ++i) app.RegionItems[i] = InsertNode(tree, nullptr, RegionNames[i]);
+    app.PrefectureItems[1] = app.RegionItems[1];
+    for (const PrefectureRow& row : Prefectures)
+        app.PrefectureItems[row.code] = InsertNode(tree, app.RegionItems[row.region], row.name);
+    app.PrefectureItems[80] = app.RegionItems[9];
+    ListPortFiles(app, tree);
+}
+
+void ApplyTreeExpansion(AppState& app)
+{
+    for (int i = 1; i <= RegionCount; ++i)
+        if (app.settings.RegionExpanded[i] == 1)
+            SendMessageA(app.TreeControl, TVM_EXPAND, TVE_EXPAND,
+                         reinterpret_cast<LPARAM>(app.RegionItems[i]));
+    for (int k = 0; k < PrefectureCodes; ++k)
+        if (app.PrefectureItems[k] && app.settings.PrefectureExpanded[k] == 1)
+            SendMessageA(app.TreeControl, TVM_EXPAND, TVE_EXPAND,
+                         reinterpret_cast<LPARAM>(app.PrefectureItems[k]));
+}
+
+void NodeText(HWND tree, HTREEITEM item, char* out, int size)
+{
+    out[0] = '\0';
+    if (!tree || !item) return;
+    TVITEMA tv = {};
+    tv.mask = TVIF_TEXT | TVIF_HANDLE;
+    tv.hItem = item;
+    tv.pszText = out;
+    tv.cchTextMax = size;
+    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) out[0] = '\0';
+    out[size - 1] = '\0';
+}
+
+int PrefectureCodeOf(const AppState& app, const char* name)
+{
+    for (int k = 0; k < PrefectureCodes; ++k) {
+        if (!app.PrefectureItems[k]) continue;
+        char text[MaxNodeText + 1];
+        NodeText(app.TreeControl, app.PrefectureItems[k], text, sizeof text);
+        if (std::strcmp(text, name) == 0) return k;
+    }
+    return -1;
+}
+
+LRESULT CALLBACK PortTreeProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(pane);
+        return 0;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == ID_TREE && header->code == TVN_SELCHANGEDA)
+            OnSelection(*reinterpret_cast<const NMTREEVIEWA*>(lParam));
+        return 0;
+    }
+    default:
+        return DefWindowProcA(pane, message, wParam, lParam);
+    }
+}
+
+} // namespace marevo

@@ -1,0 +1,109 @@
+// The refresh pipeline: every change of port, date, period or style ends here; the station
+// file is read again and everything is recomputed. Heights in cm; canvas sizes in pixels.
+#include "app/refresh.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/graph_pane.h"
+#include "app/port_tree.h"
+#include "app/ui_seam.h"
+#include "views/gdi_canvas.h"
+#include "views/view_model.h"
+
+namespace marevo {
+
+namespace {
+
+void SetNumberLabel(HWND label, const char* format, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, format, value);
+    SetWindowTextA(label, text);
+}
+
+} // namespace
+
+void RefreshDisplay(AppState& app, HWND window)
+{
+    SetNumberLabel(app.YearLabel, "%4d", app.CurrentYear);
+    SetNumberLabel(app.MonthLabel, "%02d", app.CurrentMonth);
+    SetNumberLabel(app.DayLabel, "%02d", app.CurrentDay);
+
+    // The labels hold the whole node texts, so every port the tree lists can be loaded.
+    char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
+    GetWindowTextA(app.PortLabel, port, sizeof port);
+    GetWindowTextA(app.PrefLabel, pref, sizeof pref);
+    if (!port[0] || !pref[0]) {
+        ShowMessage(TextNoPort, CaptionError);
+        return;
+    }
+
+    // A prefecture the tree does not know names no file; it is reported like a missing one.
+    const int code = PrefectureCodeOf(app, pref);
+    Station loaded = app.station;
+    LoadStatus status = LoadStatus::OpenFailed;
+    if (code >= 0) {
+        char fileName[MaxNodeText + 8];
+        std::snprintf(fileName, sizeof fileName, "%02d%s", code, port);
+        status = LoadStation(app.ModuleDir, fileName, loaded);
+    }
+    if (status != LoadStatus::Ok) {
+        // The old picture stays and the user may choose another port.
+        ShowMessage(TextCannotOpen, CaptionError);
+        return;
+    }
+    app.station = loaded;
+
+    SetFebruaryForYear(app.calendar, app.CurrentYear);
+    PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
+                        app.calendar, app.tables);
+
+    const double m = std::atof(app.station.MeanSeaLevelText) +
+                     app.station.Amplitude[IndexS2] + app.station.Amplitude[IndexM2];
+    app.VerticalScale = ChooseVerticalScale(m);
+
+    const int period = app.settings.DisplayPeriod;
+    if (period == TideTable) {
+        // The table prepares 42 days; it works on copies so that the tables of the state
+        // stay those of the displayed date.
+        Calendar scratchCalendar = app.calendar;
+        ConstituentTables scratchTables = app.tables;
+        ComputeTideTable(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
+                         scratchCalendar, scratchTables, app.detector, app.tideTable);
+    }
+    int width = 0, height = 0;
+    if (CanvasSizeFor(period, app.tideTable.TableColumns, width, height)) {
+        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, width, height, TRUE);
+    }
+
+    DeleteOffscreen(app);
+    CreateOffscreen(app);
+    LayoutPanes(app);
+
+    SetViewPalette(app.palette, 1);
+    ViewModel model;
+    model.year = app.CurrentYear;
+    model.month = app.CurrentMonth;
+    model.day = app.CurrentDay;
+    model.station = &app.station;
+    model.calendar = &app.calendar;
+    model.tables = &app.tables;
+    model.tideTable = &app.tideTable;
+    model.verticalScale = app.VerticalScale;
+    model.graphStyle = app.settings.GraphStyle;
+    model.palette = &app.palette;
+    ViewReport report;
+    {
+        GdiCanvas canvas(app.OffscreenDC);
+        report = DrawView(period, canvas, model);
+    }
+    app.hasPicture = true;
+    InvalidateRect(window, nullptr, FALSE);
+
+    // Said once per drawing, after it, so the picture is complete behind the message.
+    if (report.sunErrors > 0) ShowMessage(TextSunError, CaptionError);
+}
+
+} // namespace marevo

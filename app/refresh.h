@@ -1,0 +1,13 @@
+// RefreshDisplay: the one path from the state to a new picture. Date labels, the selected
+// port's station file, constituents, vertical scale, canvas size, off-screen drawing.
+#pragma once
+
+#include "app/app_state.h"
+
+namespace marevo {
+
+// Redraws the view of the current date, port, period and style and invalidates window.
+// A missing selection or station file is reported and leaves the old picture.
+void RefreshDisplay(AppState& app, HWND window);
+
+} // namespace marevo

@@ -1,0 +1,141 @@
+// Reading and writing marevo.ini, key by key, through the private-profile functions
+// (Shift-JIS texts, the program's ANSI code page).
+#include "app/settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace marevo {
+
+namespace {
+
+constexpr int NumberWidth = 6;
+// The labels and the saved site keep the longest node text of the tree.
+constexpr int SiteWidth = MaxNodeText + 1;
+
+std::string ReadText(const AppState& app, const char* section, const char* key,
+                     const char* fallback, int width)
+{
+    char buffer[256] = {};
+    GetPrivateProfileStringA(section, key, fallback, buffer, width, app.IniPath);
+    return CutToWidth(buffer, width);
+}
+
+int ReadInt(const AppState& app, const char* section, const char* key, const char* fallback)
+{
+    return ProfileInt(ReadText(app, section, key, fallback, NumberWidth));
+}
+
+void WriteText(const AppState& app, const char* section, const char* key, const char* value)
+{
+    WritePrivateProfileStringA(section, key, value, app.IniPath);
+}
+
+void WriteInt(const AppState& app, const char* section, const char* key, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    WriteText(app, section, key, text);
+}
+
+// The expanded bit of a tree node, or -1 when the control gives no answer (no node).
+int ExpandedState(HWND tree, HTREEITEM item)
+{
+    if (!tree || !item) return -1;
+    TVITEMA tv = {};
+    tv.mask = TVIF_STATE | TVIF_HANDLE;
+    tv.hItem = item;
+    tv.stateMask = TVIS_EXPANDED | TVIS_STATEIMAGEMASK;
+    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return -1;
+    return (tv.state & TVIS_EXPANDED) ? 1 : 0;
+}
+
+void ReadLabel(HWND label, char* out, int size)
+{
+    out[0] = '\0';
+    if (label) GetWindowTextA(label, out, size);
+}
+
+} // namespace
+
+void LoadSettings(AppState& app)
+{
+    Settings& s = app.settings;
+    char key[16];
+    for (int i = 1; i <= RegionCount; ++i) {
+        std::snprintf(key, sizeof key, "CHI%d", i);
+        s.RegionExpanded[i] = ReadInt(app, "TREE", key, "0");
+    }
+    for (int k = 0; k < PrefectureCodes; ++k) {
+        std::snprintf(key, sizeof key, "KEN%02d", k);
+        s.PrefectureExpanded[k] = ReadInt(app, "TREE", key, "0");
+    }
+    s.GraphStyle = SanitisedStyle(ReadInt(app, "WINDOWS", "BOX", "1"));
+    s.DisplayPeriod = SanitisedPeriod(ReadInt(app, "WINDOWS", "ONEORSEVEN", "-1"));
+    s.XPosition = ReadInt(app, "WINDOWS", "XPosition", "100");
+    s.YPosition = ReadInt(app, "WINDOWS", "YPosition", "100");
+    s.Width = ReadInt(app, "WINDOWS", "Width", "725");
+    s.Height = ReadInt(app, "WINDOWS", "Height", "480");
+    s.TreeWidth = ReadInt(app, "WINDOWS", "TreeWidth", "120");
+    std::snprintf(s.SavedPref, sizeof s.SavedPref, "%s",
+                  ReadText(app, "SITE", "PREF", "三重県", SiteWidth).c_str());
+    std::snprintf(s.SavedPort, sizeof s.SavedPort, "%s",
+                  ReadText(app, "SITE", "PORT", "尾鷲", SiteWidth).c_str());
+    s.PrinterRatio = SanitisedRatio(
+        ProfileDouble(ReadText(app, "PRINTER", "PrinterRatio", "1.0", NumberWidth)));
+    s.PrinterColor = ReadInt(app, "PRINTER", "PrinterColor", "1");
+}
+
+void SaveSettings(AppState& app)
+{
+    Settings& s = app.settings;
+    char key[16];
+    for (int i = 1; i <= RegionCount; ++i) {
+        const int state = ExpandedState(app.TreeControl, app.RegionItems[i]);
+        if (state >= 0) s.RegionExpanded[i] = state;
+        std::snprintf(key, sizeof key, "CHI%d", i);
+        WriteInt(app, "TREE", key, s.RegionExpanded[i]);
+    }
+    for (int k = 0; k < PrefectureCodes; ++k) {
+        const int state = ExpandedState(app.TreeControl, app.PrefectureItems[k]);
+        if (state >= 0) s.PrefectureExpanded[k] = state;
+        std::snprintf(key, sizeof key, "KEN%02d", k);
+        WriteInt(app, "TREE", key, s.PrefectureExpanded[k]);
+    }
+
+    ReadLabel(app.PortLabel, s.SavedPort, sizeof s.SavedPort);
+    ReadLabel(app.PrefLabel, s.SavedPref, sizeof s.SavedPref);
+    WriteText(app, "SITE", "PREF", s.SavedPref);
+    WriteText(app, "SITE", "PORT", s.SavedPort);
+
+    WriteInt(app, "WINDOWS", "BOX", s.GraphStyle);
+    WriteInt(app, "WINDOWS", "ONEORSEVEN", s.DisplayPeriod);
+
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(app.MainWindow, &placement);
+    const UINT show = placement.showCmd;
+    const bool minimisedOrMaximised = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE ||
+                                      show == SW_SHOWMINNOACTIVE || show == SW_SHOWMAXIMIZED ||
+                                      IsIconic(app.MainWindow) || IsZoomed(app.MainWindow);
+    if (!minimisedOrMaximised) {
+        RECT r = {};
+        GetWindowRect(app.MainWindow, &r);
+        WriteInt(app, "WINDOWS", "XPosition", r.left);
+        WriteInt(app, "WINDOWS", "YPosition", r.top);
+        WriteInt(app, "WINDOWS", "Width", r.right - r.left);
+        WriteInt(app, "WINDOWS", "Height", r.bottom - r.top);
+        WriteInt(app, "WINDOWS", "TreeWidth", s.TreeWidth);
+    }
+    SavePrinterSettings(app);
+}
+
+void SavePrinterSettings(const AppState& app)
+{
+    const std::string ratio = RatioText(app.settings.PrinterRatio);
+    WriteText(app, "PRINTER", "PrinterRatio", ratio.empty() ? " 1.0" : ratio.c_str());
+    WriteInt(app, "PRINTER", "PrinterColor", app.settings.PrinterColor);
+}
+
+} // namespace marevo
