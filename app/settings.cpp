@@ -1,6 +1,9 @@
-// Reading and writing marevo.ini, key by key, through the private-profile functions
-// (Shift-JIS texts, the program's ANSI code page).
+// Reading and writing marevo.ini, key by key: read through the private-profile functions,
+// written in the same key order with the values kept byte for byte (the platform's writer
+// may drop the leading blank of " 1.0"). Shift-JIS texts, the program's ANSI code page.
 #include "app/settings.h"
+
+#include "app/profile_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,16 +30,32 @@ int ReadInt(const AppState& app, const char* section, const char* key, const cha
     return ProfileInt(ReadText(app, section, key, fallback, NumberWidth));
 }
 
-void WriteText(const AppState& app, const char* section, const char* key, const char* value)
+using Writes = std::vector<ProfileValue>;
+
+void WriteText(Writes& writes, const char* section, const char* key, const char* value)
 {
-    WritePrivateProfileStringA(section, key, value, app.IniPath);
+    writes.push_back({section, key, value});
 }
 
-void WriteInt(const AppState& app, const char* section, const char* key, int value)
+void WriteInt(Writes& writes, const char* section, const char* key, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    WriteText(app, section, key, text);
+    WriteText(writes, section, key, text);
+}
+
+void PrinterKeys(const AppState& app, Writes& writes)
+{
+    const std::string ratio = RatioText(app.settings.PrinterRatio);
+    WriteText(writes, "PRINTER", "PrinterRatio", ratio.empty() ? " 1.0" : ratio.c_str());
+    WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
+}
+
+// Flushes the platform's cached copy so that later reads see the new file.
+void Commit(const AppState& app, const Writes& writes)
+{
+    WriteProfileValues(app.IniPath, writes);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, app.IniPath);
 }
 
 // The expanded bit of a tree node, or -1 when the control gives no answer (no node).
@@ -90,27 +109,28 @@ void LoadSettings(AppState& app)
 void SaveSettings(AppState& app)
 {
     Settings& s = app.settings;
+    Writes writes;
     char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         const int state = ExpandedState(app.TreeControl, app.RegionItems[i]);
         if (state >= 0) s.RegionExpanded[i] = state;
         std::snprintf(key, sizeof key, "CHI%d", i);
-        WriteInt(app, "TREE", key, s.RegionExpanded[i]);
+        WriteInt(writes, "TREE", key, s.RegionExpanded[i]);
     }
     for (int k = 0; k < PrefectureCodes; ++k) {
         const int state = ExpandedState(app.TreeControl, app.PrefectureItems[k]);
         if (state >= 0) s.PrefectureExpanded[k] = state;
         std::snprintf(key, sizeof key, "KEN%02d", k);
-        WriteInt(app, "TREE", key, s.PrefectureExpanded[k]);
+        WriteInt(writes, "TREE", key, s.PrefectureExpanded[k]);
     }
 
     ReadLabel(app.PortLabel, s.SavedPort, sizeof s.SavedPort);
     ReadLabel(app.PrefLabel, s.SavedPref, sizeof s.SavedPref);
-    WriteText(app, "SITE", "PREF", s.SavedPref);
-    WriteText(app, "SITE", "PORT", s.SavedPort);
+    WriteText(writes, "SITE", "PREF", s.SavedPref);
+    WriteText(writes, "SITE", "PORT", s.SavedPort);
 
-    WriteInt(app, "WINDOWS", "BOX", s.GraphStyle);
-    WriteInt(app, "WINDOWS", "ONEORSEVEN", s.DisplayPeriod);
+    WriteInt(writes, "WINDOWS", "BOX", s.GraphStyle);
+    WriteInt(writes, "WINDOWS", "ONEORSEVEN", s.DisplayPeriod);
 
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -122,20 +142,21 @@ void SaveSettings(AppState& app)
     if (!minimisedOrMaximised) {
         RECT r = {};
         GetWindowRect(app.MainWindow, &r);
-        WriteInt(app, "WINDOWS", "XPosition", r.left);
-        WriteInt(app, "WINDOWS", "YPosition", r.top);
-        WriteInt(app, "WINDOWS", "Width", r.right - r.left);
-        WriteInt(app, "WINDOWS", "Height", r.bottom - r.top);
-        WriteInt(app, "WINDOWS", "TreeWidth", s.TreeWidth);
+        WriteInt(writes, "WINDOWS", "XPosition", r.left);
+        WriteInt(writes, "WINDOWS", "YPosition", r.top);
+        WriteInt(writes, "WINDOWS", "Width", r.right - r.left);
+        WriteInt(writes, "WINDOWS", "Height", r.bottom - r.top);
+        WriteInt(writes, "WINDOWS", "TreeWidth", s.TreeWidth);
     }
-    SavePrinterSettings(app);
+    PrinterKeys(app, writes);
+    Commit(app, writes);
 }
 
 void SavePrinterSettings(const AppState& app)
 {
-    const std::string ratio = RatioText(app.settings.PrinterRatio);
-    WriteText(app, "PRINTER", "PrinterRatio", ratio.empty() ? " 1.0" : ratio.c_str());
-    WriteInt(app, "PRINTER", "PrinterColor", app.settings.PrinterColor);
+    Writes writes;
+    PrinterKeys(app, writes);
+    Commit(app, writes);
 }
 
 } // namespace marevo

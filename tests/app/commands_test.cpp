@@ -1,0 +1,229 @@
+// Main window commands: date moves and today (menu, toolbar and keys), display periods
+// with their check marks and radio buttons, graph styles, redraw, help, exit, and the
+// commands whose windows come later.
+#include <cstdio>
+
+#include "program_fixture.h"
+
+#include "app/ids.h"
+#include "app/refresh.h"
+
+namespace marevo {
+namespace {
+
+class CommandsTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+    }
+    void SetDate(int year, int month, int day)
+    {
+        app.CurrentYear = year;
+        app.CurrentMonth = month;
+        app.CurrentDay = day;
+    }
+    void ExpectDate(int year, int month, int day)
+    {
+        EXPECT_EQ(app.CurrentYear, year);
+        EXPECT_EQ(app.CurrentMonth, month);
+        EXPECT_EQ(app.CurrentDay, day);
+        char text[8];
+        std::snprintf(text, sizeof text, "%4d", year);
+        EXPECT_EQ(Text(app.YearLabel), text);
+        std::snprintf(text, sizeof text, "%02d", month);
+        EXPECT_EQ(Text(app.MonthLabel), text);
+        std::snprintf(text, sizeof text, "%02d", day);
+        EXPECT_EQ(Text(app.DayLabel), text);
+    }
+    void PressKey(int key)
+    {
+        // Accelerators act whichever child has the focus.
+        PostMessageA(app.TreeControl, WM_KEYDOWN, key, 0);
+        Pump();
+    }
+    void ClickButton(int id)
+    {
+        RECT r = {};
+        SendMessageA(app.Toolbar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&r));
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        SendMessageA(app.Toolbar, WM_MOUSEMOVE, 0, at);
+        SendMessageA(app.Toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(app.Toolbar, WM_LBUTTONUP, 0, at);
+        Pump();
+    }
+};
+
+TEST_F(CommandsTest, DateMovesCarryOverMonthAndYearEnds)
+{
+    struct Case { int command, year, month, day, toYear, toMonth, toDay; };
+    const Case cases[] = {
+        {CMD_MINUS1, 2024, 3, 1, 2024, 2, 29},  {TB_MINUS1, 2023, 3, 1, 2023, 2, 28},
+        {CMD_PLUS7, 2025, 12, 28, 2026, 1, 4},  {TB_PLUS7, 2024, 2, 25, 2024, 3, 3},
+        {CMD_MINUS7, 2026, 1, 3, 2025, 12, 27}, {TB_MINUS7, 2024, 3, 6, 2024, 2, 28},
+        {CMD_PLUS1, 2024, 12, 31, 2025, 1, 1},  {TB_PLUS1, 2024, 2, 28, 2024, 2, 29},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        SetDate(c.year, c.month, c.day);
+        Command(c.command);
+        ExpectDate(c.toYear, c.toMonth, c.toDay);
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CommandsTest, KeysActLikeTheirMenuItems)
+{
+    const int keys[][4] = {{VK_F1, -7, 0, 0}, {VK_F2, -1, 0, 0}, {VK_F3, 1, 0, 0}, {VK_F4, 7, 0, 0}};
+    for (const auto& key : keys) {
+        SetDate(2024, 6, 15);
+        PressKey(key[0]);
+        ExpectDate(2024, 6, 15 + key[1]);
+    }
+    int year, month, day;
+    TodayDate(year, month, day);
+    SetDate(1999, 1, 1);
+    PressKey(VK_F8);
+    ExpectDate(year, month, day);
+
+    // F5 draws again: the station file is read again.
+    WritePort({"24尾鷲.MV2", "改名"});
+    PressKey(VK_F5);
+    EXPECT_STREQ(app.station.StationName, "改名");
+}
+
+TEST_F(CommandsTest, TodayReturnsFromAnyDateAndPeriod)
+{
+    int year, month, day;
+    TodayDate(year, month, day);
+    const int commands[] = {CMD_TODAY, TB_TODAY};
+    const int periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
+    for (int period : periods) {
+        Command(period);
+        for (int command : commands) {
+            SetDate(2101, 7, 4);
+            Command(command);
+            ExpectDate(year, month, day);
+        }
+    }
+}
+
+TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
+{
+    struct Row { int period, item, button, width, height; };
+    const Row rows[] = {
+        {1, CMD_PERIOD1, TB_PERIOD1, 610, 385},
+        {7, CMD_PERIOD7, TB_PERIOD7, 600, 375},
+        {42, CMD_PERIOD42, TB_PERIOD42, 600, 370},
+        {-1, CMD_TABLE, TB_TABLE, 0, 700},
+    };
+    for (int source = 0; source < 2; ++source) {
+        for (const Row& chosen : rows) {
+            SCOPED_TRACE(chosen.period);
+            Command(source == 0 ? chosen.item : chosen.button);
+            EXPECT_EQ(app.settings.DisplayPeriod, chosen.period);
+            for (const Row& row : rows) {
+                EXPECT_EQ(MenuChecked(row.item), row.period == chosen.period) << row.item;
+                EXPECT_EQ(ButtonChecked(row.button), row.period == chosen.period) << row.button;
+            }
+            const SIZE canvas = ClientSize(app.CanvasWindow);
+            const int width = chosen.width ? chosen.width : 290 + 75 * app.tideTable.TableColumns;
+            EXPECT_EQ(canvas.cx, width);
+            EXPECT_EQ(canvas.cy, chosen.height);
+        }
+    }
+    // A click on a period button of the toolbar presses it and releases the others.
+    ClickButton(TB_PERIOD7);
+    EXPECT_EQ(app.settings.DisplayPeriod, 7);
+    EXPECT_TRUE(MenuChecked(CMD_PERIOD7));
+    EXPECT_TRUE(ButtonChecked(TB_PERIOD7));
+    EXPECT_FALSE(ButtonChecked(TB_TABLE));
+}
+
+TEST_F(CommandsTest, GraphStyleFollowsMenuAndToolbarButton)
+{
+    ASSERT_EQ(app.settings.GraphStyle, 1);
+    Command(CMD_LINES);
+    EXPECT_EQ(app.settings.GraphStyle, 0);
+    EXPECT_FALSE(ButtonChecked(TB_BARS));
+    EXPECT_FALSE(MenuChecked(CMD_BARS));
+    EXPECT_TRUE(MenuChecked(CMD_LINES));
+    Command(CMD_BARS);
+    EXPECT_EQ(app.settings.GraphStyle, 1);
+    EXPECT_TRUE(ButtonChecked(TB_BARS));
+    EXPECT_TRUE(MenuChecked(CMD_BARS));
+    EXPECT_FALSE(MenuChecked(CMD_LINES));
+
+    // The toolbar button toggles itself; the style and the menu follow it each time.
+    ClickButton(TB_BARS);
+    EXPECT_EQ(app.settings.GraphStyle, 0);
+    EXPECT_FALSE(ButtonChecked(TB_BARS));
+    EXPECT_TRUE(MenuChecked(CMD_LINES));
+    EXPECT_FALSE(MenuChecked(CMD_BARS));
+    ClickButton(TB_BARS);
+    EXPECT_EQ(app.settings.GraphStyle, 1);
+    EXPECT_TRUE(ButtonChecked(TB_BARS));
+    EXPECT_TRUE(MenuChecked(CMD_BARS));
+    EXPECT_FALSE(MenuChecked(CMD_LINES));
+
+    // Changing only the style reads the station file again.
+    WritePort({"24尾鷲.MV2", "再読込"});
+    Command(CMD_LINES);
+    EXPECT_STREQ(app.station.StationName, "再読込");
+}
+
+TEST_F(CommandsTest, RedrawFromMenuAndToolbarReadsTheStationAgain)
+{
+    WritePort({"24尾鷲.MV2", "一回目"});
+    Command(CMD_REDRAW);
+    EXPECT_STREQ(app.station.StationName, "一回目");
+    WritePort({"24尾鷲.MV2", "二回目"});
+    Command(TB_REDRAW);
+    EXPECT_STREQ(app.station.StationName, "二回目");
+}
+
+TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
+{
+    Command(CMD_HELP);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], dir + "marevo.html");
+}
+
+TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
+{
+    const int year = app.CurrentYear, period = app.settings.DisplayPeriod;
+    const int commands[] = {CMD_PRINT, TB_PRINT, CMD_PRINT_SETTINGS, CMD_COPY, TB_COPY,
+                            CMD_VERSION, ID_CALENDAR_BUTTON, 40002, 40047, 0};
+    for (int command : commands) Command(command);
+    EXPECT_EQ(app.CurrentYear, year);
+    EXPECT_EQ(app.settings.DisplayPeriod, period);
+    EXPECT_TRUE(IsWindow(app.MainWindow));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
+{
+    Command(CMD_PERIOD7);
+    SendMessageA(app.MainWindow, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_FALSE(IsWindow(app.MainWindow));
+    MSG message;
+    ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(message.wParam, 0u);
+    EXPECT_EQ(GetPrivateProfileIntA("WINDOWS", "ONEORSEVEN", 99, app.IniPath), 7);
+}
+
+TEST_F(CommandsTest, MissingSelectionIsReportedAndLeavesThePicture)
+{
+    SetWindowTextA(app.PortLabel, "");
+    const int year = app.CurrentYear;
+    SetDate(year + 1, 1, 1);
+    Command(CMD_REDRAW);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "港が選択されていません");
+    EXPECT_EQ(Text(app.DayLabel), "01"); // the date labels already show the new date
+}
+
+} // namespace
+} // namespace marevo

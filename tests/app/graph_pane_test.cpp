@@ -1,0 +1,239 @@
+// Graph pane: scroll bars and clamping, the page step, the canvas pulled back when the
+// window grows, the splitter's minimum, hover cells with the XOR highlight read back from
+// the screen, and a click on a day cell.
+#include "program_fixture.h"
+
+#include "app/ids.h"
+
+namespace marevo {
+namespace {
+
+class GraphPaneTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+    }
+    bool HasStyle(DWORD bit) const { return GetWindowLongA(app.GraphPane, GWL_STYLE) & bit; }
+    void Scroll(UINT message, int request, int position = 0)
+    {
+        SendMessageA(app.GraphPane, message, MAKEWPARAM(request, position), 0);
+        Pump();
+    }
+    void MouseAt(int x, int y)
+    {
+        SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    }
+    void Paint()
+    {
+        InvalidateRect(app.GraphPane, nullptr, FALSE);
+        UpdateWindow(app.GraphPane);
+    }
+    // Pixels of the canvas on screen compared with the off-screen picture: how many of the
+    // probed points show the picture XORed with the highlight colour.
+    int XoredPoints(const CellRect& r)
+    {
+        HDC screen = GetDC(app.CanvasWindow);
+        int xored = 0;
+        const int xs[] = {r.left, (r.left + r.right) / 2, r.right};
+        const int ys[] = {r.top, (r.top + r.bottom) / 2, r.bottom};
+        for (int x : xs)
+            for (int y : ys)
+                if (GetPixel(screen, x, y) == (GetPixel(app.OffscreenDC, x, y) ^ RGB(32, 32, 32))) ++xored;
+        ReleaseDC(app.CanvasWindow, screen);
+        return xored;
+    }
+    int UnchangedPoints(const CellRect& r)
+    {
+        HDC screen = GetDC(app.CanvasWindow);
+        int same = 0;
+        for (int x = r.left; x <= r.right; x += 13)
+            for (int y = r.top; y <= r.bottom; y += 11)
+                if (GetPixel(screen, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
+        ReleaseDC(app.CanvasWindow, screen);
+        return same;
+    }
+    static int Points(const CellRect& r)
+    {
+        return ((r.right - r.left) / 13 + 1) * ((r.bottom - r.top) / 11 + 1);
+    }
+};
+
+TEST_F(GraphPaneTest, SmallCanvasHasNoScrollBars)
+{
+    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
+    Command(CMD_PERIOD1);
+    EXPECT_FALSE(HasStyle(WS_VSCROLL));
+    EXPECT_FALSE(HasStyle(WS_HSCROLL));
+    EXPECT_EQ(CanvasOrigin().x, 0);
+    EXPECT_EQ(CanvasOrigin().y, 0);
+}
+
+TEST_F(GraphPaneTest, ScrollingMovesTheCanvasWithinItsRange)
+{
+    MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
+    Command(CMD_TABLE);
+    ASSERT_TRUE(HasStyle(WS_VSCROLL));
+    const SIZE pane = ClientSize(app.GraphPane);
+    const SIZE canvas = ClientSize(app.CanvasWindow);
+    ASSERT_GT(canvas.cy, pane.cy);
+
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(app.CanvasY, -20);
+    EXPECT_EQ(CanvasOrigin().y, -20);
+    Scroll(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(CanvasOrigin().y, -21);
+    Scroll(WM_VSCROLL, SB_LINEUP);
+    Scroll(WM_VSCROLL, SB_PAGEUP);
+    Scroll(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(CanvasOrigin().y, 0);
+    EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), 0);
+
+    // To the end: the canvas's bottom edge at the pane's bottom edge.
+    Scroll(WM_VSCROLL, SB_THUMBPOSITION, 5000);
+    EXPECT_EQ(app.CanvasY, -(canvas.cy - pane.cy));
+    EXPECT_EQ(CanvasOrigin().y + canvas.cy, pane.cy);
+    EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), canvas.cy - pane.cy);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(CanvasOrigin().y + canvas.cy, pane.cy);
+
+    if (HasStyle(WS_HSCROLL)) {
+        Scroll(WM_HSCROLL, SB_PAGEDOWN);
+        EXPECT_EQ(CanvasOrigin().x, -std::min(20, static_cast<int>(canvas.cx - ClientSize(app.GraphPane).cx)));
+    }
+
+    // A larger window pulls the canvas back and drops the bars once not needed.
+    MoveWindow(app.MainWindow, 0, 0, 1100, 900, TRUE);
+    Pump();
+    EXPECT_EQ(CanvasOrigin().y, 0);
+    EXPECT_EQ(CanvasOrigin().x, 0);
+    EXPECT_FALSE(HasStyle(WS_VSCROLL));
+    EXPECT_FALSE(HasStyle(WS_HSCROLL));
+}
+
+TEST_F(GraphPaneTest, EnlargingAfterScrollingLeavesNoEmptyBand)
+{
+    MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
+    Command(CMD_TABLE);
+    Scroll(WM_VSCROLL, SB_THUMBPOSITION, 5000);
+    MoveWindow(app.MainWindow, 0, 0, 600, 500, TRUE);
+    Pump();
+    const SIZE pane = ClientSize(app.GraphPane);
+    const SIZE canvas = ClientSize(app.CanvasWindow);
+    ASSERT_GT(canvas.cy, pane.cy);
+    EXPECT_EQ(CanvasOrigin().y + canvas.cy, pane.cy);
+    EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), canvas.cy - pane.cy);
+}
+
+TEST_F(GraphPaneTest, SplitterKeepsTheTreeAtLeast35Wide)
+{
+    MoveWindow(app.TreePane, 0, 0, 10, 200, TRUE);
+    Pump();
+    RECT r = {};
+    GetWindowRect(app.TreePane, &r);
+    EXPECT_EQ(r.right - r.left, 35);
+    EXPECT_EQ(app.settings.TreeWidth, 35);
+    MoveWindow(app.TreePane, 0, 0, 200, 200, TRUE);
+    Pump();
+    EXPECT_EQ(app.settings.TreeWidth, 200);
+    // The graph pane starts right of the tree pane's client area.
+    RECT graph = {};
+    GetWindowRect(app.GraphPane, &graph);
+    POINT left = {graph.left, graph.top};
+    ScreenToClient(app.MainWindow, &left);
+    RECT client = {};
+    GetClientRect(app.TreePane, &client);
+    EXPECT_EQ(left.x, client.right + GetSystemMetrics(SM_CXFRAME));
+}
+
+TEST_F(GraphPaneTest, HoverHighlightsOneCellByXor)
+{
+    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
+    Command(CMD_PERIOD42);
+    Paint();
+    const CellRect first = CellRectOf(42, 0, {1, 0});
+    const CellRect second = CellRectOf(42, 0, {2, 0});
+    ASSERT_EQ(UnchangedPoints(first), Points(first));
+
+    MouseAt(110, 26); // canvas point (110, 26): cell (1, 0)
+    EXPECT_EQ(app.HoverColumn, 1);
+    EXPECT_EQ(app.HoverRow, 0);
+    EXPECT_EQ(app.HighlightColumn, 1);
+    EXPECT_EQ(XoredPoints(first), 9);
+    EXPECT_EQ(GetCursor(), LoadCursorA(app.Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
+    MouseAt(150, 50); // same cell: nothing drawn again
+    EXPECT_EQ(XoredPoints(first), 9);
+
+    MouseAt(200, 60); // next cell: the old one is restored, never two highlights
+    EXPECT_EQ(app.HighlightColumn, 2);
+    EXPECT_EQ(UnchangedPoints(first), Points(first));
+    EXPECT_EQ(XoredPoints(second), 9);
+
+    MouseAt(29, 26); // outside every cell
+    EXPECT_EQ(app.HighlightColumn, -1);
+    EXPECT_EQ(app.HoverColumn, -1);
+    EXPECT_EQ(UnchangedPoints(second), Points(second));
+
+    // A repaint erases the highlight and forgets the hover.
+    MouseAt(110, 26);
+    Paint();
+    EXPECT_EQ(app.HoverColumn, -1);
+    EXPECT_EQ(app.HighlightColumn, -1);
+    EXPECT_EQ(UnchangedPoints(first), Points(first));
+}
+
+TEST_F(GraphPaneTest, OneDayViewHasNoCells)
+{
+    Command(CMD_PERIOD1);
+    MouseAt(110, 26);
+    EXPECT_EQ(app.HoverColumn, -1);
+    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 26));
+    EXPECT_EQ(app.settings.DisplayPeriod, 1);
+}
+
+TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
+{
+    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
+    struct Case { int command, period, x, y, toMonth, toDay; };
+    const Case cases[] = {
+        {CMD_PERIOD42, 42, 30 + 80 * 3 + 5, 26 + 56 * 2 + 5, 2, 11}, // cell (3, 2): 17 days on
+        {CMD_PERIOD7, 7, 30 + 80 * 4 + 40, 300, 1, 29},              // column 4
+        {CMD_TABLE, -1, 100, 28 + 15 * 1 + 5, 1, 25},                 // first row: the date
+        {CMD_TABLE, -1, 100, 28 + 15 * 8 + 5, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.period);
+        app.CurrentYear = 2026;
+        app.CurrentMonth = 1;
+        app.CurrentDay = 25;
+        Command(c.command);
+        Paint();
+        MouseAt(c.x, c.y);
+        SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
+        Pump();
+        EXPECT_EQ(app.CurrentYear, 2026);
+        EXPECT_EQ(app.CurrentMonth, c.toMonth);
+        EXPECT_EQ(app.CurrentDay, c.toDay);
+        EXPECT_EQ(app.settings.DisplayPeriod, 1);
+        EXPECT_TRUE(MenuChecked(CMD_PERIOD1));
+        EXPECT_TRUE(ButtonChecked(TB_PERIOD1));
+        EXPECT_FALSE(ButtonChecked(TB_PERIOD42));
+        EXPECT_FALSE(MenuChecked(CMD_TABLE));
+        EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
+    }
+}
+
+TEST_F(GraphPaneTest, ClickBeforeAnyHoverDoesNothing)
+{
+    Command(CMD_PERIOD42);
+    Paint();
+    const int day = app.CurrentDay;
+    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    EXPECT_EQ(app.CurrentDay, day);
+    EXPECT_EQ(app.settings.DisplayPeriod, 42);
+}
+
+} // namespace
+} // namespace marevo

@@ -1,0 +1,166 @@
+// Port tree: regions and prefectures, ports placed from the file names of dt\, selections
+// that set the labels and the picture, and ports that cannot be loaded.
+#include <algorithm>
+#include <cstring>
+
+#include "program_fixture.h"
+
+#include "app/ids.h"
+#include "app/port_tree.h"
+
+namespace marevo {
+namespace {
+
+class PortTreeTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        WritePort({"24鳥羽.MV2", "鳥羽", 34.29, 136.51, 150, 50, 20});
+        WritePort({"01函館.MV2", "函館", 41.47, 140.43});
+        WritePort({"80南鳥島.MV2", "南鳥島", 24.17, 153.59});
+        WritePort({"09abc.MV2", "abc"});
+        WritePort({"99zz.MV2", "zz"});
+        WritePort({"14横須賀長井漁港.MV2", "横須賀長井漁港", 35.12, 139.37});
+        WriteFile("dt\\readme.txt", "not a port\n");
+        CreateDirectoryA((dir + "dt\\45folder").c_str(), nullptr);
+        Start();
+    }
+    void Select(HTREEITEM item)
+    {
+        SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        Pump();
+    }
+    int PaintedPixels() const
+    {
+        const SIZE size = ClientSize(app.CanvasWindow);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        int count = 0;
+        for (int y = 0; y < size.cy; y += 3)
+            for (int x = 0; x < size.cx; x += 3)
+                if (GetPixel(app.OffscreenDC, x, y) != face) ++count;
+        return count;
+    }
+};
+
+TEST_F(PortTreeTest, RegionsAndPrefecturesInTableOrder)
+{
+    const std::vector<std::string> roots = ChildTexts(nullptr);
+    ASSERT_GE(roots.size(), 9u);
+    const char* const regions[] = {"北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他"};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(roots[i], regions[i]);
+    EXPECT_EQ(ChildTexts(app.RegionItems[2]),
+              (std::vector<std::string>{"青森県", "岩手県", "宮城県", "秋田県", "山形県", "福島県"}));
+    EXPECT_EQ(ChildTexts(app.RegionItems[3]),
+              (std::vector<std::string>{"茨城県", "千葉県", "東京都", "神奈川県"}));
+    EXPECT_EQ(ChildTexts(app.RegionItems[8]).size(), 8u);
+    EXPECT_EQ(app.PrefectureItems[1], app.RegionItems[1]);
+    EXPECT_EQ(app.PrefectureItems[80], app.RegionItems[9]);
+    const int noNode[] = {0, 9, 10, 11, 19, 20, 21, 25, 29, 48, 79};
+    for (int code : noNode) EXPECT_EQ(app.PrefectureItems[code], nullptr) << code;
+    char text[64];
+    NodeText(app.TreeControl, app.PrefectureItems[30], text, sizeof text);
+    EXPECT_STREQ(text, "和歌山県");
+}
+
+TEST_F(PortTreeTest, PortsArePlacedByTheirCode)
+{
+    std::vector<std::string> mie = ChildTexts(app.PrefectureItems[24]);
+    std::sort(mie.begin(), mie.end());
+    std::vector<std::string> expected = {"尾鷲", "鳥羽"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(mie, expected);
+    EXPECT_EQ(ChildTexts(app.RegionItems[1]).front(), "函館"); // code 01: the region itself
+    EXPECT_EQ(ChildTexts(app.RegionItems[9]).front(), "南鳥島");
+    EXPECT_EQ(ChildTexts(app.PrefectureItems[14]).front(), "横須賀長井漁港");
+
+    // Codes without a node, out of the table and names without digits: at the root,
+    // after the regions; directories are not listed.
+    std::vector<std::string> roots = ChildTexts(nullptr);
+    std::vector<std::string> extra(roots.begin() + 9, roots.end());
+    std::sort(extra.begin(), extra.end());
+    EXPECT_EQ(extra, (std::vector<std::string>{"abc", "adme", "zz"}));
+    EXPECT_TRUE(ChildTexts(app.PrefectureItems[45]).empty());
+}
+
+TEST_F(PortTreeTest, TwoPortsOfOnePrefectureKeepTheDirectoryOrder)
+{
+    std::vector<std::string> listed;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((dir + "dt\\24*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do listed.push_back(std::string(found.cFileName + 2, std::strlen(found.cFileName) - 6));
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(ChildTexts(app.PrefectureItems[24]), listed);
+}
+
+TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
+{
+    Command(CMD_PERIOD1);
+    HTREEITEM toba = FindNode(app.PrefectureItems[24], "鳥羽");
+    ASSERT_NE(toba, nullptr);
+    Select(toba);
+    EXPECT_EQ(Text(app.PrefLabel), "三重県");
+    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
+    EXPECT_STREQ(app.station.StationName, "鳥羽");
+    EXPECT_FLOAT_EQ(app.VerticalScale, 2.0f); // 150 + 50 + 20 = 220
+    EXPECT_GT(PaintedPixels(), 1000);
+
+    // The canvas shows the surface once painted.
+    UpdateWindow(app.GraphPane);
+    HDC canvas = GetDC(app.CanvasWindow);
+    int same = 0, total = 0;
+    for (int y = 5; y < 380; y += 37)
+        for (int x = 5; x < 600; x += 41, ++total)
+            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
+    ReleaseDC(app.CanvasWindow, canvas);
+    EXPECT_EQ(same, total);
+
+    // A prefecture with ports is not a selection.
+    Select(app.PrefectureItems[24]);
+    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
+    Select(FindNode(app.RegionItems[1], "函館"));
+    EXPECT_EQ(Text(app.PrefLabel), "北海道");
+    EXPECT_EQ(Text(app.PortLabel), "函館");
+    EXPECT_STREQ(app.station.StationName, "函館");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PortTreeTest, LongPortNamesAreLoadedAndRemembered)
+{
+    Select(FindNode(app.PrefectureItems[14], "横須賀長井漁港"));
+    EXPECT_EQ(Text(app.PortLabel), "横須賀長井漁港");
+    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
+    EXPECT_TRUE(messages.empty());
+    Stop();
+    char port[64] = {};
+    GetPrivateProfileStringA("SITE", "PORT", "", port, sizeof port, app.IniPath);
+    EXPECT_STREQ(port, "横須賀長井漁港");
+    Start();
+    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
+}
+
+TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
+{
+    Command(CMD_PERIOD1);
+    const std::string before = app.station.StationName;
+    const COLORREF probe = GetPixel(app.OffscreenDC, 300, 200);
+    Select(app.PrefectureItems[2]); // 青森県 has no ports: taken as a port named 青森県
+    EXPECT_EQ(Text(app.PrefLabel), "東北");
+    EXPECT_EQ(Text(app.PortLabel), "青森県");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
+    EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on
+    EXPECT_EQ(app.station.StationName, before);
+    EXPECT_EQ(GetPixel(app.OffscreenDC, 300, 200), probe);
+
+    // Another port can be chosen afterwards.
+    Select(FindNode(app.PrefectureItems[24], "尾鷲"));
+    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+} // namespace
+} // namespace marevo

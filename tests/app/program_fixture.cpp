@@ -1,0 +1,225 @@
+// Test bench of the window program (see program_fixture.h).
+#include "program_fixture.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "app/main_window.h"
+#include "app/port_tree.h"
+#include "app/ui_seam.h"
+
+namespace marevo {
+
+std::vector<std::string> ProgramTest::messages;
+std::vector<std::string> ProgramTest::opened;
+
+namespace {
+
+void RecordMessage(const char* text, const char*) { ProgramTest::messages.push_back(text); }
+bool RecordOpen(const char* path)
+{
+    ProgramTest::opened.push_back(path);
+    return true;
+}
+
+void DeleteTree(const std::string& path)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(path + name + "\\");
+            else DeleteFileA((path + name).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+const char* const ClassNames[] = {"Warning", "Marevo", "Cal", "TideGraphWnd", "PortTreeWnd"};
+
+} // namespace
+
+void TodayDate(int& year, int& month, int& day)
+{
+    const std::time_t t = std::time(nullptr);
+    const std::tm now = *std::localtime(&t);
+    year = now.tm_year + 1900;
+    month = now.tm_mon + 1;
+    day = now.tm_mday;
+}
+
+void ProgramTest::SetUp()
+{
+    static int counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    char name[64];
+    std::snprintf(name, sizeof name, "marevo-test-%lu-%d\\", GetCurrentProcessId(), ++counter);
+    dir = std::string(temp) + name;
+    DeleteTree(dir);
+    ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
+    ASSERT_TRUE(CreateDirectoryA((dir + "dt").c_str(), nullptr));
+    messages.clear();
+    opened.clear();
+    SetMessageBoxHook(RecordMessage);
+    SetOpenDocumentHook(RecordOpen);
+}
+
+void ProgramTest::TearDown()
+{
+    Stop();
+    DeleteTree(dir);
+}
+
+void ProgramTest::WritePort(const PortFile& port)
+{
+    std::string text;
+    char line[128];
+    std::snprintf(line, sizeof line, "%s,%.2f,%.2f,%.1f\n", port.stationName.c_str(), port.latitude,
+                  port.longitude, port.z0);
+    text += line;
+    for (int k = 1; k <= 20; ++k) {
+        const int a = 2 * k - 2, b = 2 * k - 1;
+        auto amplitude = [&](int i) {
+            if (i == IndexM2) return port.m2;
+            if (i == IndexS2) return port.s2;
+            if (i == IndexK1) return 25.0;
+            if (i == IndexO1) return 19.0;
+            return 1.0;
+        };
+        std::snprintf(line, sizeof line, "C%d,%.1f,%.1f,C%d,%.1f,%.1f\n", a, amplitude(a),
+                      (a * 37) % 360 * 1.0, b, amplitude(b), (b * 53) % 360 * 1.0);
+        text += line;
+    }
+    WriteFile("dt\\" + port.fileName, text);
+}
+
+void ProgramTest::WriteFile(const std::string& relativePath, const std::string& content)
+{
+    FILE* f = std::fopen((dir + relativePath).c_str(), "wb");
+    ASSERT_NE(f, nullptr) << relativePath;
+    std::fwrite(content.data(), 1, content.size(), f);
+    std::fclose(f);
+}
+
+std::string ProgramTest::ReadFile(const std::string& relativePath) const
+{
+    std::string content;
+    FILE* f = std::fopen((dir + relativePath).c_str(), "rb");
+    if (!f) return content;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
+    std::fclose(f);
+    return content;
+}
+
+void ProgramTest::Start(int showCommand, bool closeNotice)
+{
+    ResetAppState();
+    ASSERT_TRUE(StartProgram(GetModuleHandleA(nullptr), dir.c_str(), showCommand));
+    started = true;
+    Pump();
+    if (closeNotice && app.NoticeWindow) {
+        SendMessageA(app.NoticeWindow, WM_LBUTTONUP, 0, 0);
+        Pump();
+    }
+}
+
+void ProgramTest::Stop()
+{
+    if (!started) return;
+    started = false;
+    if (IsWindow(app.MainWindow)) DestroyWindow(app.MainWindow);
+    if (IsWindow(app.NoticeWindow)) DestroyWindow(app.NoticeWindow);
+    if (IsWindow(app.CalendarWindow)) DestroyWindow(app.CalendarWindow);
+    Pump();
+    for (const char* name : ClassNames) UnregisterClassA(name, GetModuleHandleA(nullptr));
+}
+
+void ProgramTest::Pump()
+{
+    MSG message;
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            DispatchProgramMessage(app, message);
+        }
+        Sleep(1);
+    }
+}
+
+void ProgramTest::Command(int id)
+{
+    SendMessageA(app.MainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    Pump();
+}
+
+bool ProgramTest::MenuChecked(int id) const
+{
+    return (GetMenuState(GetMenu(app.MainWindow), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+bool ProgramTest::ButtonChecked(int id) const
+{
+    return SendMessageA(app.Toolbar, TB_ISBUTTONCHECKED, id, 0) != 0;
+}
+
+std::string ProgramTest::Text(HWND window) const
+{
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+SIZE ProgramTest::ClientSize(HWND window) const
+{
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+POINT ProgramTest::CanvasOrigin() const
+{
+    RECT r = {};
+    GetWindowRect(app.CanvasWindow, &r);
+    POINT p = {r.left, r.top};
+    ScreenToClient(app.GraphPane, &p);
+    return p;
+}
+
+std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
+{
+    std::vector<std::string> texts;
+    HWND tree = app.TreeControl;
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
+        tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+    while (item) {
+        char text[MaxNodeText + 1];
+        NodeText(tree, item, text, sizeof text);
+        texts.push_back(text);
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return texts;
+}
+
+HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
+{
+    HWND tree = app.TreeControl;
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
+        tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+    while (item) {
+        char buffer[MaxNodeText + 1];
+        NodeText(tree, item, buffer, sizeof buffer);
+        if (text == buffer) return item;
+        item = reinterpret_cast<HTREEITEM>(
+            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
+    }
+    return nullptr;
+}
+
+} // namespace marevo

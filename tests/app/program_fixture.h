@@ -1,0 +1,65 @@
+// Test bench of the window program: a fresh program directory with its own dt\ and
+// marevo.ini, the program started in-process, messages pumped, message boxes recorded.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+
+namespace marevo {
+
+// One port file: name and position as written, Z0 and the M2 and S2 amplitudes in cm.
+struct PortFile {
+    std::string fileName; // as listed in dt\ (Shift-JIS)
+    std::string stationName;
+    double latitude = 34.05, longitude = 136.12, z0 = 110, m2 = 60, s2 = 28;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes dt\<fileName> (or any other file with content).
+    void WritePort(const PortFile& port);
+    void WriteFile(const std::string& relativePath, const std::string& content);
+    std::string ReadFile(const std::string& relativePath) const;
+    void WriteSettings(const std::string& content) { WriteFile("marevo.ini", content); }
+
+    // Starts the program in-process and pumps its messages; closes the notice window so
+    // that nothing covers the picture.
+    void Start(int showCommand = SW_SHOWNORMAL, bool closeNotice = true);
+    // Destroys the main window (settings saved) and every window of the program.
+    void Stop();
+    void Pump();
+
+    void Command(int id);
+    bool MenuChecked(int id) const;
+    bool ButtonChecked(int id) const;
+    std::string Text(HWND window) const;
+    SIZE ClientSize(HWND window) const;
+    // Position of the canvas inside the graph pane's client area.
+    POINT CanvasOrigin() const;
+    // Selects the tree node with this text below parent (nullptr: the root).
+    HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
+    std::vector<std::string> ChildTexts(HTREEITEM parent) const;
+
+    AppState& app = App();
+    std::string dir;                       // ends with a backslash
+    bool started = false;
+
+public:
+    static std::vector<std::string> messages; // texts of the message boxes shown
+    static std::vector<std::string> opened;   // documents opened
+};
+
+// Today's date as the program takes it.
+void TodayDate(int& year, int& month, int& day);
+
+} // namespace marevo

@@ -1,0 +1,235 @@
+// Start-up and main window: placement without settings, the notice window, the refused
+// second copy, resources (strings, menu, accelerators) and the toolbar's buttons.
+#include <cstdio>
+
+#include "program_fixture.h"
+
+#include "app/ids.h"
+#include "app/main_window.h"
+
+namespace marevo {
+namespace {
+
+class StartupTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+    }
+};
+
+RECT WindowRect(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
+{
+    Start(SW_SHOWNORMAL, false);
+    const RECT main = WindowRect(app.MainWindow);
+    EXPECT_EQ(main.left, 100);
+    EXPECT_EQ(main.top, 100);
+    EXPECT_EQ(main.right - main.left, 725);
+    EXPECT_EQ(main.bottom - main.top, 480);
+    ASSERT_TRUE(IsWindow(app.NoticeWindow));
+    const RECT notice = WindowRect(app.NoticeWindow);
+    EXPECT_EQ(notice.left, 271);
+    EXPECT_EQ(notice.top, 220);
+    EXPECT_EQ(notice.right - notice.left, 383);
+    EXPECT_EQ(notice.bottom - notice.top, 240);
+    EXPECT_TRUE(GetWindowLongA(app.NoticeWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowVisible(app.NoticeWindow));
+
+    char className[32];
+    GetClassNameA(app.MainWindow, className, sizeof className);
+    EXPECT_STREQ(className, "Marevo");
+    EXPECT_EQ(Text(app.MainWindow), "Marevo");
+    EXPECT_EQ(WindowRect(app.TreePane).right - WindowRect(app.TreePane).left, 120);
+    EXPECT_EQ(Text(app.PrefLabel), "三重県");
+    EXPECT_EQ(Text(app.PortLabel), "尾鷲");
+    EXPECT_EQ(Text(app.FirstSlash), "/");
+    EXPECT_EQ(Text(app.SecondSlash), "/");
+    int year, month, day;
+    TodayDate(year, month, day);
+    char date[3][8];
+    std::snprintf(date[0], 8, "%4d", year);
+    std::snprintf(date[1], 8, "%02d", month);
+    std::snprintf(date[2], 8, "%02d", day);
+    EXPECT_EQ(Text(app.YearLabel), date[0]);
+    EXPECT_EQ(Text(app.MonthLabel), date[1]);
+    EXPECT_EQ(Text(app.DayLabel), date[2]);
+
+    // Tide-table period and bar graph; the picture of the saved port is drawn.
+    EXPECT_TRUE(MenuChecked(CMD_TABLE));
+    EXPECT_TRUE(ButtonChecked(TB_TABLE));
+    EXPECT_TRUE(MenuChecked(CMD_BARS));
+    EXPECT_FALSE(MenuChecked(CMD_LINES));
+    EXPECT_TRUE(ButtonChecked(TB_BARS));
+    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 290 + 75 * app.tideTable.TableColumns);
+    EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
+    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_TRUE(messages.empty());
+
+    // A click closes the notice window.
+    SendMessageA(app.NoticeWindow, WM_LBUTTONUP, 0, 0);
+    Pump();
+    EXPECT_FALSE(IsWindow(app.NoticeWindow));
+}
+
+TEST_F(StartupTest, NoticeFollowsTheSavedRectangle)
+{
+    WriteSettings("[WINDOWS]\r\nXPosition=0\r\nYPosition=10\r\nWidth=300\r\nHeight=400\r\n");
+    Start(SW_SHOWNORMAL, false);
+    const RECT notice = WindowRect(app.NoticeWindow);
+    EXPECT_EQ(notice.left, -41);
+    EXPECT_EQ(notice.top, 90);
+}
+
+TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
+{
+    // The first call creates the mutex for this process; any later start is refused.
+    IsAlreadyRunning();
+    EXPECT_EQ(IsAlreadyRunning(), 1);
+
+    std::string exe = MAREVO_EXE;
+    if (exe[0] == '/') { // a path of the build machine, seen by Wine through drive Z:
+        for (char& c : exe) if (c == '/') c = '\\';
+        exe = "Z:" + exe;
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + exe + "\"";
+    ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process))
+        << exe;
+    const DWORD waited = WaitForSingleObject(process.hProcess, 20000);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+    EXPECT_EQ(waited, WAIT_OBJECT_0) << "the second copy kept running";
+    DWORD code = 12345;
+    GetExitCodeProcess(process.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    struct Row { int id; const char* text; };
+    const Row strings[] = {
+        {TB_REDRAW, "ｸﾞﾗﾌ表示"}, {TB_PRINT, "印刷"}, {TB_COPY, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ"},
+        {TB_MINUS7, "-７日"}, {TB_MINUS1, "-１日"}, {TB_TODAY, "本日"}, {TB_PLUS1, "+１日"},
+        {TB_PLUS7, "+７日"}, {TB_BARS, "棒ｸﾞﾗﾌ"}, {TB_PERIOD1, "表示期間１日"},
+        {TB_PERIOD7, "表示期間７日"}, {TB_PERIOD42, "表示期間４２日"}, {TB_TABLE, "潮見表"},
+        {STR_VERSION, "Version,3.03"},
+    };
+    for (const Row& row : strings) {
+        char text[64] = {};
+        LoadStringA(instance, row.id, text, sizeof text);
+        EXPECT_STREQ(text, row.text) << row.id;
+    }
+
+    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN));
+    ASSERT_NE(menu, nullptr);
+    const Row items[] = {
+        {CMD_PRINT, "印刷(&P)"}, {CMD_PRINT_SETTINGS, "印刷設定(&S)"}, {CMD_EXIT, "終了(&Q)"},
+        {CMD_COPY, "ｺﾋﾟｰ(&C)"}, {CMD_REDRAW, "ｸﾞﾗﾌ再表示(&V)\tF5"}, {CMD_TODAY, "本日\tF8"},
+        {CMD_MINUS7, "-7日\tF1"}, {CMD_MINUS1, "-1日\tF2"}, {CMD_PLUS1, "+1日\tF3"},
+        {CMD_PLUS7, "+7日\tF4"}, {CMD_PERIOD1, "1日"}, {CMD_PERIOD7, "7日"},
+        {CMD_PERIOD42, "42日"}, {CMD_TABLE, "潮見表"}, {CMD_BARS, "棒ｸﾞﾗﾌ"},
+        {CMD_LINES, "線ｸﾞﾗﾌ"}, {CMD_HELP, "Marevoのﾍﾙﾌﾟ(&T)"}, {CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
+    };
+    for (const Row& row : items) {
+        char text[64] = {};
+        GetMenuStringA(menu, row.id, text, sizeof text, MF_BYCOMMAND);
+        EXPECT_STREQ(text, row.text) << row.id;
+    }
+    const char* const tops[] = {"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ﾍﾙﾌﾟ(&H)"};
+    ASSERT_EQ(GetMenuItemCount(menu), 5);
+    for (int i = 0; i < 5; ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, tops[i]);
+    }
+    DestroyMenu(menu);
+
+    HACCEL table = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+    ACCEL keys[16];
+    const int count = CopyAcceleratorTableA(table, keys, 16);
+    ASSERT_EQ(count, 6);
+    const int expected[][2] = {{VK_F1, CMD_MINUS7}, {VK_F2, CMD_MINUS1}, {VK_F3, CMD_PLUS1},
+                               {VK_F4, CMD_PLUS7},  {VK_F5, CMD_REDRAW}, {VK_F8, CMD_TODAY}};
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(keys[i].key, expected[i][0]);
+        EXPECT_EQ(keys[i].cmd, expected[i][1]);
+        EXPECT_EQ(keys[i].fVirt & ~FNOINVERT, FVIRTKEY);
+    }
+    DestroyAcceleratorTable(table);
+
+    EXPECT_NE(LoadCursorA(instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)), nullptr);
+    EXPECT_NE(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAREVO), IMAGE_ICON, 16, 16, 0), nullptr);
+    BITMAP strip = {};
+    HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR));
+    ASSERT_NE(bitmap, nullptr);
+    GetObjectA(bitmap, sizeof strip, &strip);
+    EXPECT_EQ(strip.bmWidth, 13 * 16);
+    EXPECT_EQ(strip.bmHeight, 16);
+    DeleteObject(bitmap);
+}
+
+TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroups)
+{
+    Start();
+    ASSERT_EQ(SendMessageA(app.Toolbar, TB_BUTTONCOUNT, 0, 0), 17);
+    const int order[17] = {TB_REDRAW, TB_PRINT, 0, TB_COPY, 0, TB_MINUS7, TB_MINUS1, TB_TODAY,
+                           TB_PLUS1, TB_PLUS7, 0, TB_BARS, 0, TB_PERIOD1, TB_PERIOD7,
+                           TB_PERIOD42, TB_TABLE};
+    int image = 0;
+    for (int i = 0; i < 17; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(app.Toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (order[i] == 0) {
+            EXPECT_TRUE(button.fsStyle & TBSTYLE_SEP) << i;
+            continue;
+        }
+        EXPECT_EQ(button.idCommand, order[i]) << i;
+        EXPECT_EQ(button.iBitmap, image++) << i;
+        EXPECT_TRUE(button.fsState & TBSTATE_ENABLED) << i;
+    }
+    // The labels and the calendar button sit inside the toolbar, right of the buttons.
+    EXPECT_EQ(GetParent(app.SiteBox), app.Toolbar);
+    EXPECT_EQ(GetParent(app.PortLabel), app.SiteBox);
+    EXPECT_EQ(GetParent(app.DayLabel), app.DateBox);
+    EXPECT_EQ(GetDlgCtrlID(app.CalendarButton), ID_CALENDAR_BUTTON);
+    EXPECT_EQ(Text(app.CalendarButton), "*");
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(app.DayLabel, WM_GETFONT, 0, 0)), app.UiFont);
+}
+
+TEST_F(StartupTest, TooltipsShowTheStringOfEachButton)
+{
+    Start();
+    const int buttons[] = {TB_REDRAW, TB_PRINT, TB_COPY, TB_MINUS7, TB_MINUS1, TB_TODAY, TB_PLUS1,
+                           TB_PLUS7, TB_BARS, TB_PERIOD1, TB_PERIOD7, TB_PERIOD42, TB_TABLE};
+    for (int id : buttons) {
+        NMTTDISPINFOA request = {};
+        request.hdr.hwndFrom = app.Toolbar;
+        request.hdr.idFrom = id;
+        request.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_EQ(request.lpszText, MAKEINTRESOURCEA(id)) << id;
+        EXPECT_EQ(request.hinst, app.Instance) << id;
+    }
+    NMTTDISPINFOA other = {};
+    other.hdr.idFrom = CMD_EXIT;
+    other.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
+    EXPECT_EQ(other.lpszText, nullptr);
+    EXPECT_EQ(other.hinst, app.Instance);
+}
+
+} // namespace
+} // namespace marevo
