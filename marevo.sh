@@ -47,15 +47,54 @@ test_all() {
     return $failed
 }
 
+# Marevo.exe under Wine: its own prefix in the build folder, a Japanese locale (code page
+# 932) and the IPA Gothic faces standing in for the MS Gothic ones. Without a display it runs
+# under Xvfb, saves a screenshot of the main window, prints its path and ends.
 run() {
     deps
-    build native
-    ./build/native/cli/marevo-cli extremes --dt data/dt --port 24尾鷲
+    build windows
+    local bin=build/windows/app
+    local wine; wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+    export WINEPREFIX=$PWD/build/windows/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    if [ ! -f "$WINEPREFIX/.marevo-fonts" ]; then
+        mkdir -p "$WINEPREFIX"
+        "$wine" wineboot -i >/dev/null 2>&1 || true
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1
+        "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
+        touch "$WINEPREFIX/.marevo-fonts"
+    fi
+    if [ -n "${DISPLAY:-}" ]; then
+        (cd "$bin" && exec "$wine" Marevo.exe)
+        return
+    fi
+    local shot=$PWD/build/windows/marevo-screenshot.png
+    rm -f "$shot"
+    xvfb-run -a -s '-screen 0 1024x768x24' "$PWD/$(basename "$0")" screenshot "$bin" "$wine" "$shot"
+    echo "$shot"
+}
+
+# Inside Xvfb: start the program, wait for its main window, save it as a PNG, close it.
+screenshot() { # bin wine png
+    (cd "$1" && exec "$2" Marevo.exe) &
+    local program=$! id=""
+    for _ in $(seq 120); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk '/"Marevo": \(/ {print $1; exit}' || true)
+        [ -n "$id" ] && break
+        sleep 0.5
+    done
+    sleep 3
+    [ -n "$id" ] && xwd -silent -id "$id" | convert xwd:- "$3"
+    "$2" taskkill /IM Marevo.exe >/dev/null 2>&1 || true
+    wait "$program" 2>/dev/null || true
+    "$(dirname "$2")/wineserver" -k 2>/dev/null || true
+    [ -f "$3" ]
 }
 
 case "${1:-}" in
     deps) deps ;;
     test) test_all ;;
     run) run ;;
+    screenshot) shift; screenshot "$@" ;;
     *) sed -n '2,5p' "$0"; exit 2 ;;
 esac
