@@ -1,0 +1,111 @@
+// marevo-cli table: the 42-day tide table of one port from a date.
+#include <cstdio>
+
+#include "cli/cli_args.h"
+#include "cli/cli_station.h"
+#include "cli/commands.h"
+#include "cli/day_output.h"
+#include "cli/json_writer.h"
+#include "engine/tide_table.h"
+
+namespace marevo::cli {
+
+namespace {
+
+struct TableRow {
+    int year, month, day;
+    std::vector<TideEvent> events;
+    std::vector<bool> high;
+};
+
+// The used slots of each day, typed by the table's own counting from its first event.
+std::vector<TableRow> RowsOf(const TideTableResults& r, int year, int month, int day)
+{
+    std::vector<TableRow> rows;
+    int q = r.FirstEventIsHigh;
+    for (int d = 0; d < TableDays; ++d) {
+        int y = year, m = month, dd = day + d;
+        NormalizeDate(y, m, dd);
+        TableRow row{y, m, dd, {}, {}};
+        for (int j = 0; j < TableSlots; ++j) {
+            const int i = TableSlots * d + j;
+            if (r.TableHeight[i] == EmptySlot) continue;
+            row.events.push_back({r.TableHour[i], r.TableMinute[i], r.TableHeight[i]});
+            row.high.push_back(q % 2 != 0);
+            ++q;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void PrintJson(const Station& station, const TideTableResults& r, const std::vector<TableRow>& rows)
+{
+    JsonWriter json;
+    json.BeginObject();
+    WriteStationJson(json, station);
+    json.Key("first_day").String(FormatDate(rows[0].year, rows[0].month, rows[0].day));
+    json.Key("columns").Integer(r.TableColumns);
+    json.Key("first_event_is_high").Integer(r.FirstEventIsHigh);
+    json.Key("max_low_per_day").Integer(r.MaxLowPerDay);
+    json.Key("max_high_per_day").Integer(r.MaxHighPerDay);
+    json.Key("days").BeginArray();
+    for (const TableRow& row : rows) {
+        json.BeginObject().Key("date").String(FormatDate(row.year, row.month, row.day));
+        json.Key("events").BeginArray();
+        for (size_t i = 0; i < row.events.size(); ++i) {
+            const TideEvent& e = row.events[i];
+            json.BeginObject();
+            json.Key("hour").Number(e.hour).Key("minute").Number(e.minute);
+            json.Key("height").Number(e.height).Key("kind");
+            if (r.FirstEventIsHigh < 0) json.Null();
+            else json.String(KindJson(row.high[i]));
+            json.EndObject();
+        }
+        json.EndArray().EndObject();
+    }
+    json.EndArray().EndObject();
+    std::printf("%s\n", json.Text().c_str());
+}
+
+} // namespace
+
+int RunTable(const Words& words)
+{
+    CliArgs args;
+    std::string error;
+    if (!ParseArgs(words, {{"--json", "--csv"}, {}}, args, error)) return Fail(2, error);
+    if (args.Has("--json") && args.Has("--csv")) return Fail(2, u8"--csv と --json は同時に指定できません");
+    Station station;
+    if (!LoadCliStation(args, station, error)) return Fail(1, error);
+
+    Calendar cal;
+    ConstituentTables tables;
+    ExtremeDetector detector;
+    TideTableResults results;
+    SetFebruaryForYear(cal, args.year);
+    ComputeTideTable(args.year, args.month, args.day, station, cal, tables, detector, results);
+    const std::vector<TableRow> rows = RowsOf(results, args.year, args.month, args.day);
+
+    if (args.Has("--json")) {
+        PrintJson(station, results, rows);
+        return 0;
+    }
+    const bool csv = args.Has("--csv");
+    if (csv) std::printf("date,time,height_cm,kind\n");
+    else std::printf(u8"%s  潮見表 %s から 42 日\n", StationNameUtf8(station).c_str(),
+                     FormatDate(args.year, args.month, args.day).c_str());
+    for (const TableRow& row : rows) {
+        const std::string date = FormatDate(row.year, row.month, row.day);
+        if (!csv) std::printf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
+        for (size_t i = 0; i < row.events.size(); ++i) {
+            const char* kind = results.FirstEventIsHigh < 0 ? "" : csv ? KindJson(row.high[i]) : KindText(row.high[i]);
+            if (csv) std::printf("%s,%s,%.1f,%s\n", date.c_str(), EventClock(row.events[i]).c_str(), row.events[i].height, kind);
+            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), row.events[i].height);
+        }
+        if (!csv) std::printf("\n");
+    }
+    return 0;
+}
+
+} // namespace marevo::cli

@@ -1,0 +1,64 @@
+// JSON text with the escapes of RFC 8259; numbers through std::to_chars (shortest form).
+#include "cli/json_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace marevo::cli {
+
+void JsonWriter::Separate()
+{
+    if (needComma_) text_ += ',';
+    needComma_ = true;
+}
+
+JsonWriter& JsonWriter::BeginObject() { Separate(); text_ += '{'; needComma_ = false; return *this; }
+JsonWriter& JsonWriter::EndObject() { text_ += '}'; needComma_ = true; return *this; }
+JsonWriter& JsonWriter::BeginArray() { Separate(); text_ += '['; needComma_ = false; return *this; }
+JsonWriter& JsonWriter::EndArray() { text_ += ']'; needComma_ = true; return *this; }
+
+JsonWriter& JsonWriter::Key(const std::string& key)
+{
+    String(key);
+    text_ += ':';
+    needComma_ = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(const std::string& s)
+{
+    Separate();
+    text_ += '"';
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') { text_ += '\\'; text_ += static_cast<char>(c); }
+        else if (c == '\n') text_ += "\\n";
+        else if (c == '\r') text_ += "\\r";
+        else if (c == '\t') text_ += "\\t";
+        else if (c < 0x20) {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\u%04x", c);
+            text_ += esc;
+        } else text_ += static_cast<char>(c);
+    }
+    text_ += '"';
+    return *this;
+}
+
+namespace {
+template <typename T> std::string Shortest(T value)
+{
+    if (!std::isfinite(value)) return "null"; // JSON has no NaN or infinity
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+} // namespace
+
+JsonWriter& JsonWriter::Number(float v) { Separate(); text_ += Shortest(v); return *this; }
+JsonWriter& JsonWriter::Number(double v) { Separate(); text_ += Shortest(v); return *this; }
+JsonWriter& JsonWriter::Integer(long long v) { Separate(); text_ += std::to_string(v); return *this; }
+JsonWriter& JsonWriter::Bool(bool v) { Separate(); text_ += v ? "true" : "false"; return *this; }
+JsonWriter& JsonWriter::Null() { Separate(); text_ += "null"; return *this; }
+
+} // namespace marevo::cli

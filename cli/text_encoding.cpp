@@ -1,0 +1,97 @@
+// Shift-JIS <-> UTF-8. The only file of marevo-cli that differs between the builds.
+#include "cli/text_encoding.h"
+
+#include "cli/cli_args.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#else
+#include <cerrno>
+#include <iconv.h>
+#endif
+
+namespace marevo::cli {
+
+#ifdef _WIN32
+
+namespace {
+
+std::wstring Widen(const std::string& text, UINT codePage)
+{
+    if (text.empty()) return {};
+    const int n = MultiByteToWideChar(codePage, 0, text.data(), (int)text.size(), nullptr, 0);
+    std::wstring wide(n, L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), (int)text.size(), wide.data(), n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide, UINT codePage)
+{
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string text(n, '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), text.data(), n, nullptr,
+                        nullptr);
+    return text;
+}
+
+} // namespace
+
+std::string SjisToUtf8(const std::string& sjis) { return Narrow(Widen(sjis, 932), CP_UTF8); }
+std::string Utf8ToSjis(const std::string& utf8) { return Narrow(Widen(utf8, CP_UTF8), 932); }
+std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
+
+// The ANSI argv of a Windows program has lost what code page 932 cannot hold; the wide
+// command line has everything. The console is switched to UTF-8 output as well.
+Words CommandLineWords(int, char**)
+{
+    SetConsoleOutputCP(CP_UTF8);
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    Words words;
+    for (int i = 1; argv && i < argc; ++i) words.push_back(Narrow(argv[i], CP_UTF8));
+    LocalFree(argv);
+    return words;
+}
+
+#else
+
+namespace {
+
+std::string Convert(const std::string& text, const char* to, const char* from)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == (iconv_t)-1) return text;
+    std::string out;
+    char* in = const_cast<char*>(text.data());
+    size_t inLeft = text.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        const size_t r = iconv(cd, &in, &inLeft, &dst, &dstLeft);
+        out.append(buffer, dst - buffer);
+        if (r == (size_t)-1 && errno != E2BIG) { // invalid or cut sequence: one byte as '?'
+            out += '?';
+            ++in;
+            --inLeft;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+} // namespace
+
+std::string SjisToUtf8(const std::string& sjis) { return Convert(sjis, "UTF-8", "CP932"); }
+std::string Utf8ToSjis(const std::string& utf8) { return Convert(utf8, "CP932", "UTF-8"); }
+std::string NativePath(const std::string& utf8) { return utf8; }
+
+Words CommandLineWords(int argc, char** argv) { return Words(argv + 1, argv + argc); }
+
+#endif
+
+} // namespace marevo::cli
