@@ -1,0 +1,123 @@
+// The drawing layer on GDI: fonts and pens in one slot each, inclusive box corners, brushes
+// created and deleted within one shape.
+#include "views/gdi_canvas.h"
+
+#include <cstring>
+
+namespace marevo {
+
+namespace {
+
+// Selects obj into dc for the guard's scope and selects the displaced object again after.
+class ScopedSelect {
+public:
+    ScopedSelect(HDC dc, HGDIOBJ obj) : dc_(dc), previous_(SelectObject(dc, obj)) {}
+    ~ScopedSelect() { SelectObject(dc_, previous_); }
+    ScopedSelect(const ScopedSelect&) = delete;
+    ScopedSelect& operator=(const ScopedSelect&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Owns a created GDI object and deletes it; declared before the ScopedSelect that selects
+// it, so that it is deselected first and deleted after.
+template <class Handle>
+class ScopedGdiObject {
+public:
+    explicit ScopedGdiObject(Handle h) : h_(h) {}
+    ~ScopedGdiObject() {
+        if (h_) DeleteObject(h_);
+    }
+    ScopedGdiObject(const ScopedGdiObject&) = delete;
+    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
+    Handle get() const { return h_; }
+
+private:
+    Handle h_;
+};
+
+// The brush of a shape: the hollow stock brush for NoFill, else a solid brush of its own.
+HBRUSH CreateShapeBrush(Color fill) {
+    return fill == NoFill ? nullptr : CreateSolidBrush(fill);
+}
+
+} // namespace
+
+GdiCanvas::~GdiCanvas()
+{
+    if (font_) ReleaseViewFont();
+    if (pen_) ReleaseViewPen();
+}
+
+int GdiCanvas::PutText(int x, int y, const char* text)
+{
+    return TextOutA(dc_, x, y, text, static_cast<int>(std::strlen(text)));
+}
+
+void GdiCanvas::SelectViewFont(const char* face, int height, int escapement, int weight,
+                               bool underline)
+{
+    // A second select without its release would lose the displaced font and leak this one.
+    if (font_) ReleaseViewFont();
+    font_ = CreateFontA(height, 0, escapement, 0, weight, FALSE, underline ? TRUE : FALSE,
+                        FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                        PROOF_QUALITY, FIXED_PITCH | FF_MODERN, face);
+    previousFont_ = static_cast<HFONT>(SelectObject(dc_, font_));
+}
+
+void GdiCanvas::ReleaseViewFont()
+{
+    if (!font_) return;
+    SelectObject(dc_, previousFont_);
+    DeleteObject(font_);
+    font_ = nullptr;
+    previousFont_ = nullptr;
+}
+
+void GdiCanvas::SelectViewPen(int style, int width, Color color)
+{
+    if (pen_) ReleaseViewPen();
+    pen_ = CreatePen(style, width, color);
+    previousPen_ = static_cast<HPEN>(SelectObject(dc_, pen_));
+}
+
+void GdiCanvas::ReleaseViewPen()
+{
+    if (!pen_) return;
+    SelectObject(dc_, previousPen_);
+    DeleteObject(pen_);
+    pen_ = nullptr;
+    previousPen_ = nullptr;
+}
+
+void GdiCanvas::DrawBox(int left, int top, int right, int bottom, Color fill)
+{
+    ScopedGdiObject<HBRUSH> brush(CreateShapeBrush(fill));
+    ScopedSelect select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
+                                         : GetStockObject(NULL_BRUSH));
+    Rectangle(dc_, left, top, right + 1, bottom + 1);
+}
+
+void GdiCanvas::DrawDisc(int left, int top, int right, int bottom, Color fill)
+{
+    ScopedGdiObject<HBRUSH> brush(CreateShapeBrush(fill));
+    ScopedSelect select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
+                                         : GetStockObject(NULL_BRUSH));
+    Ellipse(dc_, left, top, right, bottom);
+}
+
+void GdiCanvas::DrawLine(int x1, int y1, int x2, int y2)
+{
+    MoveToEx(dc_, x1, y1, nullptr);
+    LineTo(dc_, x2, y2);
+}
+
+void GdiCanvas::SetTextColor(Color color) { ::SetTextColor(dc_, color); }
+
+void GdiCanvas::SetBackgroundMode(int mode) { SetBkMode(dc_, mode); }
+
+int GdiCanvas::SetMixMode(int mode) { return SetROP2(dc_, mode); }
+
+} // namespace marevo
