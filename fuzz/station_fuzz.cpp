@@ -1,0 +1,172 @@
+// Fuzz target: the station file loader over arbitrary file contents.
+// Checks that every text of Station ends within its buffer and that the loaded values are
+// those of the file's lines as the format defines them (a model built on std::string).
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "engine/calendar.h"
+#include "engine/station.h"
+
+namespace {
+
+std::string g_path;
+
+#define CHECK(condition)                                                                   \
+    do {                                                                                   \
+        if (!(condition)) {                                                                \
+            std::fprintf(stderr, "check failed: %s (line %d)\n", #condition, __LINE__);    \
+            std::abort();                                                                  \
+        }                                                                                  \
+    } while (0)
+
+bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
+
+// The complete lines of the file: each ends with LF (a last line without one is not a line),
+// loses one CR before the LF, keeps at most keep bytes and ends at a NUL byte.
+struct Lines {
+    std::vector<std::string> raw;
+    std::string Get(size_t i, size_t keep) const
+    {
+        std::string line = raw[i].substr(0, keep);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line.substr(0, line.find('\0'));
+    }
+};
+
+Lines SplitLines(const uint8_t* data, size_t size)
+{
+    Lines lines;
+    std::string current;
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == '\n') {
+            lines.raw.push_back(current);
+            current.clear();
+        } else {
+            current += static_cast<char>(data[i]);
+        }
+    }
+    return lines;
+}
+
+// Fields of a line: comma-separated, empty fields dropped, each cut to 19 bytes.
+std::vector<std::string> Fields(const std::string& line)
+{
+    std::vector<std::string> fields;
+    size_t pos = 0;
+    while (pos <= line.size()) {
+        size_t comma = line.find(',', pos);
+        if (comma == std::string::npos) comma = line.size();
+        if (comma > pos) fields.push_back(line.substr(pos, comma - pos).substr(0, 19));
+        pos = comma + 1;
+    }
+    return fields;
+}
+
+float Number(const std::vector<std::string>& fields, size_t i)
+{
+    return i < fields.size() ? static_cast<float>(std::atof(fields[i].c_str())) : 0.0f;
+}
+
+bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
+
+// The port loaded before: every text full to its last byte without a terminator, so that
+// a field the load fails to write shows up as an unterminated text.
+void FillPrevious(marevo::Station& s)
+{
+    std::memset(&s, 'X', sizeof s);
+    for (int i = 0; i < marevo::ConstituentCount; ++i) {
+        s.Amplitude[i] = 1000.0f + i;
+        s.PhaseLag[i] = 2000.0f + i;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // A file in memory when the system has one: the loader reads it once per input.
+    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::getenv("TMPDIR");
+    std::string pattern = std::string(dir && *dir ? dir : "/tmp") + "/marevo-station-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) std::abort();
+    close(fd);
+    g_path = name.data();
+    std::atexit([] { std::remove(g_path.c_str()); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    std::FILE* f = std::fopen(g_path.c_str(), "wb");
+    CHECK(f != nullptr);
+    CHECK(std::fwrite(data, 1, size, f) == size);
+    std::fclose(f);
+
+    marevo::Station s;
+    FillPrevious(s);
+    const marevo::LoadStatus status = marevo::LoadStationFile(g_path.c_str(), s);
+    CHECK(status != marevo::LoadStatus::OpenFailed);
+    CHECK(Terminated(s.StationPath, sizeof s.StationPath));
+    CHECK(g_path == s.StationPath);
+
+    const Lines lines = SplitLines(data, size);
+    const std::vector<std::string> header =
+        lines.raw.empty() ? std::vector<std::string>() : Fields(lines.Get(0, 59));
+    CHECK((status == marevo::LoadStatus::Ok) == (header.size() >= 4));
+    // Whatever the status, no constituent of the port before survives the load.
+    const size_t constituentLines =
+        status == marevo::LoadStatus::Ok ? std::min<size_t>(20, lines.raw.size() - 1) : 0;
+    for (int i = 0; i < marevo::ConstituentCount; ++i) {
+        float amplitude = 0, phase = 0;
+        if (static_cast<size_t>(i / 2) < constituentLines) {
+            const std::vector<std::string> c = Fields(lines.Get(1 + i / 2, 59));
+            amplitude = Number(c, i % 2 ? 4 : 1);
+            phase = Number(c, i % 2 ? 5 : 2);
+        }
+        CHECK(Same(s.Amplitude[i], amplitude));
+        CHECK(Same(s.PhaseLag[i], phase));
+    }
+    for (int n = 0; n < 3; ++n) {
+        CHECK(Terminated(s.StationNotes[n], sizeof s.StationNotes[n]));
+        const size_t line = 1 + constituentLines + n;
+        const bool present = status == marevo::LoadStatus::Ok && constituentLines == 20 &&
+                             line < lines.raw.size();
+        CHECK(std::string(s.StationNotes[n]) == (present ? lines.Get(line, 75) : std::string()));
+    }
+    CHECK(Terminated(s.StationName, sizeof s.StationName));
+    if (status != marevo::LoadStatus::Ok) {
+        CHECK(s.StationName[0] == '\0');
+        return 0;
+    }
+
+    CHECK(Terminated(s.LatitudeText, sizeof s.LatitudeText));
+    CHECK(Terminated(s.LongitudeText, sizeof s.LongitudeText));
+    CHECK(Terminated(s.MeanSeaLevelText, sizeof s.MeanSeaLevelText));
+    CHECK(header[0] == s.StationName);
+    CHECK(header[1] == s.LatitudeText);
+    CHECK(header[2] == s.LongitudeText);
+    CHECK(header[3] == s.MeanSeaLevelText);
+
+    const double z0 = std::atof(header[3].c_str());
+    CHECK(Same(s.MeanSeaLevel, static_cast<float>(z0)));
+    CHECK(Same(s.LevelPlusM2, static_cast<float>(z0 + s.Amplitude[marevo::IndexM2])));
+    CHECK(Same(s.LevelMinusM2, static_cast<float>(z0 - s.Amplitude[marevo::IndexM2])));
+    const float latitudeDM = static_cast<float>(std::atof(header[1].c_str()));
+    const float longitudeDM = static_cast<float>(std::atof(header[2].c_str()));
+    CHECK(Same(s.LatitudeDM, latitudeDM));
+    CHECK(Same(s.LongitudeDM, longitudeDM));
+    CHECK(Same(s.Latitude, static_cast<float>(marevo::DegMinToDegrees(latitudeDM))));
+    CHECK(Same(s.Longitude, static_cast<float>(marevo::DegMinToDegrees(longitudeDM))));
+    // The zone meridian is a multiple of 15 degrees for every finite position.
+    if (std::isfinite(s.Longitude) && std::fabs(s.Longitude) < 1e6f)
+        CHECK(std::fmod(s.StandardMeridian, 15.0f) == 0.0f);
+    return 0;
+}
