@@ -68,7 +68,6 @@ struct AppState {
     TideTableResults tideTable = {};
     float VerticalScale = 1.0f;
     ViewPalette palette = {};
-    bool hasPicture = false; // a station has been drawn since start
 };
 
 // The program's one AppState, alive for the whole process.

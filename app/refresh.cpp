@@ -99,7 +99,6 @@ void RefreshDisplay(AppState& app, HWND window)
         GdiCanvas canvas(app.OffscreenDC);
         report = DrawView(period, canvas, model);
     }
-    app.hasPicture = true;
     InvalidateRect(window, nullptr, FALSE);
 
     // Said once per drawing, after it, so the picture is complete behind the message.
