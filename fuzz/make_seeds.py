@@ -66,5 +66,31 @@ def station_seeds():
                                                "utf-8", "surrogateescape").hex() + ".MV2"))
 
 
+def words(spec, *items):
+    """A command line for the cli_args target: spec byte, then words separated by NUL."""
+    return bytes([spec]) + b"\0".join(w.encode("utf-8") for w in items)
+
+
+def cli_seeds():
+    write("cli_args", "extremes-port", words(0, "--dt", "data/dt", "--port", "24尾鷲"))
+    write("cli_args", "extremes-file", words(0, "--station", "x.MV2", "--date", "2024-02-29", "--json"))
+    write("cli_args", "table-csv", words(1, "--csv", "--dt", "d/", "--port", "01函館", "--date", "1999-12-31"))
+    write("cli_args", "bad-date", words(1, "--station", "x", "--date", "2023-02-29"))
+    write("cli_args", "year-zero", words(0, "--station", "x", "--date", "0000-01-01"))
+    write("cli_args", "repeated", words(0, "--station", "a", "--station", "b"))
+    write("cli_args", "both", words(0, "--station", "a", "--dt", "d", "--port", "p"))
+    write("cli_args", "missing-value", words(0, "--dt"))
+    write("cli_args", "valued", words(2, "--days", "7", "--step", "--json", "--station", "s"))
+    write("cli_args", "empty-values", words(2, "--station", "", "--dt", "", "--port", ""))
+    write("cli_text", "ascii", b"Owase,34.04,136.12")
+    write("cli_text", "kanji", "尾鷲 三重県 ﾊﾝｶｸ ①Ⅰ髙".encode("cp932"))
+    write("cli_text", "controls", b"a\"b\\c\n\r\t\x01\x1f\x7f")
+    write("cli_text", "cut-lead-byte", "港".encode("cp932")[:1])
+    write("cli_text", "bad-bytes", bytes([0x80, 0xA0, 0xFD, 0xFE, 0xFF, 0x81, 0x20, 0xEF, 0xFC]))
+    write("cli_text", "nec-ibm", bytes([0x87, 0x40, 0xED, 0x40, 0xFA, 0x5C, 0xEE, 0xEF]))
+    write("cli_text", "utf8", "尾鷲 😀 \ud7ff".encode("utf-8", "surrogatepass"))
+
+
 if __name__ == "__main__":
     station_seeds()
+    cli_seeds()

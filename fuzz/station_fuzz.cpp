@@ -12,18 +12,11 @@
 
 #include "engine/calendar.h"
 #include "engine/station.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
 
 std::string g_path;
-
-#define CHECK(condition)                                                                   \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
-            std::fprintf(stderr, "check failed: %s (line %d)\n", #condition, __LINE__);    \
-            std::abort();                                                                  \
-        }                                                                                  \
-    } while (0)
 
 bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
@@ -106,21 +99,21 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::FILE* f = std::fopen(g_path.c_str(), "wb");
-    CHECK(f != nullptr);
-    CHECK(std::fwrite(data, 1, size, f) == size);
+    FUZZ_CHECK(f != nullptr);
+    FUZZ_CHECK(std::fwrite(data, 1, size, f) == size);
     std::fclose(f);
 
     marevo::Station s;
     FillPrevious(s);
     const marevo::LoadStatus status = marevo::LoadStationFile(g_path.c_str(), s);
-    CHECK(status != marevo::LoadStatus::OpenFailed);
-    CHECK(Terminated(s.StationPath, sizeof s.StationPath));
-    CHECK(g_path == s.StationPath);
+    FUZZ_CHECK(status != marevo::LoadStatus::OpenFailed);
+    FUZZ_CHECK(Terminated(s.StationPath, sizeof s.StationPath));
+    FUZZ_CHECK(g_path == s.StationPath);
 
     const Lines lines = SplitLines(data, size);
     const std::vector<std::string> header =
         lines.raw.empty() ? std::vector<std::string>() : Fields(lines.Get(0, 59));
-    CHECK((status == marevo::LoadStatus::Ok) == (header.size() >= 4));
+    FUZZ_CHECK((status == marevo::LoadStatus::Ok) == (header.size() >= 4));
     // Whatever the status, no constituent of the port before survives the load.
     const size_t constituentLines =
         status == marevo::LoadStatus::Ok ? std::min<size_t>(20, lines.raw.size() - 1) : 0;
@@ -131,42 +124,42 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             amplitude = Number(c, i % 2 ? 4 : 1);
             phase = Number(c, i % 2 ? 5 : 2);
         }
-        CHECK(Same(s.Amplitude[i], amplitude));
-        CHECK(Same(s.PhaseLag[i], phase));
+        FUZZ_CHECK(Same(s.Amplitude[i], amplitude));
+        FUZZ_CHECK(Same(s.PhaseLag[i], phase));
     }
     for (int n = 0; n < 3; ++n) {
-        CHECK(Terminated(s.StationNotes[n], sizeof s.StationNotes[n]));
+        FUZZ_CHECK(Terminated(s.StationNotes[n], sizeof s.StationNotes[n]));
         const size_t line = 1 + constituentLines + n;
         const bool present = status == marevo::LoadStatus::Ok && constituentLines == 20 &&
                              line < lines.raw.size();
-        CHECK(std::string(s.StationNotes[n]) == (present ? lines.Get(line, 75) : std::string()));
+        FUZZ_CHECK(std::string(s.StationNotes[n]) == (present ? lines.Get(line, 75) : std::string()));
     }
-    CHECK(Terminated(s.StationName, sizeof s.StationName));
+    FUZZ_CHECK(Terminated(s.StationName, sizeof s.StationName));
     if (status != marevo::LoadStatus::Ok) {
-        CHECK(s.StationName[0] == '\0');
+        FUZZ_CHECK(s.StationName[0] == '\0');
         return 0;
     }
 
-    CHECK(Terminated(s.LatitudeText, sizeof s.LatitudeText));
-    CHECK(Terminated(s.LongitudeText, sizeof s.LongitudeText));
-    CHECK(Terminated(s.MeanSeaLevelText, sizeof s.MeanSeaLevelText));
-    CHECK(header[0] == s.StationName);
-    CHECK(header[1] == s.LatitudeText);
-    CHECK(header[2] == s.LongitudeText);
-    CHECK(header[3] == s.MeanSeaLevelText);
+    FUZZ_CHECK(Terminated(s.LatitudeText, sizeof s.LatitudeText));
+    FUZZ_CHECK(Terminated(s.LongitudeText, sizeof s.LongitudeText));
+    FUZZ_CHECK(Terminated(s.MeanSeaLevelText, sizeof s.MeanSeaLevelText));
+    FUZZ_CHECK(header[0] == s.StationName);
+    FUZZ_CHECK(header[1] == s.LatitudeText);
+    FUZZ_CHECK(header[2] == s.LongitudeText);
+    FUZZ_CHECK(header[3] == s.MeanSeaLevelText);
 
     const double z0 = std::atof(header[3].c_str());
-    CHECK(Same(s.MeanSeaLevel, static_cast<float>(z0)));
-    CHECK(Same(s.LevelPlusM2, static_cast<float>(z0 + s.Amplitude[marevo::IndexM2])));
-    CHECK(Same(s.LevelMinusM2, static_cast<float>(z0 - s.Amplitude[marevo::IndexM2])));
+    FUZZ_CHECK(Same(s.MeanSeaLevel, static_cast<float>(z0)));
+    FUZZ_CHECK(Same(s.LevelPlusM2, static_cast<float>(z0 + s.Amplitude[marevo::IndexM2])));
+    FUZZ_CHECK(Same(s.LevelMinusM2, static_cast<float>(z0 - s.Amplitude[marevo::IndexM2])));
     const float latitudeDM = static_cast<float>(std::atof(header[1].c_str()));
     const float longitudeDM = static_cast<float>(std::atof(header[2].c_str()));
-    CHECK(Same(s.LatitudeDM, latitudeDM));
-    CHECK(Same(s.LongitudeDM, longitudeDM));
-    CHECK(Same(s.Latitude, static_cast<float>(marevo::DegMinToDegrees(latitudeDM))));
-    CHECK(Same(s.Longitude, static_cast<float>(marevo::DegMinToDegrees(longitudeDM))));
+    FUZZ_CHECK(Same(s.LatitudeDM, latitudeDM));
+    FUZZ_CHECK(Same(s.LongitudeDM, longitudeDM));
+    FUZZ_CHECK(Same(s.Latitude, static_cast<float>(marevo::DegMinToDegrees(latitudeDM))));
+    FUZZ_CHECK(Same(s.Longitude, static_cast<float>(marevo::DegMinToDegrees(longitudeDM))));
     // The zone meridian is a multiple of 15 degrees for every finite position.
     if (std::isfinite(s.Longitude) && std::fabs(s.Longitude) < 1e6f)
-        CHECK(std::fmod(s.StandardMeridian, 15.0f) == 0.0f);
+        FUZZ_CHECK(std::fmod(s.StandardMeridian, 15.0f) == 0.0f);
     return 0;
 }
