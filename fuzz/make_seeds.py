@@ -91,6 +91,35 @@ def cli_seeds():
     write("cli_text", "utf8", "尾鷲 😀 \ud7ff".encode("utf-8", "surrogatepass"))
 
 
+def profile(key_index, value, text):
+    """An input of the profile_text target: key choice, value, NUL, file text."""
+    return bytes([key_index]) + value.encode("cp932") + b"\0" + text.encode("cp932")
+
+
+def settings_seeds():
+    for name, value in [("int", "725"), ("negative", "-1"), ("blank-sign", "  +42x"),
+                        ("six-digits", "123456"), ("huge", "99999999999999999999"),
+                        ("ratio", " 1.0"), ("ratio-exp", "1e300"), ("ratio-nan", "nan"),
+                        ("ratio-long", "12345.67"), ("empty", ""), ("tab", "\t-7")]:
+        write("settings_values", name, value)
+    ini = ("[TREE]\r\nCHI1=1\r\nKEN02=0\r\n[SITE]\r\nPREF=三重県\r\nPORT=尾鷲\r\n"
+           "[WINDOWS]\r\nBOX=1\r\nONEORSEVEN=-1\r\nXPosition=100\r\n"
+           "[PRINTER]\r\nPrinterRatio= 1.0\r\nPrinterColor=1\r\n")
+    write("profile_text", "replace", profile(3, "函館", ini))
+    write("profile_text", "new-key", profile(7, "120", ini))
+    write("profile_text", "new-section", profile(12, "x", "[SITE]\nPORT=a"))
+    write("profile_text", "empty-file", profile(8, " 1.0", ""))
+    write("profile_text", "case-blanks", profile(10, "2.0", "[ Printer ]\n  PRINTERRATIO = 9\n"))
+    write("profile_text", "duplicate-sections", profile(3, "p", "[SITE]\nA=1\n[X]\n[site]\nPORT=q\n"))
+    write("profile_text", "no-final-break", profile(2, "県", "[SITE]\r\nPREF=x"))
+    write("profile_text", "odd-lines", profile(0, "1", "CHI1=5\n[TREE\n[]\n=\n[TREE]x\n\n\n"))
+    for name in ["24尾鷲.MV2", "01函館.MV2", "80南鳥島.MV2", "readme.txt", "09x.MV2",
+                 "-1ab.MV2", " 7c.MV2", "ab", "123456", "1234567", "99港.MV2"]:
+        write("port_name", name.encode("utf-8").hex(), name.encode("cp932"))
+    write("port_name", "long", "24" + "港" * 127 + ".MV2")
+
+
 if __name__ == "__main__":
     station_seeds()
     cli_seeds()
+    settings_seeds()
