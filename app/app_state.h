@@ -57,6 +57,7 @@ struct AppState {
     HDC OffscreenDC = nullptr;
     HBITMAP OffscreenBitmap = nullptr, PreviousBitmap = nullptr;
     int CanvasX = 0, CanvasY = 0;
+    int TableWidth = 0; // canvas width of the tide table of the last refresh
     SCROLLINFO HorizontalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     SCROLLINFO VerticalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     int HoverColumn = -1, HoverRow = -1, HighlightColumn = -1, HighlightRow = -1;

@@ -70,7 +70,7 @@ void OnScroll(HWND pane, int bar, int request, int thumbPosition)
 // Draws or erases one cell: XOR of its outline and inside with the highlight colour.
 void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
 {
-    const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.tideTable.TableColumns, cell);
+    const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.TableWidth, cell);
     canvas.SelectViewPen(PenSolid, 1, app.palette.HoverHighlight);
     canvas.DrawBox(r.left, r.top, r.right, r.bottom, app.palette.HoverHighlight);
     canvas.ReleaseViewPen();
@@ -181,7 +181,7 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
     const int period = app.settings.DisplayPeriod;
     if (period == OneDay) return;
     Cell cell;
-    if (!CellAt(period, app.tideTable.TableColumns, x - app.CanvasX, y - app.CanvasY, cell))
+    if (!CellAt(period, app.TableWidth, x - app.CanvasX, y - app.CanvasY, cell))
         return;
     app.HoverColumn = cell.column;
     app.HoverRow = cell.row;

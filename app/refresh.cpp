@@ -3,13 +3,14 @@
 #include "app/refresh.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "app/graph_pane.h"
 #include "app/port_tree.h"
 #include "app/ui_seam.h"
+#include "engine/vertical_scale.h"
 #include "views/gdi_canvas.h"
+#include "views/tide_table_view.h"
 #include "views/view_model.h"
 
 namespace marevo {
@@ -60,9 +61,7 @@ void RefreshDisplay(AppState& app, HWND window)
     PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
                         app.calendar, app.tables);
 
-    const double m = std::atof(app.station.MeanSeaLevelText) +
-                     app.station.Amplitude[IndexS2] + app.station.Amplitude[IndexM2];
-    app.VerticalScale = ChooseVerticalScale(m);
+    app.VerticalScale = VerticalScaleOf(app.station);
 
     const int period = app.settings.DisplayPeriod;
     if (period == TideTable) {
@@ -72,9 +71,10 @@ void RefreshDisplay(AppState& app, HWND window)
         ConstituentTables scratchTables = app.tables;
         ComputeTideTable(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
                          scratchCalendar, scratchTables, app.detector, app.tideTable);
+        app.TableWidth = TideTableWidth(app.tideTable);
     }
     int width = 0, height = 0;
-    if (CanvasSizeFor(period, app.tideTable.TableColumns, width, height)) {
+    if (CanvasSizeFor(period, app.TableWidth, width, height)) {
         MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, width, height, TRUE);
     }
 

@@ -81,24 +81,13 @@ PortFileName ParsePortFileName(const char* name)
 
 bool IsTreeCode(int code) { return code >= 0 && code < PrefectureCodes; }
 
-float ChooseVerticalScale(double m)
-{
-    if (m > 390) return 4.0f;
-    if (m > 260) return 3.0f;
-    if (m > 195) return 2.0f;
-    if (m > 130) return 1.5f;
-    return 1.0f;
-}
-
-int TableCanvasWidth(int tableColumns) { return 290 + 75 * tableColumns; }
-
-bool CanvasSizeFor(int period, int tableColumns, int& width, int& height)
+bool CanvasSizeFor(int period, int tableWidth, int& width, int& height)
 {
     switch (period) {
     case 1: width = 610; height = 385; return true;
     case 7: width = 600; height = 375; return true;
     case 42: width = 600; height = 370; return true;
-    case -1: width = TableCanvasWidth(tableColumns); height = 700; return true;
+    case -1: width = tableWidth; height = 700; return true;
     default: return false;
     }
 }
@@ -136,12 +125,16 @@ int FloorDiv(int a, int b)
     return q;
 }
 
-bool CellAt(int period, int tableColumns, int cx, int cy, Cell& cell)
+bool CellAt(int period, int tableWidth, int cx, int cy, Cell& cell)
 {
     switch (period) {
     case 42: cell = {FloorDiv(cx - 30, 80), FloorDiv(cy - 26, 56)}; return true;
     case 7: cell = {FloorDiv(cx - 30, 80), FloorDiv(cy - 26, 336)}; return true;
-    case -1: cell = {FloorDiv(cx - 20, 75 * tableColumns + 250), FloorDiv(cy - 28, 15)}; return true;
+    case -1: {
+        const int rowWidth = tableWidth - 40 > 0 ? tableWidth - 40 : 1;
+        cell = {FloorDiv(cx - 20, rowWidth), FloorDiv(cy - 28, 15)};
+        return true;
+    }
     default: return false;
     }
 }
@@ -156,7 +149,7 @@ bool CellIsValid(int period, Cell c)
     }
 }
 
-CellRect CellRectOf(int period, int tableColumns, Cell c)
+CellRect CellRectOf(int period, int tableWidth, Cell c)
 {
     switch (period) {
     case 42: {
@@ -169,7 +162,7 @@ CellRect CellRectOf(int period, int tableColumns, Cell c)
     }
     default: {
         const int top = 29 + 15 * c.row;
-        return {21, top, 269 + 75 * tableColumns, top + 13};
+        return {21, top, tableWidth - 21, top + 13};
     }
     }
 }

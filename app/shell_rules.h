@@ -60,15 +60,9 @@ bool IsTreeCode(int code);
 
 // ---- Refresh --------------------------------------------------------------------------
 
-// Vertical scale for m = Z0 + H(S2) + H(M2) in cm: 4.0 above 390, 3.0 above 260, 2.0 above
-// 195, 1.5 above 130, else 1.0 (strict comparisons).
-float ChooseVerticalScale(double meanPlusRangesCm);
-
-// Width of the tide-table canvas for the number of event columns of its busiest day.
-int TableCanvasWidth(int tableColumns);
-
-// Canvas size of a display period; false (size unchanged) for a period without a view.
-bool CanvasSizeFor(int period, int tableColumns, int& width, int& height);
+// Canvas size of a display period, the table's width given by the views; false (size
+// unchanged) for a period without a view.
+bool CanvasSizeFor(int period, int tableWidth, int& width, int& height);
 // Canvas size set at start-up before the first refresh; any unknown period as the table.
 void StartupCanvasSize(int period, int& width, int& height);
 
@@ -86,14 +80,15 @@ int ScrollDelta(int request, int thumbPosition, int position, int maximum, int p
 // Floored quotient (the nearest integer at or below a / b), b > 0.
 int FloorDiv(int a, int b);
 
-// Day cells of the multi-day views, in canvas coordinates, corners inclusive.
+// Day cells of the multi-day views, in canvas coordinates, corners inclusive. A row of the
+// tide table spans the table: from x 21 to 21 short of the canvas's right edge (tableWidth).
 struct CellRect { int left, top, right, bottom; };
 struct Cell { int column, row; };
 // Column and row under canvas point (cx, cy); false for the one-day view and unknown
 // periods (no cells).
-bool CellAt(int period, int tableColumns, int cx, int cy, Cell& cell);
+bool CellAt(int period, int tableWidth, int cx, int cy, Cell& cell);
 bool CellIsValid(int period, Cell cell);
-CellRect CellRectOf(int period, int tableColumns, Cell cell);
+CellRect CellRectOf(int period, int tableWidth, Cell cell);
 // Days from the displayed date to the date of a valid cell (the first cell is the date).
 int CellDayOffset(int period, Cell cell);
 

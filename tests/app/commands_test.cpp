@@ -6,6 +6,7 @@
 #include "program_fixture.h"
 
 #include "app/ids.h"
+#include "views/tide_table_view.h"
 #include "app/refresh.h"
 
 namespace marevo {
@@ -129,7 +130,7 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
                 EXPECT_EQ(ButtonChecked(row.button), row.period == chosen.period) << row.button;
             }
             const SIZE canvas = ClientSize(app.CanvasWindow);
-            const int width = chosen.width ? chosen.width : 290 + 75 * app.tideTable.TableColumns;
+            const int width = chosen.width ? chosen.width : TideTableWidth(app.tideTable);
             EXPECT_EQ(canvas.cx, width);
             EXPECT_EQ(canvas.cy, chosen.height);
         }

@@ -94,26 +94,16 @@ TEST(PortTreeRules, FileNamesGiveCodeAndPortName)
     EXPECT_EQ(ParsePortFileName(longName.c_str()).port.size(), 256u);
 }
 
-TEST(RefreshRules, VerticalScaleStepsAreStrict)
-{
-    struct Case { double m; float scale; };
-    const Case cases[] = {
-        {150 + 50 + 20, 2.0f}, {130, 1.0f}, {130.01, 1.5f}, {195, 1.5f}, {195.5, 2.0f},
-        {260, 2.0f}, {261, 3.0f}, {390, 3.0f}, {390.5, 4.0f}, {0, 1.0f}, {-40, 1.0f},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ChooseVerticalScale(c.m), c.scale) << c.m;
-}
-
 TEST(RefreshRules, CanvasSizesFollowThePeriod)
 {
-    struct Case { int period, columns; bool known; int width, height; };
+    struct Case { int period, tableWidth; bool known; int width, height; };
     const Case cases[] = {
-        {1, 0, true, 610, 385}, {7, 0, true, 600, 375}, {42, 0, true, 600, 370},
-        {-1, 4, true, 590, 700}, {-1, 1, true, 365, 700}, {0, 4, false, 11, 22},
+        {1, 590, true, 610, 385}, {7, 590, true, 600, 375}, {42, 590, true, 600, 370},
+        {-1, 590, true, 590, 700}, {-1, 365, true, 365, 700}, {0, 590, false, 11, 22},
     };
     for (const Case& c : cases) {
         int width = 11, height = 22;
-        EXPECT_EQ(CanvasSizeFor(c.period, c.columns, width, height), c.known) << c.period;
+        EXPECT_EQ(CanvasSizeFor(c.period, c.tableWidth, width, height), c.known) << c.period;
         EXPECT_EQ(width, c.width) << c.period;
         EXPECT_EQ(height, c.height) << c.period;
     }
@@ -190,20 +180,20 @@ TEST(GraphPaneRules, CellsOfTheSevenDayViewAndTheTable)
     EXPECT_EQ(week.top, 26);
     EXPECT_EQ(week.bottom, 362);
 
-    // Four event columns: cells 550 wide, rows 15 high from y 28.
-    ASSERT_TRUE(CellAt(-1, 4, 20, 42, cell));
+    // A table 590 wide (four event columns): cells 550 wide, rows 15 high from y 28.
+    ASSERT_TRUE(CellAt(-1, 590, 20, 42, cell));
     EXPECT_FALSE(CellIsValid(-1, cell)); // the heading row
-    ASSERT_TRUE(CellAt(-1, 4, 20, 43, cell));
+    ASSERT_TRUE(CellAt(-1, 590, 20, 43, cell));
     EXPECT_TRUE(CellIsValid(-1, cell));
     EXPECT_EQ(CellDayOffset(-1, cell), 0);
-    ASSERT_TRUE(CellAt(-1, 4, 570, 43, cell));
+    ASSERT_TRUE(CellAt(-1, 590, 570, 43, cell));
     EXPECT_FALSE(CellIsValid(-1, cell));
-    ASSERT_TRUE(CellAt(-1, 4, 100, 28 + 15 * 42 + 14, cell));
+    ASSERT_TRUE(CellAt(-1, 590, 100, 28 + 15 * 42 + 14, cell));
     EXPECT_EQ(cell.row, 42);
     EXPECT_EQ(CellDayOffset(-1, cell), 41);
-    ASSERT_TRUE(CellAt(-1, 4, 100, 28 + 15 * 43, cell));
+    ASSERT_TRUE(CellAt(-1, 590, 100, 28 + 15 * 43, cell));
     EXPECT_FALSE(CellIsValid(-1, cell));
-    const CellRect row = CellRectOf(-1, 4, {0, 1});
+    const CellRect row = CellRectOf(-1, 590, {0, 1});
     EXPECT_EQ(row.left, 21);
     EXPECT_EQ(row.top, 44);
     EXPECT_EQ(row.right, 569);

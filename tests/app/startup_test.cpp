@@ -6,6 +6,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
+#include "views/tide_table_view.h"
 
 namespace marevo {
 namespace {
@@ -68,7 +69,7 @@ TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
     EXPECT_TRUE(MenuChecked(CMD_BARS));
     EXPECT_FALSE(MenuChecked(CMD_LINES));
     EXPECT_TRUE(ButtonChecked(TB_BARS));
-    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 290 + 75 * app.tideTable.TableColumns);
+    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, TideTableWidth(app.tideTable));
     EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
     EXPECT_STREQ(app.station.StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
