@@ -9,7 +9,8 @@ jobs=$(nproc)
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
-          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps imagemagick locales)
+          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps imagemagick locales
+          clang libclang-rt-14-dev)
 
 deps() {
     local missing=()
@@ -44,6 +45,9 @@ test_all() {
     build windows
     # Windows executables run under Wine; windows and GDI want a display.
     xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset windows -j "$jobs" || failed=1
+    # Fuzz targets over their seeds and what they find in 15 seconds each (clang++, native).
+    build fuzz
+    fuzz/run.sh build/fuzz 15 || failed=1
     return $failed
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/calendar.h"
+#include "engine/decimal_text.h"
 
 namespace marevo {
 namespace {
@@ -55,7 +56,8 @@ int SplitFields(const char* line, char fields[MaxFields][FieldSlot])
     return count;
 }
 
-float TextToNumber(const char* text) { return static_cast<float>(std::atof(text)); }
+// Decimal only, so that a file reads the same in the Windows and the native builds.
+float TextToNumber(const char* text) { return static_cast<float>(DecimalToDouble(text)); }
 
 } // namespace
 
@@ -113,8 +115,8 @@ LoadStatus LoadStationFile(const char* path, Station& station)
     station.LatitudeDM = TextToNumber(station.LatitudeText);
     station.LongitudeDM = TextToNumber(station.LongitudeText);
     station.MeanSeaLevel = TextToNumber(station.MeanSeaLevelText);
-    station.LevelPlusM2 = static_cast<float>(std::atof(station.MeanSeaLevelText) + station.Amplitude[IndexM2]);
-    station.LevelMinusM2 = static_cast<float>(std::atof(station.MeanSeaLevelText) - station.Amplitude[IndexM2]);
+    station.LevelPlusM2 = static_cast<float>(DecimalToDouble(station.MeanSeaLevelText) + station.Amplitude[IndexM2]);
+    station.LevelMinusM2 = static_cast<float>(DecimalToDouble(station.MeanSeaLevelText) - station.Amplitude[IndexM2]);
     station.Latitude = static_cast<float>(DegMinToDegrees(station.LatitudeDM));
     station.Longitude = static_cast<float>(DegMinToDegrees(station.LongitudeDM));
     station.StandardMeridian = ZoneMeridian(station.Latitude, station.Longitude);

@@ -97,6 +97,10 @@ def profile(key_index, value, text):
 
 
 def settings_seeds():
+    for name, value in [("plain", "35.39"), ("signed", " -33.52"), ("exp", "1.5e+3x"),
+                        ("exp-cut", "2e"), ("hex", "0x10"), ("inf", "-inf"), ("nan", "nan"),
+                        ("point", ".5"), ("huge", "1e999"), ("tiny", "1e-400"), ("dot", "-.e1")]:
+        write("decimal_text", name, value)
     for name, value in [("int", "725"), ("negative", "-1"), ("blank-sign", "  +42x"),
                         ("six-digits", "123456"), ("huge", "99999999999999999999"),
                         ("ratio", " 1.0"), ("ratio-exp", "1e300"), ("ratio-nan", "nan"),

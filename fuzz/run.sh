@@ -32,10 +32,10 @@ for target in "${targets[@]}"; do
         "$exe" "${args[@]}" "$work" "$here/corpus/$target" >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
+    cov=$(grep -ao 'cov: [0-9]*' "$log" | tail -1)
     if [ $status -ne 0 ]; then
         echo "fuzz $target: FAILED (status $status) after ${runs:-?} runs; see $log"
-        grep -m1 -E 'ERROR|check failed|runtime error' "$log" || true
+        grep -a -m1 -E 'ERROR|check failed|runtime error' "$log" || true
         ls "$findings"/crash-* "$findings"/leak-* "$findings"/timeout-* 2>/dev/null | sed 's/^/  input: /'
         failed=1
     else

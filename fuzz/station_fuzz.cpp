@@ -13,6 +13,7 @@
 #include "engine/calendar.h"
 #include "engine/station.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/reference_decimal.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ std::vector<std::string> Fields(const std::string& line)
 
 float Number(const std::vector<std::string>& fields, size_t i)
 {
-    return i < fields.size() ? static_cast<float>(std::atof(fields[i].c_str())) : 0.0f;
+    return i < fields.size() ? static_cast<float>(ReferenceDecimal(fields[i])) : 0.0f;
 }
 
 bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
@@ -148,12 +149,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(header[2] == s.LongitudeText);
     FUZZ_CHECK(header[3] == s.MeanSeaLevelText);
 
-    const double z0 = std::atof(header[3].c_str());
+    const double z0 = ReferenceDecimal(header[3]);
     FUZZ_CHECK(Same(s.MeanSeaLevel, static_cast<float>(z0)));
     FUZZ_CHECK(Same(s.LevelPlusM2, static_cast<float>(z0 + s.Amplitude[marevo::IndexM2])));
     FUZZ_CHECK(Same(s.LevelMinusM2, static_cast<float>(z0 - s.Amplitude[marevo::IndexM2])));
-    const float latitudeDM = static_cast<float>(std::atof(header[1].c_str()));
-    const float longitudeDM = static_cast<float>(std::atof(header[2].c_str()));
+    const float latitudeDM = static_cast<float>(ReferenceDecimal(header[1]));
+    const float longitudeDM = static_cast<float>(ReferenceDecimal(header[2]));
     FUZZ_CHECK(Same(s.LatitudeDM, latitudeDM));
     FUZZ_CHECK(Same(s.LongitudeDM, longitudeDM));
     FUZZ_CHECK(Same(s.Latitude, static_cast<float>(marevo::DegMinToDegrees(latitudeDM))));

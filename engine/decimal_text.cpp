@@ -1,0 +1,42 @@
+// Decimal numbers in the texts of the port files and the settings (see decimal_text.h).
+#include "engine/decimal_text.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace marevo {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+} // namespace
+
+double DecimalToDouble(const char* text)
+{
+    if (!text) return 0.0;
+    const char* p = text;
+    while (IsBlank(*p)) ++p;
+    const char* start = p;
+    if (*p == '+' || *p == '-') ++p;
+    bool digits = false;
+    while (IsDigit(*p)) ++p, digits = true;
+    if (*p == '.') {
+        ++p;
+        while (IsDigit(*p)) ++p, digits = true;
+    }
+    if (!digits) return 0.0;
+    if (*p == 'e' || *p == 'E') {
+        const char* e = p + 1;
+        if (*e == '+' || *e == '-') ++e;
+        if (IsDigit(*e)) {
+            while (IsDigit(*e)) ++e;
+            p = e;
+        }
+    }
+    // The prefix holds nothing but a decimal number, which every C library reads alike.
+    const std::string number(start, p);
+    return std::strtod(number.c_str(), nullptr);
+}
+
+} // namespace marevo
