@@ -1,0 +1,221 @@
+// Tide heights, the turning-point detector and the high and low waters of a day.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/tide.h"
+#include "station_files.h"
+
+using namespace marevo;
+using namespace marevo::test;
+
+namespace {
+
+// One constituent of amplitude 100 cm on a port at 135 E (its own zone meridian), Z0 50 cm.
+Station SingleConstituent(int index, float phaseLag)
+{
+    Station s;
+    s.Longitude = s.StandardMeridian = 135.0f;
+    s.MeanSeaLevel = 50.0f;
+    s.Amplitude[index] = 100.0f;
+    s.PhaseLag[index] = phaseLag;
+    return s;
+}
+
+ConstituentTables Prepare(int year, int month, int day, const Station& s)
+{
+    Calendar cal;
+    ConstituentTables t;
+    SetFebruaryForYear(cal, year);
+    PrepareConstituents(year, month, day, s, cal, t);
+    return t;
+}
+
+struct Sample { float t, h; int found; float te, he; };
+
+void Feed(ExtremeDetector& d, const Sample* samples, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        float t = samples[i].t, h = samples[i].h;
+        EXPECT_EQ(DetectExtreme(d, t, h), samples[i].found) << "sample at " << samples[i].t;
+        if (samples[i].found) {
+            EXPECT_FLOAT_EQ(t, samples[i].te);
+            EXPECT_FLOAT_EQ(h, samples[i].he);
+        } else {
+            EXPECT_EQ(t, samples[i].t); // untouched
+            EXPECT_EQ(h, samples[i].h);
+        }
+    }
+}
+
+} // namespace
+
+TEST(TideHeight, SumOfTheConstituentCosines)
+{
+    // S2 on its zone meridian: phase offset 0, so the height is 50 + 100 cos(30 t).
+    const Station s2 = SingleConstituent(IndexS2, 0.0f);
+    const ConstituentTables t = Prepare(2008, 5, 14, s2);
+    EXPECT_NEAR(TideHeight(0.0, s2, t), 150.0, 1e-3);
+    EXPECT_NEAR(TideHeight(3.0, s2, t), 50.0, 1e-3);
+    EXPECT_NEAR(TideHeight(6.0, s2, t), -50.0, 1e-3);
+    EXPECT_NEAR(TideHeight(-2.0, s2, t), 100.0, 1e-3);
+
+    // M2 with its nodal factor and phase lag, against the cosine formed here in double.
+    const Station m2 = SingleConstituent(IndexM2, 171.25f);
+    const ConstituentTables tm = Prepare(2008, 5, 14, m2);
+    const double pi = std::acos(-1.0);
+    for (double hours : {-1.6666666, 0.0, 5.5, 13.25, 24.0, 41.0 * 24}) {
+        const double a = (28.984104 * hours + tm.PhaseOffset[IndexM2] - 171.25) * pi / 180;
+        const double expected = 50 + 100 * 0.9706 * std::cos(a);
+        EXPECT_NEAR(TideHeight(hours, m2, tm), expected, 0.01 + 1e-5 * hours) << hours;
+    }
+    // Steps of 20 and 30 minutes give the heights of their times.
+    const Station mixed = MixedPort();
+    const ConstituentTables tx = Prepare(2008, 5, 14, mixed);
+    for (int k : {-5, 0, 7, 74, 2016}) {
+        EXPECT_NEAR(TideHeightAtStep(k, 0.33333334f, mixed, tx), TideHeight(k / 3.0, mixed, tx), 2e-3) << k;
+        EXPECT_NEAR(TideHeightAtStep(k, 0.5f, mixed, tx), TideHeight(k / 2.0, mixed, tx), 2e-3) << k;
+    }
+}
+
+TEST(Detector, SampleSeriesAroundMidnight)
+{
+    // A crest between the samples at 0 and 20 minutes: reported at the sample of 40 minutes,
+    // x = 0.75 between the midpoints -10 and 10, y = 0.25.
+    ExtremeDetector d;
+    const Sample crest[] = {
+        {-60, 90, 0, 0, 0}, {-40, 100, 0, 0, 0}, {-20, 106, 0, 0, 0},
+        {0, 109, 0, 0, 0},  {20, 108, 0, 0, 0},  {40, 103, 1, 5.0f, 109.125f},
+    };
+    Feed(d, crest, 6);
+    // The same heights 20 minutes earlier: found at -15 minutes and dropped.
+    const Sample earlier[] = {
+        {-80, 90, 0, 0, 0}, {-60, 100, 0, 0, 0}, {-40, 106, 0, 0, 0},
+        {-20, 109, 0, 0, 0}, {0, 108, 0, 0, 0}, {20, 103, 0, 0, 0},
+    };
+    Feed(d, earlier, 6);
+}
+
+TEST(Detector, FlatCrestGivesTwoReportsAtItsMiddle)
+{
+    ExtremeDetector d;
+    const Sample flat[] = {
+        {-60, 90, 0, 0, 0},  {-40, 96, 0, 0, 0},  {-20, 100, 0, 0, 0}, {0, 103, 0, 0, 0},
+        {20, 105, 0, 0, 0},  {40, 105, 0, 0, 0},  {60, 103, 1, 30.0f, 105.25f},
+        {80, 100, 1, 30.0f, 105.625f}, {100, 96, 0, 0, 0},
+    };
+    Feed(d, flat, 9);
+}
+
+TEST(Detector, NoReportBeforeFourSamplesSinceTheReset)
+{
+    // Whatever the detector held before the reset cannot produce a report.
+    ExtremeDetector d;
+    const Sample before[] = {{100, 0, 0, 0, 0}, {120, 50, 0, 0, 0}, {140, 100, 0, 0, 0}};
+    Feed(d, before, 3);
+    const Sample afterReset[] = {{-60, 0, 0, 0, 0}, {40, 100, 0, 0, 0}, {140, 0, 0, 0, 0}};
+    Feed(d, afterReset, 3);
+    // A fourth sample completes three differences: the crest at the sample of 40 minutes.
+    const Sample fourth[] = {{240, 100, 1, 40.0f, 100.0f}};
+    Feed(d, fourth, 1);
+}
+
+TEST(Detector, TimesOfEventsAreTruncatedToTheMinute)
+{
+    struct { float t; float hour, minute; } cases[] = {
+        {125.9f, 2, 5}, {1439.5f, 23, 59}, {1440.2f, 24, 0}, {0.5f, 0, 0},
+        {59.999f, 0, 59}, {60.0f, 1, 0}, {754.0f, 12, 34},
+    };
+    for (const auto& c : cases) {
+        TideEvent e;
+        MinutesToEvent(c.t, 87.5f, e);
+        EXPECT_EQ(e.hour, c.hour) << c.t;
+        EXPECT_EQ(e.minute, c.minute) << c.t;
+        EXPECT_EQ(e.height, 87.5f);
+    }
+    // No time of the day gives a minute outside 0 ... 59, the floats just below each whole
+    // hour included.
+    for (int hour = 1; hour <= 24; ++hour) {
+        float t = 60.0f * hour;
+        for (int i = 0; i < 64; ++i) {
+            t = std::nextafter(t, 0.0f);
+            TideEvent e;
+            MinutesToEvent(t, 0, e);
+            EXPECT_GE(e.minute, 0.0f) << t;
+            EXPECT_LE(e.minute, 59.0f) << t;
+            EXPECT_EQ(e.hour * 60 + e.minute, std::floor(t)) << t;
+        }
+    }
+}
+
+TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
+{
+    // S2 with a lag of 7.5 degrees: highs at 0:15 and 12:15, lows at 6:15 and 18:15.
+    const Station s = SingleConstituent(IndexS2, 7.5f);
+    const ConstituentTables t = Prepare(2008, 5, 14, s);
+    ExtremeDetector d;
+    DayExtremes day;
+    FindDayExtremes(s, t, d, day);
+    ASSERT_EQ(day.count, 4);
+    const float hours[] = {0, 6, 12, 18};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(day.events[i].hour, hours[i]) << i;
+        EXPECT_EQ(day.events[i].minute, 15.0f) << i;
+        EXPECT_NEAR(day.events[i].height, i % 2 ? -50.0 : 150.0, 0.2) << i;
+    }
+    // Lag 180 + 7.5 turns the day round: a low water first.
+    const Station r = SingleConstituent(IndexS2, 187.5f);
+    FindDayExtremes(r, Prepare(2008, 5, 14, r), d, day);
+    ASSERT_EQ(day.count, 4);
+    EXPECT_NEAR(day.events[0].height, -50.0, 0.2);
+    EXPECT_NEAR(day.events[1].height, 150.0, 0.2);
+}
+
+TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
+{
+    // S2 with a lag of 0 turns on every sixth hour; the program's pi (3.141593) puts each
+    // turning point a hair before the hour, and times are truncated, so the day reads
+    // 5:59, 11:59, 17:59 and 23:59: the high at midnight is the last event of the day before
+    // and is not repeated at the start of the next.
+    const Station s = SingleConstituent(IndexS2, 0.0f);
+    ExtremeDetector d;
+    for (int day : {14, 15}) {
+        DayExtremes out;
+        FindDayExtremes(s, Prepare(2008, 5, day, s), d, out);
+        ASSERT_EQ(out.count, 4) << day;
+        const float minutes[] = {359, 719, 1079, 1439};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(out.events[i].hour * 60 + out.events[i].minute, minutes[i]) << i;
+            EXPECT_NEAR(out.events[i].height, i % 2 ? 150.0 : -50.0, 0.01) << i;
+        }
+    }
+}
+
+TEST(DayExtremes, MixedPortAlternatesOverTheYearsOfTheEra)
+{
+    const Station s = MixedPort();
+    ExtremeDetector d;
+    for (int year : {1, 1900, 2008, 2100, 9999}) {
+        for (int month : {1, 6, 12}) {
+            DayExtremes day;
+            FindDayExtremes(s, Prepare(year, month, 15, s), d, day);
+            EXPECT_GE(day.count, 2) << year << "-" << month;
+            EXPECT_LE(day.count, 5) << year << "-" << month;
+            for (int i = 0; i < day.count; ++i) {
+                const TideEvent& e = day.events[i];
+                EXPECT_GE(e.hour, 0.0f);
+                EXPECT_LE(e.hour, 23.0f);
+                EXPECT_GE(e.minute, 0.0f);
+                EXPECT_LE(e.minute, 59.0f);
+                if (i > 0) {
+                    const TideEvent& p = day.events[i - 1];
+                    EXPECT_GE(e.hour * 60 + e.minute, p.hour * 60 + p.minute);
+                }
+                if (i > 1) { // highs and lows alternate: the middle one is above or below both
+                    const float a = day.events[i - 2].height, b = day.events[i - 1].height;
+                    EXPECT_GT((b - e.height) * (b - a), 0.0f);
+                }
+            }
+        }
+    }
+}
