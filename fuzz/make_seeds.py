@@ -66,6 +66,19 @@ def station_seeds():
                                                "utf-8", "surrogateescape").hex() + ".MV2"))
 
 
+def station_tide_seeds():
+    """Station files behind a date: year (little-endian, 1 added), month, day."""
+    def date(year, month, day):
+        return bytes([(year - 1) & 0xFF, (year - 1) >> 8, month & 0xFF, day & 0xFF])
+    write("station_tide", "owase-2024-02-16", date(2024, 2, 16) + station())
+    write("station_tide", "owase-2024-02-29", date(2024, 2, 29) + station())
+    write("station_tide", "crlf-1999-12-31", date(1999, 12, 31) + station(eol="\r\n"))
+    write("station_tide", "month-zero", date(2000, 0, 0) + station(lines=12))
+    write("station_tide", "south-west", date(2100, 3, 8) + station(lat="-33.52", lon="-122.00"))
+    write("station_tide", "huge-m2", date(2024, 6, 24) + station().replace(b"M2,", b"M2,1e30,", 1))
+    write("station_tide", "large-shallow", date(2024, 6, 8) + station().replace(b"2MS6,", b"2MS6,900,", 1))
+
+
 def words(spec, *items):
     """A command line for the cli_args target: spec byte, then words separated by NUL."""
     return bytes([spec]) + b"\0".join(w.encode("utf-8") for w in items)
@@ -125,5 +138,6 @@ def settings_seeds():
 
 if __name__ == "__main__":
     station_seeds()
+    station_tide_seeds()
     cli_seeds()
     settings_seeds()

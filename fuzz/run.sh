@@ -14,6 +14,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 failed=0
+passed=0
 for target in "${targets[@]}"; do
     exe="$build/fuzz/fuzz_$target"
     if [ ! -x "$exe" ]; then
@@ -40,6 +41,8 @@ for target in "${targets[@]}"; do
         failed=1
     else
         echo "fuzz $target: ok, ${seconds}s, ${runs:-?} runs, ${cov:-cov: ?}"
+        passed=$((passed + 1))
     fi
 done
+echo "fuzz: $passed passed, $(( ${#targets[@]} - passed )) failed"
 exit $failed
