@@ -365,3 +365,24 @@ TEST(TideTableView, NothingWithoutAStationOrTable)
 
 } // namespace
 } // namespace marevo
+
+namespace marevo {
+namespace {
+
+TEST(DrawView, DispatchesTheTableAndIgnoresUnknownPeriods)
+{
+    TableFixture f(2008, 5, 14);
+    FillTwoAndTwo(f.table);
+    RecordingCanvas direct, dispatched, unknown;
+    DrawTideTableView(direct, f.model);
+    DrawView(TideTable, dispatched, f.model);
+    EXPECT_EQ(dispatched.Calls().size(), direct.Calls().size());
+    EXPECT_NE(dispatched.TextAt(30, 8), nullptr);
+    for (int period : {0, 2, -2, 43}) {
+        DrawView(period, unknown, f.model);
+        EXPECT_TRUE(unknown.Calls().empty()) << period;
+    }
+}
+
+} // namespace
+} // namespace marevo
