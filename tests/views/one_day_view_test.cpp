@@ -1,0 +1,322 @@
+// The one-day view: header texts and places, boxes, daylight band, grid labels, the curve in
+// both styles and the list of high and low waters against a curve known in closed form.
+#include "views/one_day_view.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "astro/ephemeris.h"
+#include "tests/views/view_fixture.h"
+#include "views/recorder.h"
+
+namespace marevo {
+namespace {
+
+using testing_views::ViewSetup;
+
+std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
+{
+    std::vector<CanvasCall> out;
+    for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
+        if (b.color == fill) out.push_back(b);
+    return out;
+}
+
+TEST(OneDayView, HeaderTextsAndPlaces)
+{
+    ViewSetup v(2008, 5, 14);
+    RecordingCanvas c;
+    const ViewReport report = DrawOneDayView(c, v.model);
+    EXPECT_EQ(report.sunErrors, 0);
+    EXPECT_TRUE(c.Balanced()) << (c.Faults().empty() ? "" : c.Faults()[0]);
+
+    struct Text {
+        int x, y;
+        const char* text;
+    } const header[] = {
+        {30, 8, "【 東京 の 潮汐 】"},
+        {200, 8, "35ﾟ39'N "},
+        {255, 8, "139ﾟ46'E "},
+        {320, 8, "2008年5月14日(水) "},
+        {447, 8, "使用時 JST"},
+        {420, 266, " 潮時    潮位 "},
+    };
+    for (const Text& t : header) {
+        const CanvasCall* call = c.TextAt(t.x, t.y);
+        ASSERT_NE(call, nullptr) << t.text;
+        EXPECT_EQ(call->text, t.text);
+        EXPECT_EQ(call->backgroundMode, BackgroundTransparent);
+    }
+    EXPECT_EQ(c.TextAt(447, 8)->textColor, v.palette.ZoneText);
+    EXPECT_EQ(c.TextAt(30, 8)->textColor, Black);
+    EXPECT_EQ(c.TextAt(30, 8)->fontHeight, 12);
+    EXPECT_EQ(c.TextAt(420, 266)->fontHeight, 16);
+
+    // The white strips, then the three grey boxes outlined in black.
+    const auto white = BoxesFilled(c, White);
+    ASSERT_GE(white.size(), 2u);
+    EXPECT_EQ(white[0].x1, 30);
+    EXPECT_EQ(white[0].x2, 435);
+    EXPECT_EQ(white[1].x1, 445);
+    EXPECT_EQ(white[1].x2, 525);
+    const auto grey = BoxesFilled(c, InfoBoxGrey);
+    ASSERT_EQ(grey.size(), 3u);
+    const int tops[] = {24, 130, 260}, bottoms[] = {130, 260, 377};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(grey[i].x1, 347);
+        EXPECT_EQ(grey[i].x2, 600);
+        EXPECT_EQ(grey[i].y1, tops[i]);
+        EXPECT_EQ(grey[i].y2, bottoms[i]);
+        EXPECT_EQ(grey[i].penColor, Black);
+    }
+
+    // The panels fill the boxes; the sun's band is the frame's (sunrise 4.6090, sunset
+    // 18.6440: x = 30 + 55 and 30 + 223).
+    ASSERT_NE(c.TextAt(360, 167), nullptr);
+    ASSERT_NE(c.TextAt(480, 135), nullptr);
+    ASSERT_NE(c.TextAt(360, 29), nullptr);
+    const auto band = BoxesFilled(c, v.palette.DaylightFill);
+    ASSERT_EQ(band.size(), 1u);
+    EXPECT_EQ(band[0].x1, 85);
+    EXPECT_EQ(band[0].x2, 253);
+}
+
+TEST(OneDayView, HemispheresAndZones)
+{
+    struct Case {
+        float latDM, lat, lonDM, lon, meridian;
+        const char *latText, *lonText, *zone;
+    } const cases[] = {
+        {0, 0, 0, 0, 135, " 0ﾟ 0'S ", " 0ﾟ 0'W ", "使用時 JST"},
+        {-33.52f, -33.8667f, -70.4f, -70.6667f, -75, "33ﾟ52'S ", "70ﾟ40'W ", "帯域時 UT-5h"},
+        {22.18f, 22.3f, 114.1f, 114.1667f, 120, "22ﾟ18'N ", "114ﾟ10'E ", "帯域時 UT+8h"},
+    };
+    for (const Case& k : cases) {
+        ViewSetup v(2008, 1, 1);
+        v.station.LatitudeDM = k.latDM;
+        v.station.Latitude = k.lat;
+        v.station.LongitudeDM = k.lonDM;
+        v.station.Longitude = k.lon;
+        v.station.StandardMeridian = k.meridian;
+        RecordingCanvas c;
+        DrawOneDayView(c, v.model);
+        EXPECT_EQ(c.TextAt(200, 8)->text, k.latText);
+        EXPECT_EQ(c.TextAt(255, 8)->text, k.lonText);
+        EXPECT_EQ(c.TextAt(447, 8)->text, k.zone);
+        EXPECT_EQ(c.TextAt(320, 8)->text, "2008年1月1日(火) ");
+    }
+}
+
+TEST(OneDayView, ReferenceLinesAtMeanLevelAndM2)
+{
+    // Z0 150, M2 100 at scale 2: y = 330 - 120, 330 - 200, 330 - 40.
+    ViewSetup v(2008, 5, 14, 2.0f);
+    RecordingCanvas c;
+    DrawOneDayView(c, v.model);
+    const auto& calls = c.Calls();
+    std::vector<CanvasCall> refs;
+    for (const CanvasCall& l : calls)
+        if (l.op == CanvasOp::DrawLine && l.x1 == 30 && l.x2 == 318 && l.y1 == l.y2)
+            refs.push_back(l);
+    ASSERT_EQ(refs.size(), 3u);
+    EXPECT_EQ(refs[0].y1, 210);
+    EXPECT_EQ(refs[0].penColor, v.palette.MeanLevelLine);
+    EXPECT_EQ(refs[1].y1, 130);
+    EXPECT_EQ(refs[2].y1, 290);
+    EXPECT_EQ(refs[1].penColor, v.palette.ReferenceLine);
+    EXPECT_EQ(refs[2].penColor, v.palette.ReferenceLine);
+    // They come last, over the curve.
+    EXPECT_EQ(calls[calls.size() - 2].op, CanvasOp::DrawLine);
+    EXPECT_EQ(calls[calls.size() - 2].y1, 290);
+}
+
+TEST(OneDayView, DaylightBand)
+{
+    struct Case {
+        float rise, set;
+        int left, right; // -1: no band
+    } const cases[] = {
+        {5.5f, 18.75f, 96, 255},
+        {NoEvent, 18.75f, -1, -1},
+        {5.5f, NoEvent, -1, -1},
+        // Hours outside the day stay inside the plot.
+        {-1.0f, 25.5f, 30, 318},
+    };
+    for (const Case& k : cases) {
+        ViewSetup v(2008, 5, 14);
+        RecordingCanvas c;
+        DrawOneDayFrame(c, v.model, k.rise, k.set);
+        const auto band = BoxesFilled(c, v.palette.DaylightFill);
+        if (k.left < 0) {
+            EXPECT_TRUE(band.empty()) << k.rise << " " << k.set;
+            continue;
+        }
+        ASSERT_EQ(band.size(), 1u);
+        EXPECT_EQ(band[0].x1, k.left);
+        EXPECT_EQ(band[0].x2, k.right);
+        EXPECT_EQ(band[0].y1, 26);
+        EXPECT_EQ(band[0].y2, 362);
+        EXPECT_EQ(band[0].penColor, v.palette.DaylightFill);
+        EXPECT_TRUE(c.Balanced());
+    }
+}
+
+TEST(OneDayView, AxisLabelsFollowTheScale)
+{
+    struct Case {
+        float scale;
+        const char* labels[11];
+    } const cases[] = {
+        {1.5f, {"-30", "  0", " 30", " 60", " 90", "120", "150", "180", "210", "240", "270"}},
+        {4.0f, {"-80", "  0", " 80", "160", "240", "320", "400", "480", "560", "640", "720"}},
+    };
+    for (const Case& k : cases) {
+        ViewSetup v(2008, 5, 14, k.scale);
+        RecordingCanvas c;
+        DrawOneDayFrame(c, v.model, 5.5f, 18.75f);
+        for (int i = 0; i <= 10; ++i) {
+            const CanvasCall* t = c.TextAt(8, 357 - 32 * i);
+            ASSERT_NE(t, nullptr);
+            EXPECT_EQ(t->text, k.labels[i]) << k.scale;
+        }
+        EXPECT_EQ(c.TextAt(25, 369)->text, "00");
+        EXPECT_EQ(c.TextAt(313, 369)->text, "24");
+        EXPECT_EQ(c.TextAt(169, 369)->text, "12");
+    }
+}
+
+TEST(OneDayView, GridLines)
+{
+    ViewSetup v(2008, 5, 14);
+    RecordingCanvas c;
+    DrawOneDayFrame(c, v.model, 5.5f, 18.75f);
+    int minor = 0, majorV = 0, majorH = 0;
+    for (const CanvasCall& l : c.CallsOf(CanvasOp::DrawLine)) {
+        if (l.penColor == v.palette.GridMinor) {
+            ++minor;
+            EXPECT_EQ((l.x1 - 30) % 24, 12);
+        } else if (l.x1 == l.x2) {
+            ++majorV;
+            EXPECT_EQ((l.x1 - 30) % 24, 0);
+        } else {
+            ++majorH;
+            EXPECT_EQ(l.x2, 319);
+            EXPECT_EQ((362 - l.y1) % 16, 0);
+        }
+    }
+    EXPECT_EQ(minor, 12);
+    EXPECT_EQ(majorV, 13);
+    EXPECT_EQ(majorH, 22);
+}
+
+TEST(OneDayView, CurveInLineStyle)
+{
+    ViewSetup v(2008, 5, 14, 2.0f);
+    v.OneConstituent(30, -37.5f, 100);
+    RecordingCanvas c;
+    DrawOneDayCurve(c, v.model);
+    const auto lines = c.CallsOf(CanvasOp::DrawLine);
+    ASSERT_EQ(lines.size(), 72u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].x1, 30 + 4 * int(i));
+        EXPECT_EQ(lines[i].x2, 34 + 4 * int(i));
+        if (i > 0) {
+            EXPECT_EQ(lines[i].y1, lines[i - 1].y2);
+        }
+        EXPECT_EQ(lines[i].penColor, v.palette.CurvePen);
+    }
+    // h(t) = 150 + 100 cos(30 t - 37.5) cm at 0.8 units a cm: 0 h gives 229.3 cm,
+    // y = 330 - 183; 4 h gives 150 + 100 cos 82.5 = 163.05 cm, y = 330 - 130.
+    EXPECT_EQ(lines[0].y1, 147);
+    EXPECT_EQ(lines[11].y2, 200);
+    EXPECT_TRUE(c.Balanced());
+}
+
+TEST(OneDayView, CurveInBarStyleStandsOnOrHangsFromZero)
+{
+    // Z0 150 with an amplitude of 200: the tide runs from 350 cm down to -50 cm.
+    ViewSetup v(2008, 5, 14, 2.0f);
+    v.OneConstituent(30, -37.5f, 200);
+    v.model.graphStyle = BarGraph;
+    RecordingCanvas c;
+    DrawOneDayCurve(c, v.model);
+    EXPECT_TRUE(c.CallsOf(CanvasOp::DrawLine).empty());
+    const auto bars = c.CallsOf(CanvasOp::DrawBox);
+    ASSERT_EQ(bars.size(), 72u);
+    int hanging = 0;
+    for (size_t i = 0; i < bars.size(); ++i) {
+        const CanvasCall& b = bars[i];
+        EXPECT_EQ(b.x1, 30 + 4 * int(i));
+        EXPECT_EQ(b.x2, 34 + 4 * int(i));
+        EXPECT_LE(b.y1, b.y2);
+        EXPECT_TRUE(b.y1 == 330 || b.y2 == 330);
+        if (b.y1 == 330 && b.y2 > 330) ++hanging;
+        EXPECT_EQ(b.color, v.palette.BarFill);
+        EXPECT_EQ(b.penColor, v.palette.CurvePen);
+    }
+    EXPECT_GT(hanging, 0);
+    // The lowest sample, 7:20 (-49.8 cm), hangs 39 units below the zero line.
+    int deepest = 0;
+    for (const CanvasCall& b : bars) deepest = std::max(deepest, b.y2);
+    EXPECT_EQ(deepest, 369);
+}
+
+struct ListLine {
+    int y, hour, minute, heightCm;
+};
+
+std::vector<ListLine> ReadList(const RecordingCanvas& c)
+{
+    std::vector<ListLine> out;
+    for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText)) {
+        ListLine l;
+        EXPECT_EQ(t.x1, 425);
+        EXPECT_EQ(t.fontHeight, 13);
+        EXPECT_EQ(std::sscanf(t.text.c_str(), "%d:%d %dcm", &l.hour, &l.minute, &l.heightCm), 3)
+            << t.text;
+        l.y = t.y1;
+        out.push_back(l);
+    }
+    return out;
+}
+
+TEST(OneDayView, ListOfHighAndLowWaters)
+{
+    // h(t) = 150 + 100 cos(30 t - 37.5): highs of 250 cm at 1:15 and 13:15, lows of 50 cm
+    // at 7:15 and 19:15.
+    ViewSetup v(2008, 5, 14, 2.0f);
+    v.OneConstituent(30, -37.5f, 100);
+    RecordingCanvas c;
+    DrawOneDayCurve(c, v.model);
+    const auto list = ReadList(c);
+    const ListLine expected[] = {
+        {288, 1, 15, 250}, {301, 7, 15, 50}, {314, 13, 15, 250}, {327, 19, 15, 50}};
+    ASSERT_EQ(list.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(list[i].y, expected[i].y);
+        const int minutes = list[i].hour * 60 + list[i].minute;
+        EXPECT_NEAR(minutes, expected[i].hour * 60 + expected[i].minute, 1) << i;
+        EXPECT_EQ(list[i].heightCm, expected[i].heightCm);
+    }
+    // The text itself: hour two characters wide, four blanks, height three wide.
+    EXPECT_EQ(c.TextAt(425, 301)->text.substr(5), "     50cm");
+}
+
+TEST(OneDayView, ListStopsAtTheBottomOfItsBox)
+{
+    // 90 degrees an hour: twelve extremes a day, of which six fit in the box.
+    ViewSetup v(2008, 5, 14, 2.0f);
+    v.OneConstituent(90, -37.5f, 100);
+    RecordingCanvas c;
+    DrawOneDayCurve(c, v.model);
+    const auto list = ReadList(c);
+    ASSERT_EQ(list.size(), 6u);
+    EXPECT_EQ(list.back().y, 353);
+    EXPECT_LE(list.back().y + 13, 377);
+}
+
+} // namespace
+} // namespace marevo

@@ -1,0 +1,143 @@
+// The sun and moon panels of the one-day view and the moon's phase picture.
+// Times in local standard hours of the station's zone; coordinates in logical units.
+#include "views/moon_sun_panels.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+#include "astro/moon.h"
+#include "astro/sun.h"
+
+namespace marevo {
+
+namespace {
+
+std::string Format(const char* format, ...)
+{
+    char text[128];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+// One row of the sun panel: its y and label (two half-width blanks end every label).
+struct SunRow {
+    int y;
+    const char* label;
+};
+const SunRow SunRows[7] = {
+    // y    label          slot
+    {135, "天文薄明  "}, // 0 astronomical twilight begins
+    {151, "常用薄明  "}, // 1 civil twilight begins
+    {167, "日　　出  "}, // 2 sunrise
+    {183, "正　　中  "}, // 3 meridian passage
+    {199, "日　　没  "}, // 4 sunset
+    {215, "常用薄明  "}, // 5 civil twilight ends
+    {231, "天文薄明  "}, // 6 astronomical twilight ends
+};
+constexpr int SunPanelX = 360;
+
+constexpr int MoonPanelX = 480;
+
+} // namespace
+
+std::string FormatHourMinute(float hour)
+{
+    const double hours = std::floor(static_cast<double>(hour));
+    double minutes = std::floor((hour - hours) * 60);
+    if (minutes >= 59) minutes = 59;
+    return Format("%2.0f:%02.0f", hours, minutes);
+}
+
+std::string FormatMoonTime(float hour, int dayOfMonth)
+{
+    const double hours = Truncate(hour);
+    // The minutes are rounded here rather than by the conversion, so that a half minute goes
+    // the same way with every C library.
+    double minutes = std::round(FractionMinutes(hour));
+    if (minutes >= 60) minutes = 59;
+    return Format("%2.0f:%02.0f(%2d日)", hours, minutes, dayOfMonth);
+}
+
+SunPanelResult DrawSunPanel(Canvas& canvas, int year, int month, int day,
+                            const Station& station)
+{
+    SunPanelResult result;
+    float hours[SunEventCount];
+    result.sunErrors = SunDayTimes(year, month, day, station.Latitude, station.Longitude,
+                                   station.StandardMeridian, hours);
+
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+    for (int slot = 0; slot < SunEventCount; ++slot) {
+        std::string text = SunRows[slot].label;
+        if (hours[slot] == NoEvent && slot != MeridianPassage)
+            text += "*****";
+        else
+            text += FormatHourMinute(hours[slot]);
+        canvas.PutText(SunPanelX, SunRows[slot].y, text.c_str());
+    }
+    canvas.ReleaseViewFont();
+
+    result.sunriseHour = hours[Sunrise];
+    result.sunsetHour = hours[Sunset];
+    return result;
+}
+
+void DrawMoonPanel(Canvas& canvas, int year, int month, int day, const Station& station,
+                   const Calendar& calendar, const ViewPalette& palette)
+{
+    const MoonDayRecord rec = MoonDayEvents(year, month, day, station.Latitude,
+                                            station.Longitude, station.StandardMeridian,
+                                            calendar.MonthLengths);
+
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+    canvas.PutText(MoonPanelX, 135, Format("月  齢  %4.1f", rec.age).c_str());
+    canvas.PutText(MoonPanelX, 151, Format("月輝面 %5.1f%%", rec.illuminated).c_str());
+    const std::string rise = rec.rise == NoEvent ? std::string("*****(****)")
+                                                 : FormatMoonTime(rec.rise, rec.riseDay);
+    canvas.PutText(MoonPanelX, 167, ("月　出  " + rise).c_str());
+    canvas.PutText(MoonPanelX, 183,
+                   ("正　中  " + FormatMoonTime(rec.transit, rec.transitDay)).c_str());
+    const std::string set = rec.set == NoEvent ? std::string("*****(****)")
+                                               : FormatMoonTime(rec.set, rec.setDay);
+    canvas.PutText(MoonPanelX, 199, ("月  入  " + set).c_str());
+    canvas.ReleaseViewFont();
+
+    canvas.SelectViewFont(ViewFace, 16, 0, 0, false);
+    canvas.SetTextColor(Black);
+    canvas.PutText(MoonPanelX + 5, 226, TideRangeNames[TideRangeIndex(rec.age)]);
+    canvas.ReleaseViewFont();
+
+    DrawMoonPicture(canvas, rec.elongation, palette);
+}
+
+void DrawMoonPicture(Canvas& canvas, double elongationDeg, const ViewPalette& palette)
+{
+    constexpr int cx = 560, cy = 234;
+    canvas.SelectViewPen(PenSolid, 1, palette.MoonDark);
+    canvas.DrawDisc(540, 214, 580, 255, palette.MoonDark);
+    canvas.ReleaseViewPen();
+
+    // The terminator's offset as a fraction of the half-width of each row, to two decimals.
+    const double k = std::floor(std::cos(elongationDeg * DegToRad) * 100 + 0.5) * 0.01;
+    const double s = elongationDeg > 180 ? -1 : 1; // waning lights the left limb
+
+    canvas.SelectViewPen(PenSolid, 1, palette.MoonLit);
+    for (int row = 0; row <= 40; ++row) {
+        const double y = 0.5 * row;
+        const double w = std::sqrt(400 - y * y);
+        const int r = static_cast<int>(std::floor(y + 0.5));
+        const int x1 = cx + static_cast<int>(std::floor(s * w + 0.5));
+        const int x2 = cx + static_cast<int>(std::floor(s * w * k + 0.5));
+        canvas.DrawLine(x1, cy + r, x2, cy + r);
+        canvas.DrawLine(x1, cy - r, x2, cy - r);
+    }
+    canvas.ReleaseViewPen();
+}
+
+} // namespace marevo

@@ -1,0 +1,208 @@
+// The one-day view: header strip, information boxes and panels, plot frame, tide curve and
+// the list of high and low waters. Logical units; heights in cm; times in zone hours.
+#include "views/one_day_view.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "engine/tide.h"
+#include "views/moon_sun_panels.h"
+#include "views/text_util.h"
+#include "views/tidal_constants_panel.h"
+
+namespace marevo {
+
+namespace {
+
+std::string Format(const char* format, ...)
+{
+    char text[160];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+// "%2.0fﾟ%2.0f'" of a dd.mm value, followed by the hemisphere letter and a blank.
+std::string DegreesMinutes(float valueDM, bool positive, char plus, char minus)
+{
+    const double a = std::fabs(static_cast<double>(valueDM));
+    const double degrees = std::floor(a);
+    const double minutes = (a - degrees) * 100;
+    return Format("%2.0fﾟ%2.0f'%c ", degrees, minutes, positive ? plus : minus);
+}
+
+// The level first cut to whole centimetres, then mapped like any height.
+int LevelY(float levelCm, float scale)
+{
+    return OneDayHeightY(Truncate(levelCm), scale);
+}
+
+void DrawHeader(Canvas& canvas, const ViewModel& model)
+{
+    const Station& st = *model.station;
+    canvas.SelectViewPen(PenSolid, 1, White);
+    canvas.DrawBox(30, 7, 435, 19, White);
+    canvas.SetBackgroundMode(BackgroundTransparent);
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+
+    const std::string name = TrimLeadingSpaces(st.StationName);
+    canvas.PutText(30, 8, Format("【 %s の 潮汐 】", name.c_str()).c_str());
+    canvas.PutText(200, 8, DegreesMinutes(st.LatitudeDM, st.Latitude > 0, 'N', 'S').c_str());
+    canvas.PutText(255, 8, DegreesMinutes(st.LongitudeDM, st.Longitude > 0, 'E', 'W').c_str());
+    const int weekday = WeekdayOf(model.year, model.month, model.day);
+    canvas.PutText(320, 8,
+                   Format("%d年%d月%d日(%s) ", model.year, model.month, model.day,
+                          WeekdayNames[weekday])
+                       .c_str());
+
+    canvas.DrawBox(445, 7, 525, 19, White);
+    canvas.ReleaseViewPen();
+    canvas.SetTextColor(model.palette->ZoneText);
+    if (st.StandardMeridian == 135.0f)
+        canvas.PutText(447, 8, "使用時 JST");
+    else
+        canvas.PutText(447, 8,
+                       Format("帯域時 UT%+2.0fh", st.StandardMeridian * (1.0 / 15)).c_str());
+    canvas.ReleaseViewFont();
+}
+
+} // namespace
+
+int OneDayHeightY(double heightCm, float scale)
+{
+    return OneDayZeroY - static_cast<int>(Truncate(heightCm * 1.6 / scale));
+}
+
+ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model)
+{
+    ViewReport report;
+    const Station& st = *model.station;
+    const ViewPalette& pal = *model.palette;
+
+    DrawHeader(canvas, model);
+
+    canvas.SelectViewPen(PenSolid, 1, Black);
+    canvas.DrawBox(347, 24, 600, 130, InfoBoxGrey);
+    canvas.DrawBox(347, 130, 600, 260, InfoBoxGrey);
+    canvas.DrawBox(347, 260, 600, 377, InfoBoxGrey);
+    canvas.ReleaseViewPen();
+
+    canvas.SelectViewFont(ViewFace, 16, 0, 0, false);
+    canvas.SetTextColor(Black);
+    canvas.PutText(420, 266, " 潮時    潮位 ");
+    canvas.ReleaseViewFont();
+
+    DrawTidalConstantsPanel(canvas, st);
+    // The sun panel's sunrise and sunset are the daylight band of the frame.
+    const SunPanelResult sun = DrawSunPanel(canvas, model.year, model.month, model.day, st);
+    report.sunErrors += sun.sunErrors;
+    DrawMoonPanel(canvas, model.year, model.month, model.day, st, *model.calendar, pal);
+
+    DrawOneDayFrame(canvas, model, sun.sunriseHour, sun.sunsetHour);
+    DrawOneDayCurve(canvas, model);
+
+    canvas.SelectViewPen(PenSolid, 1, pal.MeanLevelLine);
+    const int meanY = LevelY(st.MeanSeaLevel, model.verticalScale);
+    canvas.DrawLine(OneDayPlotLeft, meanY, OneDayPlotRight, meanY);
+    canvas.ReleaseViewPen();
+    canvas.SelectViewPen(PenSolid, 1, pal.ReferenceLine);
+    const int plusY = LevelY(st.LevelPlusM2, model.verticalScale);
+    canvas.DrawLine(OneDayPlotLeft, plusY, OneDayPlotRight, plusY);
+    const int minusY = LevelY(st.LevelMinusM2, model.verticalScale);
+    canvas.DrawLine(OneDayPlotLeft, minusY, OneDayPlotRight, minusY);
+    canvas.ReleaseViewPen();
+    return report;
+}
+
+void DrawOneDayFrame(Canvas& canvas, const ViewModel& model, float sunriseHour,
+                     float sunsetHour)
+{
+    const ViewPalette& pal = *model.palette;
+    canvas.SelectViewPen(PenSolid, 1, pal.PlotFill);
+    canvas.DrawBox(OneDayPlotLeft, OneDayPlotTop, OneDayPlotRight, OneDayPlotBottom,
+                   pal.PlotFill);
+    canvas.ReleaseViewPen();
+
+    if (sunriseHour != NoEvent && sunsetHour != NoEvent) {
+        // An hour outside 0 ... 24 (a far-off zone meridian, polar days) would paint over
+        // the axis labels or the information boxes: the band stays inside the plot.
+        auto bandX = [](float hour) {
+            double x = OneDayPlotLeft + Truncate(12.0 * hour);
+            if (x < OneDayPlotLeft) x = OneDayPlotLeft;
+            if (x > OneDayPlotRight) x = OneDayPlotRight;
+            return static_cast<int>(x);
+        };
+        canvas.SelectViewPen(PenSolid, 1, pal.DaylightFill);
+        canvas.DrawBox(bandX(sunriseHour), OneDayPlotTop, bandX(sunsetHour), OneDayPlotBottom,
+                       pal.DaylightFill);
+        canvas.ReleaseViewPen();
+    }
+
+    canvas.SelectViewPen(PenSolid, 1, pal.GridMinor);
+    for (int x = 42; x <= 306; x += 24) canvas.DrawLine(x, OneDayPlotTop, x, OneDayPlotBottom);
+    canvas.ReleaseViewPen();
+    canvas.SelectViewPen(PenSolid, 1, pal.GridMajor);
+    for (int x = 30; x <= 318; x += 24) canvas.DrawLine(x, OneDayPlotTop, x, OneDayPlotBottom);
+    for (int y = 362; y >= 26; y -= 16) canvas.DrawLine(30, y, 319, y);
+    canvas.ReleaseViewPen();
+
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+    for (int k = 0; k <= 12; ++k) canvas.PutText(25 + 24 * k, 369, Format("%02d", 2 * k).c_str());
+    for (int k = 0; k <= 10; ++k) {
+        const int n = -20 + 20 * k;
+        const int label = static_cast<int>(Truncate(n * static_cast<double>(model.verticalScale)));
+        canvas.PutText(8, 357 - 32 * k, Format("%3d", label).c_str());
+    }
+    canvas.ReleaseViewFont();
+}
+
+void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
+{
+    const Station& st = *model.station;
+    const ViewPalette& pal = *model.palette;
+    const float s = model.verticalScale;
+    const bool bars = model.graphStyle != LineGraph;
+
+    canvas.SelectViewPen(PenSolid, 1, pal.CurvePen);
+    int lastX = OneDayPlotLeft, lastY = OneDayZeroY;
+    for (int k = 0; k < 73; ++k) {
+        const float h = TideHeightAtStep(k, 0.33333334f, st, *model.tables);
+        const int x = OneDayPlotLeft + 4 * k, y = OneDayHeightY(h, s);
+        if (k > 0) {
+            if (bars) {
+                // The bar stands on the zero line, or hangs from it below 0 cm.
+                canvas.DrawBox(lastX, y < OneDayZeroY ? y : OneDayZeroY, x,
+                               y < OneDayZeroY ? OneDayZeroY : y, pal.BarFill);
+            } else {
+                canvas.DrawLine(lastX, lastY, x, y);
+            }
+        }
+        lastX = x;
+        lastY = y;
+    }
+    canvas.ReleaseViewPen();
+
+    // The same 20-minute samples from 1 h 40 min before the day to 40 min after it give the
+    // day's high and low waters.
+    ExtremeDetector detector;
+    DayExtremes extremes;
+    FindDayExtremes(st, *model.tables, detector, extremes);
+    canvas.SelectViewFont(ViewFace, 13, 0, 0, false);
+    canvas.SetTextColor(Black);
+    for (int i = 0; i < extremes.count && i < OneDayListMaxLines; ++i) {
+        const TideEvent& e = extremes.events[i];
+        canvas.PutText(425, OneDayListFirstY + OneDayListStep * i,
+                       Format("%2.0f:%02.0f    %3.0fcm", e.hour, e.minute,
+                              std::round(static_cast<double>(e.height)))
+                           .c_str());
+    }
+    canvas.ReleaseViewFont();
+}
+
+} // namespace marevo

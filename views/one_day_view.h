@@ -1,0 +1,42 @@
+// The one-day view: header, the three information boxes, a 24-hour tide plot with the
+// daylight band, and the day's high and low waters. Logical units of a 610 x 385 canvas;
+// heights in cm above chart datum, times in hours of zone time.
+#pragma once
+
+#include "views/canvas.h"
+#include "views/view_model.h"
+
+namespace marevo {
+
+// Plot geometry: 12 units an hour from x = 30 (0 h) to 318 (24 h); zero height at y = 330.
+constexpr int OneDayPlotLeft = 30, OneDayPlotRight = 318;
+constexpr int OneDayPlotTop = 26, OneDayPlotBottom = 362;
+constexpr int OneDayZeroY = 330;
+
+// Lines of the high and low water list that fit in its box (y 288 to 365, box bottom 377);
+// later extremes of the day are not listed.
+constexpr int OneDayListFirstY = 288, OneDayListStep = 13, OneDayListMaxLines = 6;
+
+/*
+**  OneDayHeightY: the plot's y of a height.
+**  Given: heightCm; scale s (1 ... 4).
+**  Returns: 330 - trunc(h x 1.6 / s).
+*/
+int OneDayHeightY(double heightCm, float scale);
+
+/*
+**  DrawOneDayFrame: plot background, the daylight band from sunrise to sunset (none when
+**  either is NoEvent; kept inside the plot), hour grid, height grid and axis labels.
+**  Given: canvas; model (palette, scale); sunriseHour, sunsetHour (local hours or NoEvent).
+*/
+void DrawOneDayFrame(Canvas& canvas, const ViewModel& model, float sunriseHour,
+                     float sunsetHour);
+
+/*
+**  DrawOneDayCurve: the tide curve sampled every 20 minutes (line or bars by the model's
+**  graph style) and the list of the day's high and low waters at x = 425 from y = 288.
+**  Given: canvas; model (station, constituent tables prepared for 0 h of the date).
+*/
+void DrawOneDayCurve(Canvas& canvas, const ViewModel& model);
+
+} // namespace marevo
