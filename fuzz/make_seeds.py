@@ -2,11 +2,13 @@
 """Writes the hand-made seed inputs of the fuzz targets into fuzz/corpus/<target>/.
 
 Station files are Shift-JIS text; the port files of data/dt are copied beside them when
-they exist. Run from anywhere: python3 fuzz/make_seeds.py
+they exist. Run from anywhere: python3 fuzz/make_seeds.py [CORPUS_ROOT]
+(default fuzz/corpus). Inputs the fuzzers found are kept beside these, named by their hash.
 """
 import glob
 import os
 import shutil
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
@@ -30,8 +32,11 @@ def station(name="尾鷲", lat="34.04", lon="136.12", z0="110.0", eol="\n",
     return text.encode("cp932")
 
 
+CORPUS = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "corpus")
+
+
 def write(target, name, data):
-    folder = os.path.join(HERE, "corpus", target)
+    folder = os.path.join(CORPUS, target)
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, name), "wb") as f:
         f.write(data if isinstance(data, bytes) else data.encode("cp932"))
@@ -60,10 +65,15 @@ def station_seeds():
     write("station", "non-numeric.MV2", station(lat="north", lon="1e999", z0="nan"))
     write("station", "binary.MV2", bytes(range(256)) * 2)
     write("station", "nul-bytes.MV2", station().replace(b",", b"\0,", 5))
-    for path in sorted(glob.glob(os.path.join(ROOT, "data", "dt", "*.MV2")))[:6]:
-        shutil.copyfile(path, os.path.join(HERE, "corpus", "station",
-                                           "dt-" + os.path.basename(path).encode(
-                                               "utf-8", "surrogateescape").hex() + ".MV2"))
+    for index, path in enumerate(port_files()):
+        shutil.copyfile(path, os.path.join(CORPUS, "station", f"dt-{index}.MV2"))
+
+
+def port_files(count=6):
+    """A few of the installed port files, spread over the prefectures."""
+    paths = sorted(glob.glob(os.path.join(ROOT, "data", "dt", "*.MV2")))
+    step = max(1, len(paths) // count)
+    return paths[::step][:count]
 
 
 def station_tide_seeds():
@@ -76,6 +86,9 @@ def station_tide_seeds():
     write("station_tide", "month-zero", date(2000, 0, 0) + station(lines=12))
     write("station_tide", "south-west", date(2100, 3, 8) + station(lat="-33.52", lon="-122.00"))
     write("station_tide", "huge-m2", date(2024, 6, 24) + station().replace(b"M2,", b"M2,1e30,", 1))
+    for index, path in enumerate(port_files(3)):
+        with open(path, "rb") as f:
+            write("station_tide", f"dt-{index}", date(2026, 12, 8 * index + 8) + f.read())
     write("station_tide", "large-shallow", date(2024, 6, 8) + station().replace(b"2MS6,", b"2MS6,900,", 1))
 
 
