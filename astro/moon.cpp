@@ -59,12 +59,19 @@ float MoonHorizonEvent(int side, float d, float latitudeDeg, float longitudeDeg,
 
 float MoonTransit(float d, float longitudeDeg, float standardMeridianDeg)
 {
+    int steps = 0;
+    return MoonTransit(d, longitudeDeg, standardMeridianDeg, steps);
+}
+
+float MoonTransit(float d, float longitudeDeg, float standardMeridianDeg, int& steps)
+{
+    steps = 0;
     float t = static_cast<float>(165.0 - longitudeDeg);
     float prev = 0; // the first step is compared against 0, not the starting guess
     bool retried = false;
     for (;;) {
         double diff = 360;
-        for (int step = 0; std::fabs(diff) > 0.1 && step < MoonTransitStepLimit; ++step) {
+        for (int step = 0; std::fabs(diff) > 0.1 && step < MoonTransitStepLimit; ++step, ++steps) {
             t = static_cast<float>(static_cast<double>(t) - MoonAnglesAt(t, d, longitudeDeg).hourAngle);
             diff = static_cast<double>(t) - prev;
             prev = t;

@@ -34,6 +34,8 @@ struct MoonDayRecord {
 **  (at most MoonTransitStepLimit steps a pass).
 */
 float MoonTransit(float d, float longitudeDeg, float standardMeridianDeg);
+// The same, with the number of steps taken over both passes.
+float MoonTransit(float d, float longitudeDeg, float standardMeridianDeg, int& steps);
 
 /*
 **  MoonRiseSet: the rise and set bracketing a transit, three fixed steps each, with the
