@@ -1,0 +1,132 @@
+// The calendar pop-up: creation of the month calendar and its close button, placement
+// under the "*" button, and the selections that set the date and redraw. Pixels.
+#include "app/calendar_window.h"
+
+#include <commctrl.h>
+
+#include "app/refresh.h"
+
+namespace marevo {
+
+namespace {
+
+static_assert(static_cast<int>(MCN_SELCHANGE) == -749, "selection-changed code");
+
+const char CloseFace[] = "ＭＳ ゴシック";
+constexpr int CloseWidth = 50, CloseHeight = 20;
+
+HWND monthCalendar = nullptr;
+HFONT closeFont = nullptr;
+int armed = 0;
+
+// Right edge at the button's right edge, top edge at its bottom.
+void PlaceUnderButton(const AppState& app, HWND popup)
+{
+    RECT button = {}, own = {};
+    GetWindowRect(app.CalendarButton, &button);
+    GetWindowRect(popup, &own);
+    const int width = own.right - own.left;
+    SetWindowPos(popup, nullptr, button.right - width, button.bottom, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void OnCreate(HWND popup)
+{
+    INITCOMMONCONTROLSEX init = {sizeof init, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&init);
+    monthCalendar = CreateWindowExA(0, MONTHCAL_CLASSA, "",
+                                    WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE |
+                                        MCS_NOTODAY,
+                                    0, 0, 0, 0, popup, nullptr,
+                                    reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(popup, GWLP_HINSTANCE)),
+                                    nullptr);
+    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_TITLEBK, RGB(64, 64, 255));
+    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_TEXT, RGB(0, 0, 64));
+    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_MONTHBK, RGB(230, 230, 255));
+
+    RECT minimum = {};
+    SendMessageA(monthCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
+    const int w = minimum.right - minimum.left, h = minimum.bottom - minimum.top;
+
+    HWND close = CreateWindowExA(0, "BUTTON", "閉じる", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                 w - 51, h - 1, CloseWidth, CloseHeight, popup,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
+                                 nullptr, nullptr);
+    closeFont = CreateFontA(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            CloseFace);
+    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont), TRUE);
+
+    MoveWindow(monthCalendar, -1, -1, w, h, TRUE);
+    SetWindowPos(popup, nullptr, 0, 0, w, h + CloseHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceUnderButton(App(), popup);
+    armed = 0;
+}
+
+void Hide(HWND popup)
+{
+    ShowWindow(popup, SW_HIDE);
+    armed = 0;
+}
+
+void TakeSelection(AppState& app)
+{
+    SYSTEMTIME picked = {};
+    if (!SendMessageA(monthCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&picked))) return;
+    app.CurrentYear = picked.wYear;
+    app.CurrentMonth = picked.wMonth;
+    app.CurrentDay = picked.wDay;
+    RefreshDisplay(app, app.GraphPane);
+}
+
+} // namespace
+
+int CalendarArmed() { return armed; }
+
+void ShowCalendar(AppState& app)
+{
+    if (!app.CalendarWindow) return;
+    PlaceUnderButton(app, app.CalendarWindow);
+    ShowWindow(app.CalendarWindow, SW_SHOW);
+}
+
+LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    AppState& app = App();
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            Hide(window);
+        } else if (LOWORD(wParam) == WA_ACTIVE) {
+            SYSTEMTIME current = {};
+            current.wYear = static_cast<WORD>(app.CurrentYear);
+            current.wMonth = static_cast<WORD>(app.CurrentMonth);
+            current.wDay = static_cast<WORD>(app.CurrentDay);
+            SendMessageA(monthCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&current));
+            armed = 1;
+        }
+        return 0;
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == monthCalendar && header->code == MCN_SELCHANGE && armed)
+            TakeSelection(app);
+        return 0;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == CalendarCloseId) Hide(window);
+        return 0;
+    case WM_DESTROY:
+        if (closeFont) DeleteObject(closeFont);
+        closeFont = nullptr;
+        monthCalendar = nullptr;
+        armed = 0;
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace marevo

@@ -1,0 +1,101 @@
+// Printing through the platform's print dialog into a printer context whose mapping scales
+// the view's pixels by the print magnification. Printer dots; view units.
+#include "app/printing.h"
+
+#include <commdlg.h>
+
+#include "app/ui_seam.h"
+#include "views/gdi_canvas.h"
+#include "views/view_model.h"
+
+namespace marevo {
+
+const char TextBadRatio[] = "印刷倍率が正しくありません（0.1 から 999.9 まで）";
+
+namespace {
+
+const char DocumentName[] = "Marevo 印刷";
+
+HDC PlatformPrinterDialog(HWND owner)
+{
+    PRINTDLGA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE |
+                   PD_HIDEPRINTTOFILE;
+    dialog.nFromPage = dialog.nToPage = dialog.nMinPage = dialog.nMaxPage = 1;
+    dialog.nCopies = 1;
+    if (!PrintDlgA(&dialog)) return nullptr;
+    // The dialog's device mode and names are not kept between prints.
+    if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+    return dialog.hDC;
+}
+
+PrinterDialogHook printerDialog = PlatformPrinterDialog;
+
+} // namespace
+
+PrinterDialogHook SetPrinterDialogHook(PrinterDialogHook hook)
+{
+    PrinterDialogHook old = printerDialog;
+    printerDialog = hook ? hook : PlatformPrinterDialog;
+    return old;
+}
+
+bool IsPrintableRatio(double ratio)
+{
+    return ratio >= MinPrinterRatio && ratio < MaxPrinterRatio;
+}
+
+void PrintView(AppState& app, HWND owner)
+{
+    // A ratio of 0 (or one read from an edited file) would map the whole view onto no dot.
+    if (!IsPrintableRatio(app.settings.PrinterRatio)) {
+        ShowMessage(TextBadRatio, CaptionError);
+        return;
+    }
+    HDC printer = printerDialog(owner);
+    if (!printer) return;
+
+    SetMapMode(printer, MM_ISOTROPIC);
+    const int dpiX = GetDeviceCaps(printer, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(printer, LOGPIXELSY);
+    SetWindowExtEx(printer, dpiX, dpiY, nullptr);
+    SetViewportExtEx(printer, static_cast<int>(dpiX * app.settings.PrinterRatio),
+                     static_cast<int>(dpiY * app.settings.PrinterRatio), nullptr);
+    SetViewportOrgEx(printer, 0, 0, nullptr);
+
+    SetFebruaryForYear(app.calendar, app.CurrentYear);
+    PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
+                        app.calendar, app.tables);
+    SetViewPalette(app.palette, app.settings.PrinterColor);
+
+    DOCINFOA document = {};
+    document.cbSize = sizeof document;
+    document.lpszDocName = DocumentName;
+    StartDocA(printer, &document);
+    StartPage(printer);
+
+    ViewModel model;
+    model.year = app.CurrentYear;
+    model.month = app.CurrentMonth;
+    model.day = app.CurrentDay;
+    model.station = &app.station;
+    model.calendar = &app.calendar;
+    model.tables = &app.tables;
+    model.tideTable = &app.tideTable;
+    model.verticalScale = app.VerticalScale;
+    model.graphStyle = app.settings.GraphStyle;
+    model.palette = &app.palette;
+    {
+        GdiCanvas canvas(printer);
+        DrawView(app.settings.DisplayPeriod, canvas, model);
+    }
+
+    EndPage(printer);
+    EndDoc(printer);
+    DeleteDC(printer);
+}
+
+} // namespace marevo

@@ -1,0 +1,143 @@
+// The version dialog: bold underlined program name, the version and mail texts, and the
+// web-address link with its own painting and hand cursor.
+#include "app/version_dialog.h"
+
+#include "app/ids.h"
+#include "app/ui_seam.h"
+
+namespace marevo {
+
+namespace {
+
+const char TextFace[] = "ＭＳ Ｐゴシック";
+constexpr int LinkTextChars = 99;
+
+// The dialog is modal and single: its bold font and the link's replaced procedure.
+HFONT nameFont = nullptr;
+HFONT textFont = nullptr;
+HFONT linkFont = nullptr;
+WNDPROC linkPrevious = nullptr;
+
+HFONT MakeTextFont(bool underline)
+{
+    return CreateFontA(12, 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                       TextFace);
+}
+
+LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(link, &paint);
+        RECT r = {};
+        GetClientRect(link, &r);
+        FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+        HGDIOBJ previous = SelectObject(dc, linkFont);
+        SetTextColor(dc, RGB(0, 0, 255));
+        SetBkMode(dc, TRANSPARENT);
+        const char* web = App().WebText;
+        TextOutA(dc, 0, 0, web, lstrlenA(web));
+        SelectObject(dc, previous);
+        EndPaint(link, &paint);
+        return 0;
+    }
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorA(App().Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
+        return TRUE;
+    default:
+        return CallWindowProcA(linkPrevious, link, message, wParam, lParam);
+    }
+}
+
+void Initialise(const AppState& app, HWND dialog)
+{
+    HWND name = GetDlgItem(dialog, IDC_NAME);
+    LOGFONTA face = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(name, WM_GETFONT, 0, 0)), sizeof face, &face);
+    face.lfHeight = 17;
+    face.lfWeight = FW_BOLD;
+    face.lfUnderline = TRUE;
+    nameFont = CreateFontIndirectA(&face);
+    SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+
+    // The version and mail texts take the place of the placeholders, in the 12-dot face.
+    textFont = MakeTextFont(false);
+    linkFont = MakeTextFont(true);
+    const struct { int id; const char* text; } texts[] = {
+        {IDC_VERSION_TEXT, app.VersionText},
+        {IDC_MAIL, app.MailText},
+    };
+    for (const auto& row : texts) {
+        SetDlgItemTextA(dialog, row.id, row.text);
+        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), TRUE);
+    }
+
+    HWND link = GetDlgItem(dialog, IDC_WEB);
+    linkPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
+}
+
+void OpenLink(HWND dialog)
+{
+    char address[LinkTextChars + 1] = {};
+    GetDlgItemTextA(dialog, IDC_WEB, address, sizeof address);
+    OpenDocument(address); // nothing is said when the shell cannot open it
+}
+
+void Release(HWND dialog)
+{
+    HWND link = GetDlgItem(dialog, IDC_WEB);
+    if (link && linkPrevious)
+        SetWindowLongPtrA(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkPrevious));
+    linkPrevious = nullptr;
+    for (HFONT* font : {&nameFont, &textFont, &linkFont}) {
+        if (*font) DeleteObject(*font);
+        *font = nullptr;
+    }
+}
+
+INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        Initialise(*reinterpret_cast<AppState*>(lParam), dialog);
+        return TRUE;
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        if (id != IDC_VERSION_TEXT && id != IDC_MAIL) return FALSE;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, id == IDC_MAIL ? RGB(0, 64, 0) : RGB(0, 0, 0));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_CLOSE:
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK) {
+            EndDialog(dialog, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDC_WEB && HIWORD(wParam) == STN_CLICKED) {
+            OpenLink(dialog);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        Release(dialog);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR ShowVersionDialog(AppState& app, HWND owner)
+{
+    return DialogBoxParamA(app.Instance, MAKEINTRESOURCEA(IDD_VERSION), owner, VersionProc,
+                           reinterpret_cast<LPARAM>(&app));
+}
+
+} // namespace marevo
