@@ -195,8 +195,8 @@ TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
 TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
 {
     const int year = app.CurrentYear, period = app.settings.DisplayPeriod;
-    const int commands[] = {CMD_PRINT, TB_PRINT, CMD_PRINT_SETTINGS, CMD_COPY, TB_COPY,
-                            CMD_VERSION, ID_CALENDAR_BUTTON, 40002, 40047, 0};
+    // Printing, the dialogs, the copy and the calendar are tested with their windows.
+    const int commands[] = {40002, 40047, 0};
     for (int command : commands) Command(command);
     EXPECT_EQ(app.CurrentYear, year);
     EXPECT_EQ(app.settings.DisplayPeriod, period);
