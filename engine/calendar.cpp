@@ -50,7 +50,9 @@ void NormalizeDate(int& year, int& month, int& day)
                 m = 12;
                 --y;
             }
-            if (len[m] >= -d) {
+            // Strictly longer: a month exactly |d| long leaves day 0, which is the last
+            // day of the month before it, so the walk goes on.
+            if (len[m] > -d) {
                 d = len[m] + d;
                 break;
             }
