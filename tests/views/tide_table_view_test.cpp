@@ -256,7 +256,9 @@ TEST(TideTableView, MonochromeShadesNothing)
     RecordingCanvas c;
     DrawTideTableView(c, f.model);
     for (const CanvasCall& k : c.CallsOf(CanvasOp::DrawBox))
-        if (k.y1 >= 43 && k.y2 - k.y1 == 15) EXPECT_EQ(k.color, White);
+        if (k.y1 >= 43 && k.y2 - k.y1 == 15) {
+            EXPECT_EQ(k.color, White);
+        }
     for (const CanvasCall& k : c.CallsOf(CanvasOp::PutText)) EXPECT_EQ(k.textColor, Black);
 }
 
@@ -293,7 +295,9 @@ TEST(TideTableView, TableWidensWhenLowsAndHighsOutnumberTheColumns)
     ASSERT_NE(third, nullptr);
     EXPECT_EQ(third->text, "23:50 160cm");
     for (const CanvasCall& k : c.CallsOf(CanvasOp::PutText))
-        if (k.y1 >= 45) EXPECT_LE(k.x1 + 70, 645) << k.text;
+        if (k.y1 >= 45) {
+            EXPECT_LE(k.x1 + 70, 645) << k.text;
+        }
     ASSERT_NE(c.TextAt(185 + 75 * 3 + 112, 30), nullptr); // centred on the high-water group
     EXPECT_EQ(c.TextAt(185 + 75 * 3 + 112, 30)->text, "満潮");
     ASSERT_NE(c.TextAt(185 + 112, 30), nullptr);
@@ -346,8 +350,11 @@ TEST(TideTableView, EveryComputedEventFindsItsColumn)
                 lowest = std::min<double>(lowest, h);
                 highest = std::max<double>(highest, h);
             }
-            if (k.x1 < border) EXPECT_LT(height, highest) << r << " " << k.text;
-            else EXPECT_GT(height, lowest) << r << " " << k.text;
+            if (k.x1 < border) {
+                EXPECT_LT(height, highest) << r << " " << k.text;
+            } else {
+                EXPECT_GT(height, lowest) << r << " " << k.text;
+            }
         }
     int events = 0;
     for (int i = 0; i < TableDays * TableSlots; ++i) events += f.table.TableHour[i] != EmptySlot;
