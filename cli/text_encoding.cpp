@@ -29,17 +29,47 @@ std::wstring Widen(const std::string& text, UINT codePage)
 std::string Narrow(const std::wstring& wide, UINT codePage)
 {
     if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), nullptr, 0,
-                                      nullptr, nullptr);
+    // No best-fit replacements into code page 932 ("é" must not become "e" in a file name):
+    // what has no character there becomes '?'.
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
+    const int n = WideCharToMultiByte(codePage, flags, wide.data(), (int)wide.size(), nullptr, 0,
+                                      fallback, nullptr);
     std::string text(n, '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), (int)wide.size(), text.data(), n, nullptr,
+    WideCharToMultiByte(codePage, flags, wide.data(), (int)wide.size(), text.data(), n, fallback,
                         nullptr);
     return text;
 }
 
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Character by character, so that a byte that is no character becomes one '?' and the bytes
+// after it are kept, as in the native build. Bytes the system's table maps to control or
+// private-use characters of its own (0x80, 0xA0, 0xFD to 0xFF) are none either.
+std::wstring WidenSjis(const std::string& sjis)
+{
+    std::wstring wide;
+    for (size_t i = 0; i < sjis.size();) {
+        const unsigned char c = sjis[i];
+        const int length = IsLeadByte(c) ? 2 : 1;
+        wchar_t w[2];
+        int got = 0;
+        if (i + length <= sjis.size() && c != 0x80 && c != 0xA0 && c < 0xFD)
+            got = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, sjis.data() + i, length, w, 2);
+        if (got == 1) {
+            wide += w[0];
+            i += length;
+        } else {
+            wide += L'?';
+            i += 1;
+        }
+    }
+    return wide;
+}
+
 } // namespace
 
-std::string SjisToUtf8(const std::string& sjis) { return Narrow(Widen(sjis, 932), CP_UTF8); }
+std::string SjisToUtf8(const std::string& sjis) { return Narrow(WidenSjis(sjis), CP_UTF8); }
 std::string Utf8ToSjis(const std::string& utf8) { return Narrow(Widen(utf8, CP_UTF8), 932); }
 std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
 

@@ -140,6 +140,16 @@ TEST(CliBadInput, PortTextsAlwaysComeOutAsUtf8)
     for (const auto& c : cases) EXPECT_EQ(SjisToUtf8(c.sjis), c.utf8) << c.utf8;
 }
 
+TEST(CliBadInput, FileNamesAreNeverBentIntoOtherCharacters)
+{
+    // A character code page 932 lacks is no character of it: "café" must not name cafe.
+    const std::string sjis = Utf8ToSjis(u8"café.MV2");
+    EXPECT_EQ(sjis.compare(0, 4, "caf?"), 0) << sjis;
+    EXPECT_EQ(sjis.find("cafe"), std::string::npos);
+    EXPECT_EQ(sjis.substr(sjis.size() - 4), ".MV2");
+    EXPECT_EQ(Utf8ToSjis(u8"24尾鷲"), "24\x94\xf6\x98\x68");
+}
+
 TEST(CliBadInput, JsonStringsEscapeEveryControlCharacter)
 {
     JsonWriter json;
