@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "views/palette.h"
 #include "views/recorder.h"
@@ -121,6 +122,32 @@ TEST(TidalConstantsPanel, HeightsFromTheConstituents)
     RecordingCanvas c;
     DrawTidalConstantsPanel(c, PanelStation(5, 6, 10, 20, "100", 0, 0));
     EXPECT_NE(c.FindText("小潮差　 -20.0"), nullptr);
+}
+
+TEST(TidalConstantsPanel, ThePortOfOwase)
+{
+    // 24尾鷲.MV2: O1 17.14, K1 22.17, M2 43.90 (170.18 deg), S2 19.80 (194.28 deg), Z0 103.01.
+    // By hand: 206.02, 166.71, 127.40, 127.11, 48.20, 103.01, 87.80; age 24.10 / 24.5 = 0.98
+    // days; interval 170.18 / 29 = 5.87 hours.
+#ifdef _WIN32
+    const std::string path = std::string(MAREVO_TEST_DATA) + "/dt/24尾鷲.MV2"; // code page 932
+#else
+    const std::string path = std::string(MAREVO_TEST_DATA) + u8"/dt/24尾鷲.MV2";
+#endif
+    Station s;
+    ASSERT_EQ(LoadStationFile(path.c_str(), s), LoadStatus::Ok) << path;
+    RecordingCanvas c;
+    DrawTidalConstantsPanel(c, s);
+    const char* const expected[] = {
+        "略最高高潮面　206.0   ( 単位 cm )", "大   潮   升　166.7", "大潮差　 127.4",
+        "小   潮   升　127.1",             "小潮差　  48.2",     "平 均  水 面　103.0",
+        "平均潮差  87.8",
+        "潮　　　　齢 [ 朔望より大潮まで ] 1.0日",
+        "平均高潮間隔 [月正中より満潮まで] 5.9時",
+    };
+    const auto texts = c.CallsOf(CanvasOp::PutText);
+    ASSERT_EQ(texts.size(), 9u);
+    for (size_t i = 0; i < 9; ++i) EXPECT_EQ(texts[i].text, expected[i]) << i;
 }
 
 } // namespace
