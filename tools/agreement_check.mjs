@@ -4,9 +4,13 @@
 //
 // Usage: node tools/agreement_check.mjs --modules DIR --cli PATH [--dt data/dt]
 //            [--month 2026-01] [--ports 01函館,24尾鷲,...] [--max-time MIN] [--max-height CM]
+//            [--without-m1]
+// --without-m1 runs the engine on copies of the files with M1 set to zero, so that both sides
+// hold exactly the same constituents (the predictor is never given M1, see below).
 // Exits 1 when a port's 95th percentile of |time difference| or |height difference| exceeds
 // the limits, or when fewer than 90 % of the engine's events find a partner.
-import { readFileSync } from "node:fs";
+import { readFileSync, writeFileSync, mkdtempSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { execFileSync } from "node:child_process";
 import { join, dirname } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -18,11 +22,25 @@ const here = dirname(fileURLToPath(import.meta.url));
 // Ariake Sea, Okinawa.
 const DEFAULT_PORTS = ["01函館", "04鮎川", "13東京", "24尾鷲", "15佐渡", "33宇野", "43三角", "47那覇"];
 
+// A copy of a port file with M1 (constituent 9: fields 5 and 6 of the fifth constituent line)
+// set to zero; Shift-JIS bytes are kept as they are.
+function copyWithoutM1(file, dir) {
+  const lines = readFileSync(file, "latin1").split("\r\n");
+  const fields = lines[5].split(",");
+  fields[4] = "0.00";
+  fields[5] = "0.00";
+  lines[5] = fields.join(",");
+  const copy = join(dir, "port.MV2");
+  writeFileSync(copy, lines.join("\r\n"), "latin1");
+  return copy;
+}
+
 function parseArgs(argv) {
   const args = { dt: join(here, "../data/dt"), month: "2026-01", ports: DEFAULT_PORTS,
                  maxTime: 6, maxHeight: 3 };
   for (let i = 0; i < argv.length; ++i) {
     const [a, v] = [argv[i], argv[i + 1]];
+    if (a === "--without-m1") { args.withoutM1 = true; continue; }
     if (v === undefined) throw new Error(`${a} needs a value`);
     if (a === "--modules") args.modules = v;
     else if (a === "--cli") args.cli = v;
@@ -98,7 +116,8 @@ async function main() {
     const { id, z0 } = readPortFile(file);
     const station = byId.get(id);
     if (!station) throw new Error(`${port}: station ${id} not in the data set`);
-    const ours = engineEvents(args.cli, file, year, month);
+    const engineFile = args.withoutM1 ? copyWithoutM1(file, mkdtempSync(join(tmpdir(), "agree-"))) : file;
+    const ours = engineEvents(args.cli, engineFile, year, month);
     const theirs = predictorEvents(predictor, station, z0, year, month);
 
     // Each engine event pairs with the nearest predictor event of the same kind within 3 h.
