@@ -32,7 +32,7 @@ struct NoticeLine {
 // The harmonic constants the program ships are derived from TICON-4 (CC BY 4.0), see
 // data/DATA-LICENSE; these two lines say so in the place of the data's provenance.
 const char NoticeSourceLine[] = "潮汐調和定数：TICON-4 データセットより作成 ";
-const char NoticeLicenceLine[] = "TICON-4 の利用条件：クリエイティブ・コモンズ 表示 4.0 (CC BY 4.0) ";
+const char NoticeLicenceLine[] = "利用条件：クリエイティブ・コモンズ 表示 (CC BY 4.0) ";
 
 void PaintNotice(Canvas& canvas, const char* versionText, unsigned seed)
 {

@@ -1,0 +1,334 @@
+// Printing into a printer-like context (the print dialog replaced), the print settings
+// dialog and its settings keys, and the clipboard copy of the off-screen picture.
+#include <cstring>
+
+#include "program_fixture.h"
+#include "window_probe.h"
+
+#include "app/clipboard_copy.h"
+#include "app/ids.h"
+#include "app/printing.h"
+
+namespace marevo {
+namespace {
+
+// The "printer": a memory context on a bitmap of the screen's dots per inch, in the
+// off-screen surface's background colour, kept by the test.
+struct FakePrinter {
+    int width = 1400, height = 1600;
+    HBITMAP bitmap = nullptr;
+    int calls = 0;
+    bool cancel = false;
+};
+FakePrinter* printer = nullptr;
+
+HDC FakePrinterDialog(HWND)
+{
+    ++printer->calls;
+    if (printer->cancel) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    SelectObject(dc, printer->bitmap);
+    return dc; // PrintView deletes it; the bitmap stays with the test
+}
+
+class PrintingTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+        HDC screen = GetDC(nullptr);
+        fake.bitmap = CreateCompatibleBitmap(screen, fake.width, fake.height);
+        ReleaseDC(nullptr, screen);
+        printer = &fake;
+        previousHook = SetPrinterDialogHook(FakePrinterDialog);
+    }
+    void TearDown() override
+    {
+        SetPrinterDialogHook(previousHook);
+        DeleteObject(fake.bitmap);
+        printer = nullptr;
+        ProgramTest::TearDown();
+    }
+    void ClearPaper()
+    {
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(dc, fake.bitmap);
+        RECT all = {0, 0, fake.width, fake.height};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+    std::vector<COLORREF> Paper(int width, int height) const
+    {
+        return PixelsOfBitmap(fake.bitmap, width, height);
+    }
+    // Right-most and bottom-most printed pixel.
+    POINT PrintedExtent() const
+    {
+        const std::vector<COLORREF> paper = Paper(fake.width, fake.height);
+        POINT extent = {-1, -1};
+        for (int y = 0; y < fake.height; ++y)
+            for (int x = 0; x < fake.width; ++x)
+                if (paper[static_cast<size_t>(y) * fake.width + x] != GetSysColor(COLOR_BTNFACE)) {
+                    if (x > extent.x) extent.x = x;
+                    if (y > extent.y) extent.y = y;
+                }
+        return extent;
+    }
+    std::vector<COLORREF> ScreenPicture(int width, int height) const
+    {
+        return PixelsOf(app.OffscreenDC, width, height);
+    }
+    void Print()
+    {
+        ClearPaper();
+        Command(CMD_PRINT);
+    }
+    FakePrinter fake;
+    PrinterDialogHook previousHook = nullptr;
+};
+
+bool Chromatic(COLORREF c) { return GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c); }
+
+TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
+{
+    const int periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
+    for (int period : periods) {
+        SCOPED_TRACE(period);
+        Command(period);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        Print();
+        EXPECT_EQ(fake.calls, 1);
+        fake.calls = 0;
+        // On a paper of the surface's colour the page holds the same pixels as the screen.
+        const std::vector<COLORREF> screen = ScreenPicture(canvas.cx, canvas.cy);
+        const std::vector<COLORREF> paper = PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy);
+        EXPECT_EQ(paper, screen);
+        EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    }
+}
+
+TEST_F(PrintingTest, RatioScalesThePictureFromTheTopLeftCorner)
+{
+    Command(CMD_PERIOD1);
+    app.settings.PrinterRatio = 1.0;
+    Print();
+    const POINT one = PrintedExtent();
+    ASSERT_GT(one.x, 500);
+    app.settings.PrinterRatio = 2.0;
+    Print();
+    const POINT two = PrintedExtent();
+    EXPECT_NEAR(two.x + 1, 2 * (one.x + 1), 3);
+    EXPECT_NEAR(two.y + 1, 2 * (one.y + 1), 3);
+    app.settings.PrinterRatio = 0.5;
+    Print();
+    const POINT half = PrintedExtent();
+    EXPECT_NEAR(2 * (half.x + 1), one.x + 1, 3);
+}
+
+TEST_F(PrintingTest, MonochromePrintLeavesTheScreenInColour)
+{
+    Command(CMD_PERIOD1);
+    app.settings.PrinterColor = 0;
+    Print();
+    const std::vector<COLORREF> paper = Paper(OneDayWidth, OneDayHeight);
+    size_t coloured = 0;
+    for (COLORREF c : paper) coloured += Chromatic(c);
+    EXPECT_EQ(coloured, 0u);
+    // The screen's picture was not touched, and the next refresh draws it in colour again.
+    Command(CMD_REDRAW);
+    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    coloured = 0;
+    for (COLORREF c : PixelsOf(app.OffscreenDC, OneDayWidth, OneDayHeight)) coloured += Chromatic(c);
+    EXPECT_GT(coloured, 1000u);
+}
+
+TEST_F(PrintingTest, TideTablePrintsTheTableOfTheLastRefresh)
+{
+    Command(CMD_TABLE);
+    app.CurrentYear = 2026, app.CurrentMonth = 8, app.CurrentDay = 3;
+    Command(CMD_REDRAW);
+    const TideTableResults table = app.tideTable;
+    const SIZE canvas = ClientSize(app.CanvasWindow);
+    Print();
+    EXPECT_EQ(std::memcmp(&table, &app.tideTable, sizeof table), 0);
+    EXPECT_EQ(PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy),
+              ScreenPicture(canvas.cx, canvas.cy));
+}
+
+TEST_F(PrintingTest, CancelPrintsNothingAndUnusableRatiosAreSaid)
+{
+    fake.cancel = true;
+    Print();
+    EXPECT_EQ(fake.calls, 1);
+    EXPECT_EQ(PrintedExtent().x, -1);
+    EXPECT_TRUE(messages.empty());
+
+    fake.cancel = false;
+    const double unusable[] = {0.0, -2.0, 0.04, 1000.0};
+    for (double ratio : unusable) {
+        SCOPED_TRACE(ratio);
+        messages.clear();
+        fake.calls = 0;
+        app.settings.PrinterRatio = ratio;
+        Print();
+        EXPECT_EQ(fake.calls, 0);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], TextBadRatio);
+    }
+}
+
+class PrintSettingsTest : public PrintingTest {
+protected:
+    std::string RatioField(HWND dialog) const { return Text(GetDlgItem(dialog, IDC_RATIO)); }
+    bool Checked(HWND dialog, int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+    void OpenDialog(const std::function<void(HWND)>& act)
+    {
+        WithModal([&] { Command(CMD_PRINT_SETTINGS); }, act);
+    }
+    // The value as written in the file, blanks kept (the profile reader would trim them).
+    std::string Value(const char* key) const
+    {
+        const std::string file = ReadFile("marevo.ini");
+        const std::string start = std::string(key) + "=";
+        size_t at = file.find("\n" + start);
+        if (at == std::string::npos) return "(none)";
+        at += 1 + start.size();
+        return file.substr(at, file.find_first_of("\r\n", at) - at);
+    }
+};
+
+TEST_F(PrintSettingsTest, DefaultsThenRatioTwoIsStoredAtOnceAndShownAgain)
+{
+    OpenDialog([&](HWND dialog) {
+        EXPECT_EQ(RatioField(dialog), " 1.0");
+        EXPECT_TRUE(Checked(dialog, IDC_COLOUR));
+        EXPECT_FALSE(Checked(dialog, IDC_MONO));
+        Screenshot("print_settings");
+        SetDlgItemTextA(dialog, IDC_RATIO, "2");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 2.0);
+    EXPECT_EQ(Value("PrinterRatio"), " 2.0");
+    EXPECT_EQ(Value("PrinterColor"), "1");
+    OpenDialog([&](HWND dialog) {
+        EXPECT_EQ(RatioField(dialog), " 2.0");
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+TEST_F(PrintSettingsTest, MonochromeStoresZeroAndTheScreenKeepsItsColours)
+{
+    OpenDialog([&](HWND dialog) {
+        SendDlgItemMessageA(dialog, IDC_MONO, BM_CLICK, 0, 0);
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(app.settings.PrinterColor, 0);
+    EXPECT_EQ(Value("PrinterColor"), "0");
+    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    OpenDialog([&](HWND dialog) {
+        EXPECT_TRUE(Checked(dialog, IDC_MONO));
+        EXPECT_FALSE(Checked(dialog, IDC_COLOUR));
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
+TEST_F(PrintSettingsTest, CancelAndCloseBoxLeaveValuesAndFileUntouched)
+{
+    const std::string before = ReadFile("marevo.ini");
+    const int closings[] = {IDCANCEL, -1};
+    for (int closing : closings) {
+        OpenDialog([&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_RATIO, "3.5");
+            SendDlgItemMessageA(dialog, IDC_MONO, BM_CLICK, 0, 0);
+            if (closing == IDCANCEL) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            else SendMessageA(dialog, WM_CLOSE, 0, 0);
+        });
+        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
+        EXPECT_EQ(app.settings.PrinterColor, 1);
+        EXPECT_EQ(ReadFile("marevo.ini"), before);
+    }
+}
+
+TEST_F(PrintSettingsTest, RatiosThatCannotPrintAreRefusedAndTheDialogStaysOpen)
+{
+    // Text with no number reads as 0, which would print an empty page; an exponent that
+    // cannot be written back in 11 characters is refused alike.
+    const char* const refused[] = {"abc", "0", "-1", " 0.04", "1e9", "9e99", "nan"};
+    for (const char* text : refused) {
+        SCOPED_TRACE(text);
+        messages.clear();
+        bool stillOpen = false;
+        OpenDialog([&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_RATIO, text);
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            stillOpen = IsWindow(dialog) && IsWindowVisible(dialog);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_TRUE(stillOpen);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], TextBadRatio);
+        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
+        EXPECT_EQ(Value("PrinterRatio"), "(none)");
+    }
+    // Leading blanks are skipped and only nine characters are read.
+    const struct { const char* text; const char* stored; double ratio; } accepted[] = {
+        {"   2.5", " 2.5", 2.5}, {"0.1", " 0.1", 0.1}, {"999.9", "999.9", 999.9},
+        {"1.0000000009", " 1.0", 1.0}, {"12x", "12.0", 12.0},
+    };
+    for (const auto& c : accepted) {
+        SCOPED_TRACE(c.text);
+        OpenDialog([&](HWND dialog) {
+            SetDlgItemTextA(dialog, IDC_RATIO, c.text);
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, c.ratio);
+        EXPECT_EQ(Value("PrinterRatio"), c.stored);
+    }
+}
+
+class ClipboardTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+    }
+};
+
+TEST_F(ClipboardTest, CopyIsTheWholeOffscreenPictureAlsoWhenScrolled)
+{
+    MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
+    Pump();
+    const int periods[] = {CMD_PERIOD1, CMD_TABLE};
+    for (int period : periods) {
+        SCOPED_TRACE(period);
+        Command(period);
+        SendMessageA(app.GraphPane, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+        SendMessageA(app.GraphPane, WM_HSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+        Pump();
+        ASSERT_LT(CanvasOrigin().y, 0); // scrolled
+        Command(CMD_COPY);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        ASSERT_TRUE(OpenClipboard(app.MainWindow));
+        HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        ASSERT_NE(copied, nullptr);
+        BITMAP info = {};
+        GetObjectA(copied, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, canvas.cx);
+        EXPECT_EQ(info.bmHeight, canvas.cy);
+        EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC, canvas.cx, canvas.cy));
+        CloseClipboard();
+    }
+}
+
+} // namespace
+} // namespace marevo

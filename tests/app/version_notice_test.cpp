@@ -1,0 +1,237 @@
+// The start-up notice window (placement, top-most, the wave inside its picture area, the
+// texts, closing on a click) and the version dialog (version text, bold name, the link's
+// hand cursor and the address it opens).
+#include <cmath>
+
+#include "program_fixture.h"
+#include "window_probe.h"
+
+#include "app/ids.h"
+#include "app/notice_window.h"
+#include "app/shell_rules.h"
+#include "views/gdi_canvas.h"
+#include "views/recorder.h"
+
+namespace marevo {
+namespace {
+
+const Color BarFill = Rgb(209, 239, 230);
+
+TEST(NoticePicture, WaveBarsStayInsideThePictureAreaForEverySeed)
+{
+    for (unsigned seed = 0; seed < 400; seed += 7) {
+        SCOPED_TRACE(seed);
+        RecordingCanvas canvas;
+        PaintNotice(canvas, "Version,3.03", seed);
+        EXPECT_TRUE(canvas.Balanced());
+        int bars = 0, expectedX = 8;
+        for (const CanvasCall& call : canvas.CallsOf(CanvasOp::DrawBox)) {
+            if (call.color != BarFill) continue;
+            ++bars;
+            EXPECT_EQ(call.x1, expectedX);
+            EXPECT_EQ(call.x2, expectedX + 4);
+            EXPECT_GE(call.y1, 40);
+            EXPECT_LE(call.y1, 134);
+            EXPECT_EQ(call.y2, 134);
+            expectedX += 4;
+        }
+        EXPECT_EQ(bars, 90);
+    }
+}
+
+TEST(NoticePicture, SameSecondSameWaveAndTheWaveFollowsItsCosine)
+{
+    RecordingCanvas first, again, other;
+    PaintNotice(first, "v", 12345);
+    PaintNotice(again, "v", 12345);
+    ASSERT_EQ(first.Calls().size(), again.Calls().size());
+    for (size_t i = 0; i < first.Calls().size(); ++i) EXPECT_EQ(first.Calls()[i].y1, again.Calls()[i].y1);
+    // Consecutive bars differ by at most 50 / 8 dots (the steepest period): a cosine, not noise.
+    std::vector<int> tops;
+    for (const CanvasCall& call : first.CallsOf(CanvasOp::DrawBox))
+        if (call.color == BarFill) tops.push_back(call.y1);
+    for (size_t i = 1; i < tops.size(); ++i) EXPECT_LE(std::abs(tops[i] - tops[i - 1]), 7);
+}
+
+TEST(NoticePicture, TextsNameTheShippedDataAndKeepTheNavigationNotice)
+{
+    RecordingCanvas canvas;
+    PaintNotice(canvas, "Version,3.03", 1);
+    const struct { int x, y; const char* text; int height; bool underline; } texts[] = {
+        {140, 13, "Marevo", 19, true},
+        {300, 27, "Version,3.03", 12, false},
+        {22, 150, NoticeSourceLine, 12, false},
+        {17, 173, NoticeLicenceLine, 12, false},
+        {17, 188, "本機に表示される情報は、航海の用に供するものではありません。 ", 12, false},
+        {17, 203, "航海には必ず海上保安庁水路部発行の潮汐表を使用してください。 ", 12, false},
+    };
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.y);
+        const CanvasCall* call = canvas.TextAt(t.x, t.y);
+        ASSERT_NE(call, nullptr);
+        EXPECT_EQ(call->text, t.text);
+        EXPECT_EQ(call->fontHeight, t.height);
+        EXPECT_EQ(call->backgroundMode, BackgroundTransparent);
+    }
+    // The constants shipped are not those of the printed table: it is named nowhere.
+    EXPECT_EQ(std::string(NoticeSourceLine).find("書籍"), std::string::npos);
+    EXPECT_NE(std::string(NoticeSourceLine).find("TICON-4"), std::string::npos);
+    EXPECT_NE(std::string(NoticeLicenceLine).find("CC BY 4.0"), std::string::npos);
+    // Both fit the text box (x 8 to 368) in the window's face.
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HFONT font = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
+    HGDIOBJ old = SelectObject(dc, font);
+    for (const char* line : {NoticeSourceLine, NoticeLicenceLine}) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, line, lstrlenA(line), &size);
+        EXPECT_LT(17 + size.cx, 368) << line;
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST(NoticePicture, PixelsOfTheBarsLieBetween40And134)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 383, 240);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (unsigned seed : {3u, 77u, 1000u}) {
+        RECT all = {0, 0, 383, 240};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        {
+            GdiCanvas canvas(dc);
+            PaintNotice(canvas, "Version,3.03", seed);
+        }
+        const std::vector<COLORREF> pixels = PixelsOf(dc, 383, 240);
+        int barPixelsOutside = 0, barBottom = 0;
+        for (int y = 0; y < 240; ++y)
+            for (int x = 0; x < 383; ++x)
+                if (pixels[y * 383 + x] == RGB(209, 239, 230)) {
+                    if (y < 40 || y > 134 || x < 8 || x > 368) ++barPixelsOutside;
+                    if (y == 133) ++barBottom;
+                }
+        EXPECT_EQ(barPixelsOutside, 0);
+        EXPECT_GT(barBottom, 90 * 2); // every bar reaches the bottom of the picture
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+class NoticeWindowTest : public ProgramTest {};
+
+TEST_F(NoticeWindowTest, CentredOnTheSavedWindowTopMostUntilClicked)
+{
+    WritePort({"24尾鷲.MV2", "尾鷲"});
+    WriteSettings("[WINDOWS]\r\nXPosition=40\r\nYPosition=30\r\nWidth=725\r\nHeight=480\r\n");
+    Start(SW_SHOWNORMAL, false);
+    HWND notice = app.NoticeWindow;
+    ASSERT_TRUE(IsWindow(notice));
+    EXPECT_TRUE(IsWindowVisible(notice));
+    RECT r = {};
+    GetWindowRect(notice, &r);
+    const Point expected = NoticePosition(40, 30, 725, 480);
+    EXPECT_EQ(r.left, expected.x);
+    EXPECT_EQ(r.top, expected.y);
+    EXPECT_EQ(r.right - r.left, 383);
+    EXPECT_EQ(r.bottom - r.top, 240);
+    EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SetActiveWindow(app.MainWindow);
+    Pump();
+    EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    UpdateWindow(notice);
+    Screenshot("notice");
+    SendMessageA(notice, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    Pump();
+    EXPECT_FALSE(IsWindow(notice));
+    EXPECT_EQ(app.NoticeWindow, nullptr);
+}
+
+class VersionDialogTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+    }
+    void OpenDialog(const std::function<void(HWND)>& act)
+    {
+        WithModal([&] { Command(CMD_VERSION); }, act);
+    }
+};
+
+TEST_F(VersionDialogTest, ShowsTheVersionTheBoldNameAndTheMakersTexts)
+{
+    bool seen = false;
+    OpenDialog([&](HWND dialog) {
+        seen = true;
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_VERSION_TEXT)), "Version,3.03");
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_WEB)), "https://marevo.example.jp/");
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_MAIL)), "support@marevo.example.jp");
+        EXPECT_NE(Text(GetDlgItem(dialog, IDC_NOTICE1)).find("TICON-4"), std::string::npos);
+        EXPECT_NE(Text(GetDlgItem(dialog, IDC_NOTICE2)).find("CC BY 4.0"), std::string::npos);
+        LOGFONTA face = {};
+        HFONT font = reinterpret_cast<HFONT>(SendDlgItemMessageA(dialog, IDC_NAME, WM_GETFONT, 0, 0));
+        ASSERT_TRUE(GetObjectA(font, sizeof face, &face));
+        EXPECT_EQ(face.lfHeight, 17);
+        EXPECT_EQ(face.lfWeight, FW_BOLD);
+        EXPECT_TRUE(face.lfUnderline);
+        UpdateWindow(dialog);
+        Screenshot("version");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(seen);
+    EXPECT_STREQ(app.WebText, "https://marevo.example.jp/");
+    EXPECT_STREQ(app.MailText, "support@marevo.example.jp");
+}
+
+TEST_F(VersionDialogTest, HandCursorOverTheLinkOnly)
+{
+    OpenDialog([&](HWND dialog) {
+        HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_HAND_CURSOR));
+        ASSERT_NE(hand, nullptr);
+        const struct { int id; bool hand; } cases[] = {{IDC_WEB, true}, {IDC_MAIL, false}, {IDC_NAME, false}};
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.id);
+            SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+            HWND control = GetDlgItem(dialog, c.id);
+            SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == hand, c.hand);
+        }
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(VersionDialogTest, ClickOnTheAddressOpensItOtherNotificationsDoNot)
+{
+    OpenDialog([&](HWND dialog) {
+        HWND link = GetDlgItem(dialog, IDC_WEB);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB, STN_DBLCLK), reinterpret_cast<LPARAM>(link));
+        EXPECT_TRUE(opened.empty());
+        SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0], "https://marevo.example.jp/");
+        SendMessageA(GetDlgItem(dialog, IDC_MAIL), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        EXPECT_EQ(opened.size(), 1u);
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    // A second opening works the same (its font and link are set up again).
+    OpenDialog([&](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_WEB)));
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(opened.size(), 2u);
+}
+
+} // namespace
+} // namespace marevo
