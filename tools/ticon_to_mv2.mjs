@@ -70,11 +70,16 @@ const M1_MAIN_LINE = { p: 1, amplitudeFactor: 1 / 1.5 };
 
 const TOLERANCE_SPEED = 2e-5; // deg/h: the program's speeds are single-precision values
 
+// The source moves the solar perigee p1 (282.937 deg at 2000.0, 1.7 deg a century); the program
+// fixes it at 282. Constituents with a p1 term (T2, R2) take the difference at 2000.0.
+export const SOURCE_SOLAR_PERIGEE = 282.93735;
+
 // V0 of a source constituent at 0 h UT from its Doodson coefficients (tau, s, h, p, N', p1,
-// quarter turns), written in the terms of the table above: tau = 180 + h - s, p1 = 282.
+// quarter turns), written in the terms of the table above: tau = 180 + h - s.
 function sourceV0(coefficients) {
   const [tau, s, h, p, nodePrime, p1, quarter] = coefficients;
-  return { s: s - tau, h: h + tau, p, node: nodePrime, c: 180 * tau + 282 * p1 + 90 * quarter };
+  return { s: s - tau, h: h + tau, p, node: nodePrime,
+           c: 180 * tau + SOURCE_SOLAR_PERIGEE * p1 + 90 * quarter };
 }
 
 const mod360 = (x) => ((x % 360) + 360) % 360;
