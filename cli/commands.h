@@ -12,6 +12,7 @@ using Words = std::vector<std::string>; // UTF-8, without the program and comman
 int RunExtremes(const Words& words);
 int RunTable(const Words& words);
 int RunRender(const Words& words);
+int RunDay(const Words& words);
 // One declaration per further subcommand.
 
 struct Subcommand {

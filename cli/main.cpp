@@ -13,6 +13,7 @@ const Subcommand Subcommands[] = {
     {"extremes", "extremes (--station FILE | --dt DIR --port CODE+NAME) [--date YYYY-MM-DD] [--json]", RunExtremes},
     {"table", "table (--station FILE | --dt DIR --port CODE+NAME) [--date YYYY-MM-DD] [--csv | --json]", RunTable},
     {"render", "render (--station FILE | --dt DIR --port CODE+NAME) [--date YYYY-MM-DD] --view 1|7|42|table [--mono] [--style bar|line] --out FILE.png|.svg|.pdf", RunRender},
+    {"day", "day (--station FILE | --dt DIR --port CODE+NAME) [--date YYYY-MM-DD] [--json]", RunDay},
 };
 
 int Usage(FILE* out)
