@@ -68,6 +68,9 @@ double EmPerCellHeight(PangoContext* context)
     return cell > 0 ? 1000.0 * PANGO_SCALE / cell : 1.0; // both in pango units
 }
 
+// Smallest integer not below p / q, for q > 0.
+long CeilDiv(long p, long q) { return p >= 0 ? (p + q - 1) / q : -((-p) / q); }
+
 // Collects the pixels of a line into runs along its major axis, one fill per run.
 class RunPainter {
 public:
@@ -214,16 +217,15 @@ void ImageCanvas::PenLine(int x1, int y1, int x2, int y2, Color colour, int styl
                     },
                     this);
     for (int i = 0; i < steps; ++i) {
-        // The minor coordinate rounded half away from zero along the exact line.
+        // The minor coordinate of the exact line, a half rounded towards the smaller
+        // coordinate in every direction, as the window's line drawing does.
         int x, y;
         if (xMajor) {
             x = x1 + (dx > 0 ? i : -i);
-            const long num = 2L * i * dy;
-            y = y1 + int((num + (dy >= 0 ? adx : -adx)) / (2L * adx));
+            y = y1 + CeilDiv(2L * i * dy - adx, 2L * adx);
         } else {
             y = y1 + (dy > 0 ? i : -i);
-            const long num = 2L * i * dx;
-            x = x1 + int((num + (dx >= 0 ? ady : -ady)) / (2L * ady));
+            x = x1 + CeilDiv(2L * i * dx - ady, 2L * ady);
         }
         if (style == PenDot && i % DotPeriod >= DotOn) {
             if (backgroundMode_ == BackgroundOpaque) runs.Pixel(x, y, GapColour);

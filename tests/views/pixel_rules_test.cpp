@@ -113,6 +113,31 @@ TEST(PixelRules, SlopedLineStepsOnePixelAtATime)
     EXPECT_EQ(PaintedPixels(*s, 40, 40).count, 32);
 }
 
+TEST(PixelRules, HalfwayStepsGoToTheSmallerCoordinate)
+{
+    struct Case {
+        int x1, y1, x2, y2;
+        int pixels[4][2];
+    } cases[] = {
+        {0, 0, 4, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+        {4, 0, 0, 2, {{4, 0}, {3, 0}, {2, 1}, {1, 1}}},
+        {4, 2, 0, 0, {{4, 2}, {3, 1}, {2, 1}, {1, 0}}},
+        {0, 0, 2, 4, {{0, 0}, {0, 1}, {1, 2}, {1, 3}}},
+        {0, 4, 2, 0, {{0, 4}, {0, 3}, {1, 2}, {1, 1}}},
+    };
+    for (const Case& c : cases) {
+        auto s = MakePixelSurface(20, 20, Face);
+        s->canvas().SelectViewPen(PenSolid, 1, Pen);
+        s->canvas().DrawLine(c.x1 + 5, c.y1 + 5, c.x2 + 5, c.y2 + 5);
+        s->canvas().ReleaseViewPen();
+        for (const auto& p : c.pixels)
+            EXPECT_EQ(s->Pixel(p[0] + 5, p[1] + 5), Pen)
+                << c.x1 << "," << c.y1 << "->" << c.x2 << "," << c.y2 << " at " << p[0] << ","
+                << p[1];
+        EXPECT_EQ(PaintedPixels(*s, 20, 20).count, 4);
+    }
+}
+
 TEST(PixelRules, DottedPenLeavesGapsInTransparentMode)
 {
     auto s = MakePixelSurface(120, 20, Face);
