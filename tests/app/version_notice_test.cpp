@@ -182,6 +182,23 @@ TEST_F(VersionDialogTest, ShowsTheVersionTheBoldNameAndTheMakersTexts)
         EXPECT_EQ(face.lfHeight, 17);
         EXPECT_EQ(face.lfWeight, FW_BOLD);
         EXPECT_TRUE(face.lfUnderline);
+        // Every maker's text fits its control in the font it is shown in.
+        for (int id : {IDC_WEB, IDC_MAIL, IDC_NOTICE1, IDC_NOTICE2}) {
+            SCOPED_TRACE(id);
+            HWND control = GetDlgItem(dialog, id);
+            const std::string text = Text(control);
+            HDC dc = GetDC(control);
+            HFONT shown = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+            HFONT link = CreateFontA(12, 0, 0, 0, 0, 0, TRUE, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                     "ＭＳ Ｐゴシック");
+            HGDIOBJ old = SelectObject(dc, id == IDC_WEB ? link : shown);
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            SelectObject(dc, old);
+            DeleteObject(link);
+            ReleaseDC(control, dc);
+            EXPECT_LE(size.cx, ClientSize(control).cx) << text;
+        }
         UpdateWindow(dialog);
         Screenshot("version");
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
