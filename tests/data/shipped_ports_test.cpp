@@ -34,8 +34,7 @@ struct PortFile {
 };
 
 #ifdef _WIN32
-std::vector<PortFile> ListPortFiles()
-{
+std::vector<PortFile> ListPortFiles() {
     std::vector<PortFile> files;
     WIN32_FIND_DATAA found;
     HANDLE h = FindFirstFileA((DtDir + "*").c_str(), &found);
@@ -48,8 +47,7 @@ std::vector<PortFile> ListPortFiles()
     return files;
 }
 #else
-std::string Utf8ToSjis(const std::string& utf8)
-{
+std::string Utf8ToSjis(const std::string& utf8) {
     iconv_t cd = iconv_open("CP932", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) return {};
     std::string in = utf8, out(utf8.size() * 2 + 4, '\0');
@@ -63,8 +61,7 @@ std::string Utf8ToSjis(const std::string& utf8)
     return out;
 }
 
-std::vector<PortFile> ListPortFiles()
-{
+std::vector<PortFile> ListPortFiles() {
     std::vector<PortFile> files;
     DIR* dir = opendir(DtDir.c_str());
     if (!dir) return files;
@@ -78,20 +75,19 @@ std::vector<PortFile> ListPortFiles()
 }
 #endif
 
-std::string ReadBytes(const std::string& path)
-{
+std::string ReadBytes(const std::string& path) {
     std::string bytes;
     if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
         char buf[4096];
         size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+            bytes.append(buf, n);
         std::fclose(f);
     }
     return bytes;
 }
 
-std::vector<std::string> SplitCrlfLines(const std::string& bytes, bool& allCrlf)
-{
+std::vector<std::string> SplitCrlfLines(const std::string& bytes, bool& allCrlf) {
     std::vector<std::string> lines;
     allCrlf = !bytes.empty() && bytes.back() == '\n';
     size_t start = 0;
@@ -106,8 +102,7 @@ std::vector<std::string> SplitCrlfLines(const std::string& bytes, bool& allCrlf)
     return lines;
 }
 
-std::vector<std::string> SplitFields(const std::string& line)
-{
+std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
     size_t start = 0;
     for (;;) {
@@ -121,10 +116,10 @@ std::vector<std::string> SplitFields(const std::string& line)
 
 // The program's constituent order, as the files label it.
 const char* const Labels[ConstituentCount] = {
-    "Sa",  "Ssa", "Mm",   "MSf", "Mf",   "Q1",   "rho1", "O1",   "MP1", "M1",
-    "pi1", "P1",  "S1",   "K1",  "psi1", "phi1", "J1",   "SO1",  "OO1", "2N2",
-    "mu2", "N2",  "nu2",  "OP2", "M2",   "lam2", "L2",   "T2",   "S2",  "R2",
-    "K2",  "2SM2", "MO3", "M3",  "MK3",  "SK3",  "M4",   "MS4",  "M6",  "2MS6",
+    "Sa",  "Ssa",  "Mm",  "MSf", "Mf",   "Q1",   "rho1", "O1",  "MP1", "M1",
+    "pi1", "P1",   "S1",  "K1",  "psi1", "phi1", "J1",   "SO1", "OO1", "2N2",
+    "mu2", "N2",   "nu2", "OP2", "M2",   "lam2", "L2",   "T2",  "S2",  "R2",
+    "K2",  "2SM2", "MO3", "M3",  "MK3",  "SK3",  "M4",   "MS4", "M6",  "2MS6",
 };
 
 // Prefecture codes that have a node in the port tree.
@@ -133,14 +128,14 @@ const std::set<int> PrefectureCodes = {1,  2,  3,  4,  5,  6,  7,  8,  12, 13, 1
                                        37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 80};
 
 // Minutes part of a degrees.minutes text: two digits below 60.
-bool ValidDegMin(const std::string& text)
-{
+bool ValidDegMin(const std::string& text) {
     const size_t dot = text.find('.');
-    return dot != std::string::npos && text.size() == dot + 3 && std::atoi(text.c_str() + dot + 1) < 60;
+    return dot != std::string::npos && text.size() == dot + 3 &&
+           std::atoi(text.c_str() + dot + 1) < 60;
 }
 
 class ShippedPorts : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { files_ = ListPortFiles(); }
     static std::vector<PortFile> files_;
 };
@@ -148,8 +143,7 @@ std::vector<PortFile> ShippedPorts::files_;
 
 } // namespace
 
-TEST_F(ShippedPorts, TheFolderHoldsTheDefaultPortAndManyMore)
-{
+TEST_F(ShippedPorts, TheFolderHoldsTheDefaultPortAndManyMore) {
     ASSERT_GE(files_.size(), 150u) << DtDir;
     std::string owase;
     for (const PortFile& f : files_)
@@ -164,8 +158,7 @@ TEST_F(ShippedPorts, TheFolderHoldsTheDefaultPortAndManyMore)
     EXPECT_FLOAT_EQ(s.StandardMeridian, 135.0f);
 }
 
-TEST_F(ShippedPorts, NamesFitThePortTreeAndTheToolbarLabels)
-{
+TEST_F(ShippedPorts, NamesFitThePortTreeAndTheToolbarLabels) {
     std::set<std::string> seen;
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
@@ -180,8 +173,7 @@ TEST_F(ShippedPorts, NamesFitThePortTreeAndTheToolbarLabels)
     }
 }
 
-TEST_F(ShippedPorts, EveryFileKeepsTheFormatLimits)
-{
+TEST_F(ShippedPorts, EveryFileKeepsTheFormatLimits) {
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
         bool crlf = false;
@@ -208,14 +200,14 @@ TEST_F(ShippedPorts, EveryFileKeepsTheFormatLimits)
             EXPECT_EQ(fields[0], Labels[2 * k - 2]);
             EXPECT_EQ(fields[3], Labels[2 * k - 1]);
         }
-        for (int i = 21; i < 24; ++i) EXPECT_LE(lines[i].size(), 75u);
+        for (int i = 21; i < 24; ++i)
+            EXPECT_LE(lines[i].size(), 75u);
         EXPECT_EQ(lines[21].rfind("TICON-4 station ", 0), 0u) << "source and station id";
         EXPECT_NE(lines[23].find("CC BY 4.0"), std::string::npos) << "licence";
     }
 }
 
-TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum)
-{
+TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum) {
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
         Station s;
@@ -236,8 +228,7 @@ TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum)
     }
 }
 
-TEST_F(ShippedPorts, PositionsLieInJapansWatersOnJapanStandardTime)
-{
+TEST_F(ShippedPorts, PositionsLieInJapansWatersOnJapanStandardTime) {
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
         Station s;
