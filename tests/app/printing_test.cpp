@@ -124,6 +124,9 @@ TEST_F(PrintingTest, RatioScalesThePictureFromTheTopLeftCorner)
     app.settings.PrinterRatio = 2.0;
     Print();
     const POINT two = PrintedExtent();
+    if (const char* dir = std::getenv("MAREVO_SHOT_DIR"))
+        SaveBmp(std::string(dir) + "\\printed_ratio2.bmp", Paper(fake.width, fake.height),
+                fake.width, fake.height);
     EXPECT_NEAR(two.x + 1, 2 * (one.x + 1), 3);
     EXPECT_NEAR(two.y + 1, 2 * (one.y + 1), 3);
     app.settings.PrinterRatio = 0.5;
@@ -210,6 +213,7 @@ TEST_F(PrintSettingsTest, DefaultsThenRatioTwoIsStoredAtOnceAndShownAgain)
         EXPECT_EQ(RatioField(dialog), " 1.0");
         EXPECT_TRUE(Checked(dialog, IDC_COLOUR));
         EXPECT_FALSE(Checked(dialog, IDC_MONO));
+        UpdateWindow(dialog);
         Screenshot("print_settings");
         SetDlgItemTextA(dialog, IDC_RATIO, "2");
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);

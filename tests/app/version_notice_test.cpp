@@ -141,11 +141,15 @@ TEST_F(NoticeWindowTest, CentredOnTheSavedWindowTopMostUntilClicked)
     EXPECT_EQ(r.right - r.left, 383);
     EXPECT_EQ(r.bottom - r.top, 240);
     EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    UpdateWindow(notice);
+    Screenshot("notice");
     SetActiveWindow(app.MainWindow);
     Pump();
     EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    UpdateWindow(notice);
-    Screenshot("notice");
+    // Still the window on top of the main window at that point.
+    POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(centre), notice);
+    Screenshot("notice_after_activation");
     SendMessageA(notice, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
     Pump();
     EXPECT_FALSE(IsWindow(notice));

@@ -114,6 +114,16 @@ inline void Screenshot(const char* name)
 {
     const char* dir = std::getenv("MAREVO_SHOT_DIR");
     if (!dir || !*dir) return;
+    // Let every window of the thread finish painting first.
+    const DWORD until = GetTickCount() + 300;
+    while (GetTickCount() < until) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
     HDC screen = GetDC(nullptr);
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     SaveBmp(std::string(dir) + "\\" + name + ".bmp", PixelsOf(screen, w, h), w, h);
