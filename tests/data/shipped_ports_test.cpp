@@ -242,3 +242,17 @@ TEST_F(ShippedPorts, PositionsLieInJapansWatersOnJapanStandardTime) {
         EXPECT_FLOAT_EQ(s.StandardMeridian, minamiTorishima ? 150.0f : 135.0f);
     }
 }
+
+#ifdef _WIN32
+// On Windows the program opens ModuleDir + "dt\" + code + port name + ".MV2" through the ANSI
+// code page. 十, 能 and 表 end in the byte 0x5C, the backslash; such names must still open.
+TEST(ShippedPortNames, NamesWithABackslashTrailByteOpenThroughTheProgramsPath) {
+    const std::string moduleDir = std::string(MAREVO_TEST_DATA) + "\\";
+    for (const char* fileName : {"01十勝", "17能登", "46西之表", "24尾鷲"}) {
+        SCOPED_TRACE(fileName);
+        Station s;
+        ASSERT_EQ(LoadStation(moduleDir, fileName, s), LoadStatus::Ok);
+        EXPECT_STREQ(s.StationName, fileName + 2);
+    }
+}
+#endif
