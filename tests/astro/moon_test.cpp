@@ -79,6 +79,7 @@ TEST(Moon, DayLabelsAcrossMonthAndYearEnds)
         {2005, 3, 1, 28, 1, 1, "rise on 28 February of a common year"},
         {2005, 1, 1, 31, 1, 1, "rise on 31 December"},
         {2003, 12, 31, 31, 31, 1, "set after midnight at the end of the year"},
+        {2009, 9, 30, 30, 30, 1, "set after midnight at the end of a 30-day month"},
         {2004, 7, 3, 3, 4, 4, "transit after midnight moves to the next day"},
         {2001, 12, 31, 31, 1, 1, "transit and set on 1 January"},
     };
