@@ -5,6 +5,8 @@
 #include "program_fixture.h"
 #include "window_probe.h"
 
+#include <commdlg.h>
+
 #include "app/clipboard_copy.h"
 #include "app/ids.h"
 #include "app/printing.h"
@@ -185,6 +187,35 @@ TEST_F(PrintingTest, CancelPrintsNothingAndUnusableRatiosAreSaid)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], TextBadRatio);
     }
+}
+
+// The system's default printer without its dialog (tools/print_check.sh provides a PDF
+// printer through CUPS and checks the page it writes).
+HDC DefaultPrinter(HWND owner)
+{
+    PRINTDLGA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_RETURNDEFAULT;
+    if (!PrintDlgA(&dialog)) return nullptr;
+    if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+    if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+    return dialog.hDC;
+}
+
+TEST_F(PrintingTest, RealPrinterPrintsOnePage)
+{
+    const char* ratio = std::getenv("MAREVO_REAL_PRINTER");
+    if (!ratio || !*ratio) GTEST_SKIP() << "no printer set up (tools/print_check.sh)";
+    SetPrinterDialogHook(DefaultPrinter);
+    Command(CMD_PERIOD1);
+    app.settings.PrinterRatio = std::atof(ratio);
+    app.settings.PrinterColor = std::getenv("MAREVO_REAL_PRINTER_MONO") ? 0 : 1;
+    HDC probe = DefaultPrinter(nullptr);
+    ASSERT_NE(probe, nullptr) << "no default printer";
+    DeleteDC(probe);
+    Command(CMD_PRINT);
+    EXPECT_TRUE(messages.empty());
 }
 
 class PrintSettingsTest : public PrintingTest {
