@@ -218,6 +218,24 @@ TEST_F(PrintingTest, RealPrinterPrintsOnePage)
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(PrintingTest, MenuAndToolbarCommandsPrintAndCopy)
+{
+    Command(CMD_PERIOD1);
+    const struct { int command; int prints; bool copies; } cases[] = {
+        {CMD_PRINT, 1, false}, {TB_PRINT, 1, false}, {CMD_COPY, 0, true}, {TB_COPY, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        fake.calls = 0;
+        ASSERT_TRUE(OpenClipboard(app.MainWindow));
+        EmptyClipboard();
+        CloseClipboard();
+        Command(c.command);
+        EXPECT_EQ(fake.calls, c.prints);
+        EXPECT_EQ(IsClipboardFormatAvailable(CF_BITMAP) != FALSE, c.copies);
+    }
+}
+
 class PrintSettingsTest : public PrintingTest {
 protected:
     std::string RatioField(HWND dialog) const { return Text(GetDlgItem(dialog, IDC_RATIO)); }
