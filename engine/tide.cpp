@@ -2,31 +2,40 @@
 // Heights in cm above chart datum; times in hours (heights) or minutes (detector).
 #include "engine/tide.h"
 
-#include <cmath>
+#include "engine/cosines.h"
 
 namespace marevo {
+
+// Adds the terms to MeanSeaLevel in constituent order, rounding to single precision after
+// each one. The angles a are in degrees; their cosines are taken first, as one row.
+static float SumTerms(const double (&a)[ConstituentCount], const Station& s,
+                      const ConstituentTables& c)
+{
+    double radians[ConstituentCount], cosine[ConstituentCount];
+    for (int i = 0; i < ConstituentCount; ++i) radians[i] = a[i] * DegToRad;
+    Cosines(radians, cosine);
+    float h = s.MeanSeaLevel;
+    for (int i = 0; i < ConstituentCount; ++i)
+        h = static_cast<float>(h + cosine[i] * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
+    return h;
+}
 
 // TideHeight: predicted height t hours after 0 h of the prepared date. Returns cm.
 float TideHeight(double t, const Station& s, const ConstituentTables& c)
 {
-    float h = s.MeanSeaLevel;
-    for (int i = 0; i < ConstituentCount; ++i) {
-        const double a = (c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i]) * DegToRad;
-        h = static_cast<float>(h + std::cos(a) * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
-    }
-    return h;
+    double a[ConstituentCount];
+    for (int i = 0; i < ConstituentCount; ++i)
+        a[i] = c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i];
+    return SumTerms(a, s, c);
 }
 
 // TideHeightAtStep: height at step k of a grid of stepHours, sigma*t formed as k*sigma*step.
 float TideHeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
 {
-    float h = s.MeanSeaLevel;
-    for (int i = 0; i < ConstituentCount; ++i) {
-        const double a = (k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] -
-                          s.PhaseLag[i]) * DegToRad;
-        h = static_cast<float>(h + std::cos(a) * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
-    }
-    return h;
+    double a[ConstituentCount];
+    for (int i = 0; i < ConstituentCount; ++i)
+        a[i] = k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] - s.PhaseLag[i];
+    return SumTerms(a, s, c);
 }
 
 // DetectExtreme: feeds one sample (t minutes, h cm) at a constant step. Returns 1 and the
