@@ -1,0 +1,27 @@
+# Runs marevo-cli table --json from FIRST and marevo-cli extremes --json for the days of the
+# table listed in DAYS (indices 0..41, apart by |), and compares each day's events.
+string(REPLACE "|" ";" cli "${CLI}")
+string(REPLACE "|" ";" days "${DAYS}")
+execute_process(COMMAND ${cli} table --dt ${DT} --port ${PORT} --date ${FIRST} --json
+                OUTPUT_VARIABLE table RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "table: exit status ${rc}")
+endif()
+string(JSON count LENGTH "${table}" days)
+if(NOT count EQUAL 42)
+  message(FATAL_ERROR "table has ${count} days")
+endif()
+foreach(i IN LISTS days)
+  string(JSON date GET "${table}" days ${i} date)
+  string(JSON expected GET "${table}" days ${i} events)
+  execute_process(COMMAND ${cli} extremes --dt ${DT} --port ${PORT} --date ${date} --json
+                  OUTPUT_VARIABLE day RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "extremes ${date}: exit status ${rc}")
+  endif()
+  string(JSON actual GET "${day}" extremes)
+  string(JSON same EQUAL "${expected}" "${actual}")
+  if(NOT same)
+    message(FATAL_ERROR "${date}: table ${expected}\nextremes ${actual}")
+  endif()
+endforeach()
