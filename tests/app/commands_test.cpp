@@ -2,8 +2,10 @@
 // with their check marks and radio buttons, graph styles, redraw, help, exit, and the
 // commands whose windows come later.
 #include <cstdio>
+#include <string>
 
 #include "program_fixture.h"
+#include "window_probe.h"
 
 #include "app/ids.h"
 #include "views/tide_table_view.h"
@@ -133,6 +135,7 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
             const int width = chosen.width ? chosen.width : TideTableWidth(app.tideTable);
             EXPECT_EQ(canvas.cx, width);
             EXPECT_EQ(canvas.cy, chosen.height);
+            if (source == 0) Screenshot(("period_" + std::to_string(chosen.period)).c_str());
         }
     }
     // A click on a period button of the toolbar presses it and releases the others.

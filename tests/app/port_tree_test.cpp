@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "program_fixture.h"
+#include "window_probe.h"
 
 #include "app/ids.h"
 #include "app/port_tree.h"
@@ -117,6 +118,7 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
             if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
+    Screenshot("tree_toba");
 
     // A prefecture with ports is not a selection.
     Select(app.PrefectureItems[24]);
