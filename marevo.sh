@@ -17,6 +17,8 @@ deps() {
     for p in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
+    # Node and npm regenerate the port data in the data tests; any installed Node will do.
+    if ! command -v node >/dev/null || ! command -v npm >/dev/null; then missing+=(nodejs npm); fi
     if [ ${#missing[@]} -gt 0 ]; then
         echo "installing: ${missing[*]}"
         apt-get update -qq
