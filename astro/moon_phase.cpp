@@ -107,7 +107,11 @@ float DayAge(float P0, float P4, int k)
 
 int PhaseDayOffset(float Pj)
 {
-    return static_cast<int>(std::floor((static_cast<double>(Pj) * 10.0f + 5.0f) * 0.1f));
+    const double days = std::floor((static_cast<double>(Pj) * 10.0f + 5.0f) * 0.1f);
+    // A port file's far-off meridian can leave no phase time at all (not a number): no
+    // offset then, rather than an int made of nothing.
+    if (!(std::fabs(days) < 1.0e6)) return 0;
+    return static_cast<int>(days);
 }
 
 void PhaseDate(int year, int month, int day, float Pj, int& phaseYear, int& phaseMonth,

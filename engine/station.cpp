@@ -87,7 +87,15 @@ LoadStatus LoadStationFile(const char* path, Station& station)
 
     char line[LineBuffer];
     char fields[MaxFields][FieldSlot] = {};
-    int headerFields = ReadLine(f, line, LineBuffer) ? SplitFields(line, fields) : 0;
+    const bool haveHeader = ReadLine(f, line, LineBuffer);
+    // A directory opens for reading on some systems and fails at the first read: it cannot
+    // be opened as a file, as on Windows.
+    if (!haveHeader && std::ferror(f)) {
+        std::fclose(f);
+        station.StationName[0] = '\0';
+        return LoadStatus::OpenFailed;
+    }
+    int headerFields = haveHeader ? SplitFields(line, fields) : 0;
     if (headerFields < 4) {
         std::fclose(f);
         station.StationName[0] = '\0';

@@ -9,6 +9,7 @@
 
 #include "astro/moon_phase.h"
 #include "engine/tide.h"
+#include "views/pixel_offset.h"
 #include "views/seven_day_view.h"
 #include "views/text_util.h"
 
@@ -37,7 +38,7 @@ constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
 
 int FortyTwoDayHeightY(double heightCm, int strip, float scale)
 {
-    return ZeroY(strip) - static_cast<int>(Truncate(heightCm * 1.6 / scale / 6));
+    return ZeroY(strip) - PixelOffset(heightCm * 1.6 / scale / 6);
 }
 
 ViewReport DrawFortyTwoDayView(Canvas& canvas, const ViewModel& model)
@@ -88,8 +89,8 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.ReleaseViewPen();
 
     // Mean sea level: cut to whole centimetres, and each step truncated.
-    const int meanOffset = static_cast<int>(
-        Truncate(Truncate(Truncate(model.station->MeanSeaLevel) * 1.6 / model.verticalScale) / 6));
+    const int meanOffset = PixelOffset(
+        Truncate(Truncate(model.station->MeanSeaLevel) * 1.6 / model.verticalScale) / 6);
     canvas.SelectViewPen(PenDot, 1, pal.ReferenceLine);
     for (int r = 0; r < WeekStrips; ++r) {
         const int y = ZeroY(r) - meanOffset;
@@ -156,7 +157,7 @@ void DrawFortyTwoDayCurve(Canvas& canvas, const ViewModel& model)
         const float h = TideHeightAtStep(k, 0.5f, st, *model.tables);
         const int strip = static_cast<int>(std::floor(k * static_cast<double>(0.0029761905f)));
         const int q = static_cast<int>(Truncate(std::fmod(static_cast<double>(k), SamplesPerStrip)));
-        const int dy = static_cast<int>(Truncate(h * 1.6 / s / 6));
+        const int dy = PixelOffset(h * 1.6 / s / 6);
         if (q == 0) {
             // The first sample of a week also ends the strip above, on its right edge.
             if (k > 0) canvas.DrawLine(lastX, lastY, PlotRight, ZeroY(strip - 1) - dy);

@@ -8,6 +8,7 @@
 
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "views/pixel_offset.h"
 
 namespace marevo {
 
@@ -132,8 +133,8 @@ void DrawMoonPicture(Canvas& canvas, double elongationDeg, const ViewPalette& pa
         const double y = 0.5 * row;
         const double w = std::sqrt(400 - y * y);
         const int r = static_cast<int>(std::floor(y + 0.5));
-        const int x1 = cx + static_cast<int>(std::floor(s * w + 0.5));
-        const int x2 = cx + static_cast<int>(std::floor(s * w * k + 0.5));
+        const int x1 = cx + PixelOffset(std::floor(s * w + 0.5));
+        const int x2 = cx + PixelOffset(std::floor(s * w * k + 0.5));
         canvas.DrawLine(x1, cy + r, x2, cy + r);
         canvas.DrawLine(x1, cy - r, x2, cy - r);
     }

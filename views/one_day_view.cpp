@@ -9,6 +9,7 @@
 
 #include "engine/tide.h"
 #include "views/moon_sun_panels.h"
+#include "views/pixel_offset.h"
 #include "views/text_util.h"
 #include "views/tidal_constants_panel.h"
 
@@ -75,7 +76,7 @@ void DrawHeader(Canvas& canvas, const ViewModel& model)
 
 int OneDayHeightY(double heightCm, float scale)
 {
-    return OneDayZeroY - static_cast<int>(Truncate(heightCm * 1.6 / scale));
+    return OneDayZeroY - PixelOffset(heightCm * 1.6 / scale);
 }
 
 ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model)

@@ -9,6 +9,7 @@
 
 #include "astro/moon_phase.h"
 #include "engine/tide.h"
+#include "views/pixel_offset.h"
 #include "views/text_util.h"
 
 namespace marevo {
@@ -72,7 +73,7 @@ void PrepareDayGroup(int year, int month, int day, float standardMeridianDeg,
 
 int SevenDayHeightY(double heightCm, float scale)
 {
-    return 346 - static_cast<int>(Truncate(heightCm * 1.6 / scale)) / 2;
+    return 346 - PixelOffset(heightCm * 1.6 / scale) / 2;
 }
 
 ViewReport DrawSevenDayView(Canvas& canvas, const ViewModel& model)
