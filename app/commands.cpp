@@ -31,8 +31,14 @@ void Check(HWND window, int id, bool checked)
 
 void MoveDate(AppState& app, int days)
 {
-    app.CurrentDay += days;
-    NormalizeDate(app.CurrentYear, app.CurrentMonth, app.CurrentDay);
+    int year = app.CurrentYear, month = app.CurrentMonth, day = app.CurrentDay + days;
+    NormalizeDate(year, month, day);
+    // Day numbers and the tables hold for the years 1 to 9999 only (before year 1 two
+    // days would share one day number): a step past them is not made.
+    if (year < FirstYear || year > LastYear) return;
+    app.CurrentYear = year;
+    app.CurrentMonth = month;
+    app.CurrentDay = day;
     RefreshDisplay(app, app.GraphPane);
 }
 
@@ -58,7 +64,8 @@ void OpenHelp(const AppState& app, HWND window)
         return;
     }
     const std::string html = std::string(app.ModuleDir) + "marevo.html";
-    OpenDocument(html.c_str());
+    // The help engine says when its file is missing; the page's opener does not.
+    if (!OpenDocument(html.c_str())) ShowMessage(TextNoHelp, CaptionError);
 }
 
 // Formats one field of today's local time and converts it, as the date texts are read.

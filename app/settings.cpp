@@ -103,7 +103,7 @@ void LoadSettings(AppState& app)
                   ReadText(app, "SITE", "PORT", "尾鷲", SiteWidth).c_str());
     s.PrinterRatio = SanitisedRatio(
         ProfileDouble(ReadText(app, "PRINTER", "PrinterRatio", "1.0", NumberWidth)));
-    s.PrinterColor = ReadInt(app, "PRINTER", "PrinterColor", "1");
+    s.PrinterColor = SanitisedColour(ReadInt(app, "PRINTER", "PrinterColor", "1"));
 }
 
 void SaveSettings(AppState& app)

@@ -66,6 +66,8 @@ int SanitisedPeriod(int period)
 
 int SanitisedStyle(int style) { return style == 1 ? 1 : 0; }
 
+int SanitisedColour(int colour) { return colour == 0 ? 0 : 1; }
+
 PortFileName ParsePortFileName(const char* name)
 {
     PortFileName result{0, std::string()};

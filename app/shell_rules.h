@@ -26,6 +26,11 @@ struct Point { int x, y; };
 Point NoticePosition(int xPosition, int yPosition, int width, int height);
 constexpr int NoticeWidth = 383, NoticeHeight = 240;
 
+// ---- Dates ----------------------------------------------------------------------------
+
+// The years the date commands keep to, as marevo-cli does.
+constexpr int FirstYear = 1, LastYear = 9999;
+
 // ---- Settings -------------------------------------------------------------------------
 
 // A settings value as the read call returns it: cut to width - 1 bytes.
@@ -44,6 +49,9 @@ double SanitisedRatio(double ratio);
 int SanitisedPeriod(int period);
 // Graph style read from the settings: 1 bars, anything else 0 (line), as shown at start.
 int SanitisedStyle(int style);
+// Print colour read from the settings: 0 monochrome, anything else 1 (colour), which is
+// what the print settings dialog shows for it.
+int SanitisedColour(int colour);
 
 // ---- Port tree ------------------------------------------------------------------------
 

@@ -9,6 +9,7 @@ namespace marevo {
 const char TextCannotOpen[] = "ファイルがオープンできませんでした";
 const char TextNoPort[] = "港が選択されていません";
 const char TextSunError[] = "日の出計算でエラー発生";
+const char TextNoHelp[] = "ヘルプファイルがオープンできませんでした";
 const char TextFailed[] = "失敗です";
 const char TextNoHandle[] = "ハンドルなし";
 const char CaptionError[] = "error!";

@@ -20,6 +20,7 @@ OpenDocumentHook SetOpenDocumentHook(OpenDocumentHook hook);
 extern const char TextCannotOpen[];   // "ファイルがオープンできませんでした"
 extern const char TextNoPort[];       // "港が選択されていません"
 extern const char TextSunError[];     // "日の出計算でエラー発生"
+extern const char TextNoHelp[];       // "ヘルプファイルがオープンできませんでした"
 extern const char TextFailed[];       // "失敗です"
 extern const char TextNoHandle[];     // "ハンドルなし"
 extern const char CaptionError[];     // "error!"
