@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include "app/refresh.h"
 #include "app/ui_seam.h"
 #include "views/gdi_canvas.h"
 #include "views/view_model.h"
@@ -77,17 +78,7 @@ void PrintView(AppState& app, HWND owner)
     StartDocA(printer, &document);
     StartPage(printer);
 
-    ViewModel model;
-    model.year = app.CurrentYear;
-    model.month = app.CurrentMonth;
-    model.day = app.CurrentDay;
-    model.station = &app.station;
-    model.calendar = &app.calendar;
-    model.tables = &app.tables;
-    model.tideTable = &app.tideTable;
-    model.verticalScale = app.VerticalScale;
-    model.graphStyle = app.settings.GraphStyle;
-    model.palette = &app.palette;
+    const ViewModel model = ViewModelOf(app);
     {
         GdiCanvas canvas(printer);
         DrawView(app.settings.DisplayPeriod, canvas, model);

@@ -26,6 +26,22 @@ void SetNumberLabel(HWND label, const char* format, int value)
 
 } // namespace
 
+ViewModel ViewModelOf(const AppState& app)
+{
+    ViewModel model;
+    model.year = app.CurrentYear;
+    model.month = app.CurrentMonth;
+    model.day = app.CurrentDay;
+    model.station = &app.station;
+    model.calendar = &app.calendar;
+    model.tables = &app.tables;
+    model.tideTable = &app.tideTable;
+    model.verticalScale = app.VerticalScale;
+    model.graphStyle = app.settings.GraphStyle;
+    model.palette = &app.palette;
+    return model;
+}
+
 void RefreshDisplay(AppState& app, HWND window)
 {
     SetNumberLabel(app.YearLabel, "%4d", app.CurrentYear);
@@ -83,17 +99,7 @@ void RefreshDisplay(AppState& app, HWND window)
     LayoutPanes(app);
 
     SetViewPalette(app.palette, 1);
-    ViewModel model;
-    model.year = app.CurrentYear;
-    model.month = app.CurrentMonth;
-    model.day = app.CurrentDay;
-    model.station = &app.station;
-    model.calendar = &app.calendar;
-    model.tables = &app.tables;
-    model.tideTable = &app.tideTable;
-    model.verticalScale = app.VerticalScale;
-    model.graphStyle = app.settings.GraphStyle;
-    model.palette = &app.palette;
+    const ViewModel model = ViewModelOf(app);
     ViewReport report;
     {
         GdiCanvas canvas(app.OffscreenDC);

@@ -38,6 +38,14 @@ bool LoadCliStation(const CliArgs& args, Station& station, std::string& error)
     return false;
 }
 
+bool PrepareCliDay(const CliArgs& args, PreparedDay& day, std::string& error)
+{
+    if (!LoadCliStation(args, day.station, error)) return false;
+    SetFebruaryForYear(day.calendar, args.year);
+    PrepareConstituents(args.year, args.month, args.day, day.station, day.calendar, day.tables);
+    return true;
+}
+
 std::string StationNameUtf8(const Station& station) { return SjisToUtf8(station.StationName); }
 
 } // namespace marevo::cli

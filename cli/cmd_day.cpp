@@ -123,13 +123,11 @@ int RunDay(const Words& words)
     CliArgs args;
     std::string error;
     if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
-    Station station;
-    if (!LoadCliStation(args, station, error)) return Fail(1, error);
-
-    Calendar cal;
-    ConstituentTables tables;
-    SetFebruaryForYear(cal, args.year);
-    PrepareConstituents(args.year, args.month, args.day, station, cal, tables);
+    PreparedDay prepared;
+    if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
+    const Station& station = prepared.station;
+    const Calendar& cal = prepared.calendar;
+    const ConstituentTables& tables = prepared.tables;
 
     if (!args.Has("--json")) {
         ViewPalette palette;

@@ -16,15 +16,12 @@ int RunExtremes(const Words& words)
     CliArgs args;
     std::string error;
     if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
-    Station station;
-    if (!LoadCliStation(args, station, error)) return Fail(1, error);
-
-    Calendar cal;
-    ConstituentTables tables;
+    PreparedDay prepared;
+    if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
+    const Station& station = prepared.station;
+    const ConstituentTables& tables = prepared.tables;
     ExtremeDetector detector;
     DayExtremes day;
-    SetFebruaryForYear(cal, args.year);
-    PrepareConstituents(args.year, args.month, args.day, station, cal, tables);
     FindDayExtremes(station, tables, detector, day);
     const std::vector<bool> high = EventKinds(day.events, day.count, station, tables);
     const std::string date = FormatDate(args.year, args.month, args.day);

@@ -55,12 +55,11 @@ int RunRender(const Words& words)
     if (!ImageFormatFromPath(out, format))
         return Fail(2, u8"出力は .png, .svg, .pdf のどれかです: " + out);
 
-    Station station;
-    if (!LoadCliStation(args, station, error)) return Fail(1, error);
-    Calendar cal;
-    ConstituentTables tables;
-    SetFebruaryForYear(cal, args.year);
-    PrepareConstituents(args.year, args.month, args.day, station, cal, tables);
+    PreparedDay prepared;
+    if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
+    const Station& station = prepared.station;
+    const Calendar& cal = prepared.calendar;
+    const ConstituentTables& tables = prepared.tables;
 
     TideTableResults table;
     int width = view->width;

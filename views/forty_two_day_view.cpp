@@ -3,7 +3,6 @@
 #include "views/forty_two_day_view.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -16,16 +15,6 @@
 namespace marevo {
 
 namespace {
-
-std::string Format(const char* format, ...)
-{
-    char text[200];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
 constexpr int StripHeight = 56;

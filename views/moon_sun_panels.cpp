@@ -3,26 +3,16 @@
 #include "views/moon_sun_panels.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 #include "astro/moon.h"
 #include "astro/sun.h"
 #include "views/pixel_offset.h"
+#include "views/text_util.h"
 
 namespace marevo {
 
 namespace {
-
-std::string Format(const char* format, ...)
-{
-    char text[128];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 // One row of the sun panel: its y and label (two half-width blanks end every label).
 struct SunRow {

@@ -3,7 +3,6 @@
 #include "views/one_day_view.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -16,16 +15,6 @@
 namespace marevo {
 
 namespace {
-
-std::string Format(const char* format, ...)
-{
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 // "%2.0fﾟ%2.0f'" of a dd.mm value, followed by the hemisphere letter and a blank.
 std::string DegreesMinutes(float valueDM, bool positive, char plus, char minus)

@@ -3,7 +3,6 @@
 #include "views/seven_day_view.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -15,16 +14,6 @@
 namespace marevo {
 
 namespace {
-
-std::string Format(const char* format, ...)
-{
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
 constexpr int ColumnWidth = 80;

@@ -1,11 +1,23 @@
 // Bounded substrings, blank trimming and weekdays for the views (bytes of Shift-JIS text).
 #include "views/text_util.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 #include "engine/calendar.h"
 
 namespace marevo {
+
+std::string Format(const char* format, ...)
+{
+    char text[200];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
 
 const char* const WeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
 

@@ -1,5 +1,6 @@
-// Small text and calendar helpers of the views: bounded substrings of Shift-JIS byte strings,
-// leading-blank trimming and the weekday of a civil date (0 = Sunday ... 6 = Saturday).
+// Small text and calendar helpers of the views: printf into a string, bounded substrings of
+// Shift-JIS byte strings, leading-blank trimming and the weekday of a civil date
+// (0 = Sunday ... 6 = Saturday).
 #pragma once
 
 #include <string>
@@ -11,6 +12,12 @@ constexpr int TextLimit = 256;
 
 // "日", "月", "火", "水", "木", "金", "土": index 0 = Sunday.
 extern const char* const WeekdayNames[7];
+
+/*
+**  Format: printf into a string of at most 199 bytes (the longest line a view draws is far
+**  shorter; a longer result is cut, never overrun).
+*/
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 /*
 **  Substring: bytes of text from text[start] on, until count bytes, TextLimit bytes or the

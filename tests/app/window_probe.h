@@ -57,7 +57,7 @@ inline std::vector<COLORREF> PixelsOf(HDC dc, int width, int height)
 {
     HDC copy = CreateCompatibleDC(dc);
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(copy, section);
@@ -93,7 +93,7 @@ inline void SaveBmp(const std::string& path, const std::vector<COLORREF>& pixels
     if (!f) return;
     const int row = (width * 3 + 3) & ~3;
     BITMAPFILEHEADER file = {0x4D42, DWORD(54 + row * height), 0, 0, 54};
-    BITMAPINFOHEADER head = {sizeof head, width, height, 1, 24, BI_RGB};
+    BITMAPINFOHEADER head = {sizeof head, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     std::fwrite(&file, sizeof file, 1, f);
     std::fwrite(&head, sizeof head, 1, f);
     std::vector<unsigned char> line(row);
