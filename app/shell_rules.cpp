@@ -11,9 +11,17 @@ namespace marevo {
 
 std::string ModuleDirOf(const char* exePath)
 {
+    // Paths are Shift-JIS: the second byte of a double-byte character may be 0x5C, as in
+    // "ソ" (83 5C) or "表" (95 5C), and is no separator.
     const char* last = nullptr;
-    for (const char* p = exePath; *p; ++p)
+    for (const char* p = exePath; *p; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) && p[1]) {
+            ++p;
+            continue;
+        }
         if (*p == '\\' || *p == '/') last = p;
+    }
     return last ? std::string(exePath, last + 1) : std::string();
 }
 

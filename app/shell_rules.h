@@ -12,8 +12,8 @@ constexpr int MaxNodeText = 63;
 
 // ---- Start-up -------------------------------------------------------------------------
 
-// Drive and directory of an executable's full path, ending with its last separator
-// ('\' or '/'); empty when the path has none.
+// Drive and directory of an executable's full path (Shift-JIS), ending with its last
+// separator ('\' or '/'); empty when the path has none.
 std::string ModuleDirOf(const char* exePath);
 
 // ModuleDir must leave room for "marevo.ini" inside a 260-byte path and for the station

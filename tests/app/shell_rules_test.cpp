@@ -14,6 +14,11 @@ TEST(StartupRules, ModuleDirKeepsDriveDirectoryAndLastSeparator)
     EXPECT_EQ(ModuleDirOf("Z:/work/build/Marevo.exe"), "Z:/work/build/");
     EXPECT_EQ(ModuleDirOf("C:\\Marevo.exe"), "C:\\");
     EXPECT_EQ(ModuleDirOf("Marevo.exe"), "");
+    // Characters whose second byte is 0x5C (ソ, 表, 十) are no separators.
+    EXPECT_EQ(ModuleDirOf("C:\\ソフト\\潮見表.exe"), "C:\\ソフト\\");
+    EXPECT_EQ(ModuleDirOf("D:\\表\\十勝ソ"), "D:\\表\\");
+    // A lead byte at the very end takes no terminator with it.
+    EXPECT_EQ(ModuleDirOf("C:\\a\\\x83"), "C:\\a\\");
 }
 
 TEST(StartupRules, NoticeIsCentredOnTheSavedRectangleTruncatingTowardsZero)
