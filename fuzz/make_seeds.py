@@ -92,6 +92,27 @@ def station_tide_seeds():
     write("station_tide", "large-shallow", date(2024, 6, 8) + station().replace(b"2MS6,", b"2MS6,900,", 1))
 
 
+def station_views_seeds():
+    """As for station_tide; the day (mod 8) picks the view: 6 one day, 1 seven days,
+    2 forty-two days, 7 the tide table. Numbers beyond any port reach every view."""
+    def date(year, month, day):
+        return bytes([(year - 1) & 0xFF, (year - 1) >> 8, month & 0xFF, day & 0xFF])
+    for day, view in [(14, "one-day"), (9, "seven-day"), (10, "42-day"), (15, "table")]:
+        write("station_views", f"owase-{view}", date(2024, 5, day) + station())
+        write("station_views", f"amplitude-1e19-{view}",
+              date(2024, 5, day) + station().replace(b"M2,", b"M2,7777777777777777777,", 1))
+    far = {"amplitude-1e30": station().replace(b"S2,", b"S2,1e30,", 1),
+           "amplitude-inf": station().replace(b"K1,", b"K1,1e300,", 1),
+           "z0-1e30": station(z0="1e30"), "z0-minus-1e30": station(z0="-1e30"),
+           "longitude-1e30": station(lon="1e30"), "latitude-1e30": station(lat="1e30"),
+           "phase-1e30": station().replace(b"M2,", b"M2,50,1e30,", 1)}
+    for name, text in far.items():
+        write("station_views", f"{name}-one-day", date(2024, 5, 14) + text)
+        write("station_views", f"{name}-table", date(2024, 5, 15) + text)
+    write("station_views", "year-1", date(1, 1, 6) + station())
+    write("station_views", "year-9999-table", date(9999, 12, 31) + station())
+
+
 def words(spec, *items):
     """A command line for the cli_args target: spec byte, then words separated by NUL."""
     return bytes([spec]) + b"\0".join(w.encode("utf-8") for w in items)
@@ -152,5 +173,6 @@ def settings_seeds():
 if __name__ == "__main__":
     station_seeds()
     station_tide_seeds()
+    station_views_seeds()
     cli_seeds()
     settings_seeds()

@@ -1,0 +1,102 @@
+// Fuzz target: the pictures a refresh draws from an arbitrary station file. Input as for
+// station_tide (two bytes of year, a byte of month, a byte of day, then the file); the byte
+// of the day also picks the view and the graph style. Every view draws into the recording
+// canvas with its font and pen slots balanced and its coordinates bounded, so a number of
+// the file never reaches a conversion beyond int (the sanitisers watch every conversion).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "engine/calendar.h"
+#include "engine/constituents.h"
+#include "engine/station.h"
+#include "engine/tide.h"
+#include "engine/tide_table.h"
+#include "engine/vertical_scale.h"
+#include "fuzz/fuzz_check.h"
+#include "views/palette.h"
+#include "views/pixel_offset.h"
+#include "views/recorder.h"
+#include "views/view_model.h"
+
+namespace {
+
+std::string g_path;
+
+// The views add at most their own frame offsets to a saturated pixel offset.
+bool Bounded(int v) { return v >= -marevo::MaxPixelOffset - 4000 && v <= marevo::MaxPixelOffset + 4000; }
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = std::string(dir) + "/marevo-views-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) std::abort();
+    close(fd);
+    g_path = name.data();
+    std::atexit([] { std::remove(g_path.c_str()); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace marevo;
+    if (size < 4) return 0;
+    int year = 1 + (data[0] | data[1] << 8) % 9999;
+    int month = static_cast<int8_t>(data[2]);
+    int day = static_cast<int8_t>(data[3]);
+    std::FILE* f = std::fopen(g_path.c_str(), "wb");
+    FUZZ_CHECK(f != nullptr);
+    FUZZ_CHECK(std::fwrite(data + 4, 1, size - 4, f) == size - 4);
+    std::fclose(f);
+
+    Station station;
+    if (LoadStationFile(g_path.c_str(), station) != LoadStatus::Ok) return 0;
+    NormalizeDate(year, month, day);
+
+    Calendar calendar;
+    ConstituentTables tables;
+    SetFebruaryForYear(calendar, year);
+    PrepareConstituents(year, month, day, station, calendar, tables);
+    // The table is the costliest view; one input in eight draws it.
+    static const int Periods[] = {OneDay, SevenDays, FortyTwoDays, OneDay, SevenDays,
+                                  FortyTwoDays, OneDay, TideTable};
+    const int period = Periods[data[3] % 8];
+    TideTableResults table;
+    if (period == TideTable) {
+        Calendar scratchCalendar = calendar;
+        ConstituentTables scratchTables = tables;
+        ExtremeDetector detector;
+        ComputeTideTable(year, month, day, station, scratchCalendar, scratchTables, detector, table);
+    }
+    ViewPalette palette;
+    SetViewPalette(palette, 1);
+    ViewModel model;
+    model.year = year;
+    model.month = month;
+    model.day = day;
+    model.station = &station;
+    model.calendar = &calendar;
+    model.tables = &tables;
+    model.tideTable = &table;
+    model.verticalScale = VerticalScaleOf(station);
+    model.graphStyle = (data[3] >> 3) & 1 ? BarGraph : LineGraph;
+    model.palette = &palette;
+
+    RecordingCanvas canvas;
+    DrawView(period, canvas, model);
+    FUZZ_CHECK(canvas.Balanced());
+    for (const CanvasCall& call : canvas.Calls()) {
+        FUZZ_CHECK(Bounded(call.x1) && Bounded(call.y1));
+        if (call.op == CanvasOp::DrawLine || call.op == CanvasOp::DrawBox || call.op == CanvasOp::DrawDisc)
+            FUZZ_CHECK(Bounded(call.x2) && Bounded(call.y2));
+    }
+    return 0;
+}
