@@ -9,7 +9,7 @@ jobs=$(nproc)
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
-          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps imagemagick locales
+          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps xdotool imagemagick locales
           clang libclang-rt-14-dev)
 
 deps() {
@@ -90,6 +90,13 @@ screenshot() { # bin wine png
         sleep 0.5
     done
     sleep 3
+    # The start-up notice stays on top until it is clicked; click it away as a user would.
+    local notice
+    notice=$(xwininfo -root -tree 2>/dev/null | awk '/ 383x240\+/ {split($NF, p, "+"); print p[2]+190, p[3]+120; exit}')
+    if [ -n "$notice" ]; then
+        xdotool mousemove $notice click 1 mousemove 0 0 >/dev/null 2>&1 || true
+        sleep 1
+    fi
     [ -n "$id" ] && xwd -silent -id "$id" | convert xwd:- "$3"
     "$2" taskkill /IM Marevo.exe >/dev/null 2>&1 || true
     wait "$program" 2>/dev/null || true
