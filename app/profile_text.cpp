@@ -91,6 +91,12 @@ std::string SetProfileValue(const std::string& text, const ProfileValue& entry)
 
 std::string SetProfileValues(std::string text, const std::vector<ProfileValue>& entries)
 {
+    // Some editors save the file with the UTF-8 signature. It would hide the first section
+    // from this writer while the platform's reader may still see it, and every value then
+    // written would go to a second section that is never read: the file is written without
+    // it, in the program's code page like the values.
+    static const char Utf8Signature[] = "\xEF\xBB\xBF";
+    if (text.compare(0, 3, Utf8Signature) == 0) text.erase(0, 3);
     for (const ProfileValue& entry : entries) text = SetProfileValue(text, entry);
     return text;
 }

@@ -272,5 +272,25 @@ TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
     }
 }
 
+// A file an editor saved with the UTF-8 signature: what the program writes at exit is what
+// the next start reads (the signature used to hide the first section from the writer, so
+// every exit wrote a second one that was never read).
+TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
+{
+    WriteSettings("\xEF\xBB\xBF[WINDOWS]\r\nONEORSEVEN=7\r\nBOX=0\r\n[PRINTER]\r\nPrinterColor=1\r\n");
+    Start();
+    ExpectDrawnQuietly();
+    Command(CMD_PERIOD1);
+    Command(CMD_BARS);
+    Stop();
+    Start();
+    EXPECT_EQ(app.settings.DisplayPeriod, 1);
+    EXPECT_EQ(app.settings.GraphStyle, 1);
+    Stop();
+    const std::string file = ReadFile("marevo.ini");
+    EXPECT_EQ(file.compare(0, 9, "[WINDOWS]"), 0) << file.substr(0, 20);
+    EXPECT_EQ(file.find("[WINDOWS]", 1), std::string::npos); // one section, not two
+}
+
 } // namespace
 } // namespace marevo
