@@ -51,9 +51,35 @@ void PrinterKeys(const AppState& app, Writes& writes)
     WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
 }
 
+// A file an editor saved as "Unicode" (UTF-16 with its signature) is read by the platform
+// as such, while the writer edits text of the program's code page: values written into it
+// as they are would never be read. Such a file is first turned into the code page.
+void ConvertUtf16File(const char* path)
+{
+    std::string bytes;
+    if (std::FILE* in = std::fopen(path, "rb")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, n);
+        std::fclose(in);
+    }
+    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return;
+    std::wstring wide((bytes.size() - 2) / 2, L'\0');
+    std::memcpy(&wide[0], bytes.data() + 2, 2 * wide.size());
+    const int length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string text(size, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
+    if (std::FILE* out = std::fopen(path, "wb")) {
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+    }
+}
+
 // Flushes the platform's cached copy so that later reads see the new file.
 void Commit(const AppState& app, const Writes& writes)
 {
+    ConvertUtf16File(app.IniPath);
     WriteProfileValues(app.IniPath, writes);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, app.IniPath);
 }
