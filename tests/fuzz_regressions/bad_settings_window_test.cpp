@@ -148,7 +148,9 @@ TEST_F(BadSettingsWindowTest, TreeWidthsBelowTheMinimumOrBeyondTheWindow)
         ExpectDrawnQuietly();
         RECT tree = {};
         GetWindowRect(app.TreePane, &tree);
-        if (c.saved > 0) EXPECT_EQ(tree.right - tree.left, c.saved);
+        if (c.saved > 0) {
+            EXPECT_EQ(tree.right - tree.left, c.saved);
+        }
         // Scrolling a pane with no room left does nothing harmful.
         SendMessageA(app.GraphPane, WM_VSCROLL, SB_PAGEDOWN, 0);
         SendMessageA(app.GraphPane, WM_HSCROLL, SB_PAGEDOWN, 0);
