@@ -22,6 +22,11 @@ protected:
     void Open()
     {
         Command(ID_CALENDAR_BUTTON);
+        // Activation comes through the X server; wait for it, as a user's eye would.
+        for (int i = 0; i < 100 && !CalendarArmed(); ++i) {
+            Sleep(20);
+            Pump();
+        }
     }
     SYSTEMTIME Selected() const
     {
