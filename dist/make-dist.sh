@@ -20,7 +20,7 @@ cp "$build/cli/marevo-cli.exe" "$stage/"
 cp resources/help/marevo.html "$stage/"
 # Only port files go into dt\: the port tree lists every file found there.
 find data/dt -maxdepth 1 -type f -iname '*.MV2' -exec cp {} "$stage/dt/" \;
-licences=$(find data -maxdepth 1 -type f \( -iname 'LICEN[CS]E*' -o -iname 'COPYING*' -o -iname 'README*' \))
+licences=$(find data -maxdepth 1 -type f \( -iname '*LICEN[CS]E*' -o -iname 'COPYING*' -o -iname 'README*' \))
 if [ -z "$licences" ]; then
     echo "make-dist: no licence of the port data found in data/" >&2
     exit 1
