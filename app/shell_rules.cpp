@@ -54,7 +54,29 @@ int ProfileInt(const std::string& text)
     return static_cast<int>(value);
 }
 
-double ProfileDouble(const std::string& text) { return std::atof(text.c_str()); }
+double ProfileDouble(const std::string& text)
+{
+    // Only the decimal form is a number here: the library's conversion would also take
+    // hexadecimal ("0x5"), "inf" and "nan", which depend on the runtime and read as 0.0.
+    const char* p = text.c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    const char* end = p;
+    if (*end == '+' || *end == '-') ++end;
+    const char* digits = end;
+    while (*end >= '0' && *end <= '9') ++end;
+    if (*end == '.') ++end;
+    while (*end >= '0' && *end <= '9') ++end;
+    if (end - digits == 0 || (end - digits == 1 && *digits == '.')) return 0.0;
+    if (*end == 'e' || *end == 'E') {
+        const char* exponent = end + 1;
+        if (*exponent == '+' || *exponent == '-') ++exponent;
+        if (*exponent >= '0' && *exponent <= '9') {
+            end = exponent;
+            while (*end >= '0' && *end <= '9') ++end;
+        }
+    }
+    return std::atof(std::string(p, end).c_str());
+}
 
 std::string RatioText(double ratio)
 {

@@ -64,6 +64,12 @@ TEST(SettingsRules, RatioIsWrittenWithFourOnePointFormatOrRefused)
     EXPECT_DOUBLE_EQ(SanitisedRatio(9e99), 1.0);
     EXPECT_DOUBLE_EQ(ProfileDouble(" 2.5"), 2.5);
     EXPECT_DOUBLE_EQ(ProfileDouble("x1"), 0.0);
+    // Decimal numbers only, the same on every runtime.
+    const struct { const char* text; double value; } ratios[] = {
+        {"-1.5x", -1.5}, {".5", 0.5}, {"3.", 3.0}, {"2e1", 20.0}, {"2e", 2.0}, {".", 0.0},
+        {"0x5", 0.0}, {"inf", 0.0}, {"nan", 0.0}, {"-", 0.0},
+    };
+    for (const auto& r : ratios) EXPECT_DOUBLE_EQ(ProfileDouble(r.text), r.value) << r.text;
 }
 
 TEST(SettingsRules, UnknownPeriodAndStyleBecomeWhatTheIndicatorsShow)
