@@ -81,8 +81,15 @@ void OnLeftButton(AppState& app)
     const int period = app.settings.DisplayPeriod;
     const Cell cell{app.HoverColumn, app.HoverRow};
     if (!CellIsValid(period, cell)) return;
-    app.CurrentDay += CellDayOffset(period, cell);
-    NormalizeDate(app.CurrentYear, app.CurrentMonth, app.CurrentDay);
+    int year = app.CurrentYear, month = app.CurrentMonth;
+    int day = app.CurrentDay + CellDayOffset(period, cell);
+    NormalizeDate(year, month, day);
+    // The last cells of a picture near the end of 9999 lie in the year 10000, where the
+    // date commands could no longer step back: like them, such a click is not made.
+    if (year < FirstYear || year > LastYear) return;
+    app.CurrentYear = year;
+    app.CurrentMonth = month;
+    app.CurrentDay = day;
     app.settings.DisplayPeriod = OneDay;
     SyncPeriodIndicators(app, app.MainWindow);
     RefreshDisplay(app, app.GraphPane);

@@ -1,6 +1,6 @@
 // Graph pane: scroll bars and clamping, the page step, the canvas pulled back when the
 // window grows, the splitter's minimum, hover cells with the XOR highlight read back from
-// the screen, and a click on a day cell.
+// the screen, and a click on a day cell (none past the year 9999).
 #include "program_fixture.h"
 
 #include "app/ids.h"
@@ -223,6 +223,37 @@ TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
         EXPECT_FALSE(MenuChecked(CMD_TABLE));
         EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
     }
+}
+
+// Near the end of 9999 the last cells of the picture lie in the year 10000: a click there
+// is not made (the date commands could not step back from it); the cells of 9999 still open.
+TEST_F(GraphPaneTest, ClickPastTheYear9999IsNotMade)
+{
+    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
+    app.CurrentYear = 9999;
+    app.CurrentMonth = 12;
+    app.CurrentDay = 20;
+    Command(CMD_PERIOD42);
+    Paint();
+    const int lastCell[2] = {30 + 80 * 6 + 5, 26 + 56 * 5 + 5}; // cell (6, 5): 41 days on
+    MouseAt(lastCell[0], lastCell[1]);
+    ASSERT_EQ(app.HoverColumn, 6);
+    ASSERT_EQ(app.HoverRow, 5);
+    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lastCell[0], lastCell[1]));
+    Pump();
+    EXPECT_EQ(app.CurrentYear, 9999);
+    EXPECT_EQ(app.CurrentMonth, 12);
+    EXPECT_EQ(app.CurrentDay, 20);
+    EXPECT_EQ(app.settings.DisplayPeriod, 42);
+    EXPECT_TRUE(MenuChecked(CMD_PERIOD42));
+
+    MouseAt(30 + 80 * 4 + 5, 26 + 56 * 1 + 5); // cell (4, 1): 11 days on, 31 December
+    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30 + 80 * 4 + 5, 26 + 56 + 5));
+    Pump();
+    EXPECT_EQ(app.CurrentYear, 9999);
+    EXPECT_EQ(app.CurrentDay, 31);
+    EXPECT_EQ(app.settings.DisplayPeriod, 1);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(GraphPaneTest, ClickBeforeAnyHoverDoesNothing)
