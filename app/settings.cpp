@@ -51,7 +51,7 @@ void PrinterKeys(const AppState& app, Writes& writes)
     WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
 }
 
-// A file an editor saved as "Unicode" (UTF-16 with its signature) is read by the platform
+// A file an editor saved as "Unicode" (UTF-16 with its signature, either byte order) is read by the platform
 // as such, while the writer edits text of the program's code page: values written into it
 // as they are would never be read. Such a file is first turned into the code page.
 void ConvertUtf16File(const char* path)
@@ -63,9 +63,15 @@ void ConvertUtf16File(const char* path)
         while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, n);
         std::fclose(in);
     }
-    if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return;
+    if (bytes.size() < 2) return;
+    const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
+    const bool big = bytes.compare(0, 2, "\xFE\xFF") == 0;
+    if (!little && !big) return;
     std::wstring wide((bytes.size() - 2) / 2, L'\0');
-    std::memcpy(&wide[0], bytes.data() + 2, 2 * wide.size());
+    for (size_t i = 0; i < wide.size(); ++i) {
+        const unsigned char a = bytes[2 + 2 * i], b = bytes[3 + 2 * i];
+        wide[i] = static_cast<wchar_t>(little ? a | b << 8 : b | a << 8);
+    }
     const int length = static_cast<int>(wide.size());
     const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string text(size, '\0');

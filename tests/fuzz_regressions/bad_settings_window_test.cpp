@@ -294,7 +294,7 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
     EXPECT_EQ(file.find("[WINDOWS]", 1), std::string::npos); // one section, not two
 }
 
-// A file an editor saved as "Unicode" (UTF-16 with its signature), which the platform reads
+// A file an editor saved as "Unicode" (UTF-16 with its signature, in either byte order), which the platform reads
 // as such: the values written at exit are read at the next start (they used to be added as
 // bytes of the program's code page behind the UTF-16 text, where no reader found them).
 TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
@@ -303,16 +303,24 @@ TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
     std::wstring wide(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
                         static_cast<int>(wide.size()));
-    WriteSettings("\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()), 2 * wide.size()));
-    Start();
-    ExpectDrawnQuietly();
-    EXPECT_EQ(app.settings.DisplayPeriod, 7);
-    Command(CMD_PERIOD42);
-    Stop();
-    Start();
-    EXPECT_EQ(app.settings.DisplayPeriod, 42);
-    ExpectDrawnQuietly(); // the site still reads as 尾鷲 of 三重県
-    Stop();
+    for (const bool big : {false, true}) {
+        SCOPED_TRACE(big ? "big-endian" : "little-endian");
+        std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (const wchar_t c : wide) {
+            const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+            bytes += big ? std::string{high, low} : std::string{low, high};
+        }
+        WriteSettings(bytes);
+        Start();
+        ExpectDrawnQuietly();
+        EXPECT_EQ(app.settings.DisplayPeriod, 7);
+        Command(CMD_PERIOD42);
+        Stop();
+        Start();
+        EXPECT_EQ(app.settings.DisplayPeriod, 42);
+        ExpectDrawnQuietly(); // the site still reads as 尾鷲 of 三重県
+        Stop();
+    }
 }
 
 } // namespace
