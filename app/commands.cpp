@@ -81,7 +81,11 @@ int TodayField(const std::tm& now, const char* format, int size)
 void SetToday(AppState& app)
 {
     const std::time_t t = std::time(nullptr);
-    const std::tm now = *std::localtime(&t);
+    // A clock beyond what the runtime converts (after 3000 on Windows) gives no local time:
+    // the date shown stays as it was.
+    const std::tm* local = std::localtime(&t);
+    if (!local) return;
+    const std::tm now = *local;
     app.CurrentYear = TodayField(now, "%Y", 5);
     app.CurrentMonth = TodayField(now, "%m", 3);
     app.CurrentDay = TodayField(now, "%d", 3);
