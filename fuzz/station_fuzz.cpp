@@ -7,17 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "engine/calendar.h"
 #include "engine/station.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/scratch_file.h"
 #include "fuzz/reference_decimal.h"
 
 namespace {
-
-std::string g_path;
 
 bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
@@ -84,32 +82,20 @@ void FillPrevious(marevo::Station& s)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // A file in memory when the system has one: the loader reads it once per input.
-    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::getenv("TMPDIR");
-    std::string pattern = std::string(dir && *dir ? dir : "/tmp") + "/marevo-station-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) std::abort();
-    close(fd);
-    g_path = name.data();
-    std::atexit([] { std::remove(g_path.c_str()); });
+    fuzz::CreateScratchFile("station");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::FILE* f = std::fopen(g_path.c_str(), "wb");
-    FUZZ_CHECK(f != nullptr);
-    FUZZ_CHECK(std::fwrite(data, 1, size, f) == size);
-    std::fclose(f);
+    fuzz::WriteScratchFile(data, size);
 
     marevo::Station s;
     FillPrevious(s);
-    const marevo::LoadStatus status = marevo::LoadStationFile(g_path.c_str(), s);
+    const marevo::LoadStatus status = marevo::LoadStationFile(fuzz::ScratchPath().c_str(), s);
     FUZZ_CHECK(status != marevo::LoadStatus::OpenFailed);
     FUZZ_CHECK(Terminated(s.StationPath, sizeof s.StationPath));
-    FUZZ_CHECK(g_path == s.StationPath);
+    FUZZ_CHECK(fuzz::ScratchPath() == s.StationPath);
 
     const Lines lines = SplitLines(data, size);
     const std::vector<std::string> header =

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/constituents.h"
@@ -16,10 +14,9 @@
 #include "engine/tide_table.h"
 #include "engine/vertical_scale.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/scratch_file.h"
 
 namespace {
-
-std::string g_path;
 
 bool WholeIn(float value, float low, float high)
 {
@@ -30,15 +27,7 @@ bool WholeIn(float value, float low, float high)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(dir) + "/marevo-tide-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) std::abort();
-    close(fd);
-    g_path = name.data();
-    std::atexit([] { std::remove(g_path.c_str()); });
+    fuzz::CreateScratchFile("tide");
     return 0;
 }
 
@@ -49,13 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int year = 1 + (data[0] | data[1] << 8) % 9999;
     int month = static_cast<int8_t>(data[2]);
     int day = static_cast<int8_t>(data[3]);
-    std::FILE* f = std::fopen(g_path.c_str(), "wb");
-    FUZZ_CHECK(f != nullptr);
-    FUZZ_CHECK(std::fwrite(data + 4, 1, size - 4, f) == size - 4);
-    std::fclose(f);
+    fuzz::WriteScratchFile(data + 4, size - 4);
 
     marevo::Station station;
-    if (marevo::LoadStationFile(g_path.c_str(), station) != marevo::LoadStatus::Ok) return 0;
+    if (marevo::LoadStationFile(fuzz::ScratchPath().c_str(), station) != marevo::LoadStatus::Ok) return 0;
 
     marevo::NormalizeDate(year, month, day);
     FUZZ_CHECK(month >= 1 && month <= 12 && day >= 1 && day <= 31);

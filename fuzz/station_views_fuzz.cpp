@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
 #include "engine/calendar.h"
 #include "engine/constituents.h"
@@ -17,14 +15,13 @@
 #include "engine/tide_table.h"
 #include "engine/vertical_scale.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/scratch_file.h"
 #include "views/palette.h"
 #include "views/pixel_offset.h"
 #include "views/recorder.h"
 #include "views/view_model.h"
 
 namespace {
-
-std::string g_path;
 
 // The views add at most their own frame offsets to a saturated pixel offset.
 bool Bounded(int v) { return v >= -marevo::MaxPixelOffset - 4000 && v <= marevo::MaxPixelOffset + 4000; }
@@ -33,15 +30,7 @@ bool Bounded(int v) { return v >= -marevo::MaxPixelOffset - 4000 && v <= marevo:
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(dir) + "/marevo-views-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkstemp(name.data());
-    if (fd < 0) std::abort();
-    close(fd);
-    g_path = name.data();
-    std::atexit([] { std::remove(g_path.c_str()); });
+    fuzz::CreateScratchFile("views");
     return 0;
 }
 
@@ -52,13 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int year = 1 + (data[0] | data[1] << 8) % 9999;
     int month = static_cast<int8_t>(data[2]);
     int day = static_cast<int8_t>(data[3]);
-    std::FILE* f = std::fopen(g_path.c_str(), "wb");
-    FUZZ_CHECK(f != nullptr);
-    FUZZ_CHECK(std::fwrite(data + 4, 1, size - 4, f) == size - 4);
-    std::fclose(f);
+    fuzz::WriteScratchFile(data + 4, size - 4);
 
     Station station;
-    if (LoadStationFile(g_path.c_str(), station) != LoadStatus::Ok) return 0;
+    if (LoadStationFile(fuzz::ScratchPath().c_str(), station) != LoadStatus::Ok) return 0;
     NormalizeDate(year, month, day);
 
     Calendar calendar;
