@@ -22,32 +22,60 @@ SIZE ClientSize(HWND window)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-void OnCreate(HWND pane)
-{
-    AppState& app = App();
-    app.CanvasWindow = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
-                                       0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
-                                       app.Instance, nullptr);
-}
+// The static control's own procedure, which the canvas hands every other message to.
+WNDPROC canvasPrevious = nullptr;
 
 void ForgetHover(AppState& app)
 {
     app.HoverColumn = app.HoverRow = app.HighlightColumn = app.HighlightRow = -1;
 }
 
-void OnPaint(HWND pane)
+void CopySurfaceToCanvas(AppState& app)
+{
+    ScopedGetDC canvas(app.CanvasWindow);
+    const SIZE size = ClientSize(app.CanvasWindow);
+    if (app.OffscreenDC)
+        BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC, 0, 0, SRCCOPY);
+    ForgetHover(app); // the copy has erased any highlight
+}
+
+// The canvas paints what is exposed of it from the off-screen surface: the static control
+// itself draws nothing, so a strip uncovered by scrolling (or by a window closed above it)
+// would otherwise keep whatever pixels the screen held there. The whole canvas is copied,
+// so that a highlight is never left half erased.
+LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(canvas, &ps);
+        EndPaint(canvas, &ps);
+        CopySurfaceToCanvas(App());
+        return 0;
+    }
+    default:
+        return CallWindowProcA(canvasPrevious, canvas, message, wParam, lParam);
+    }
+}
+
+void OnCreate(HWND pane)
 {
     AppState& app = App();
+    app.CanvasWindow = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+                                       0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
+                                       app.Instance, nullptr);
+    canvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        app.CanvasWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
+}
+
+void OnPaint(HWND pane)
+{
     PAINTSTRUCT ps;
     BeginPaint(pane, &ps);
-    {
-        ScopedGetDC canvas(app.CanvasWindow);
-        const SIZE size = ClientSize(app.CanvasWindow);
-        if (app.OffscreenDC)
-            BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC, 0, 0, SRCCOPY);
-    }
+    CopySurfaceToCanvas(App());
     EndPaint(pane, &ps);
-    ForgetHover(app); // the copy has erased any highlight
 }
 
 void OnScroll(HWND pane, int bar, int request, int thumbPosition)
