@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 
 #include "app/ids.h"
+#include "window_probe.h"
 
 namespace marevo {
 namespace {
@@ -111,6 +112,63 @@ TEST_F(GraphPaneTest, ScrollingMovesTheCanvasWithinItsRange)
     EXPECT_EQ(CanvasOrigin().x, 0);
     EXPECT_FALSE(HasStyle(WS_VSCROLL));
     EXPECT_FALSE(HasStyle(WS_HSCROLL));
+}
+
+// What the screen shows of the canvas after each kind of scroll, in both directions, is the
+// off-screen picture: the strip a scroll uncovers is painted from it, not left holding
+// copies of the edge row. Read from the X server, since GDI reads back Wine's own copy.
+TEST_F(GraphPaneTest, ScreenShowsThePictureAfterEveryKindOfScroll)
+{
+    int screenWidth = 0, screenHeight = 0;
+    if (ScreenAsXShowsIt(screenWidth, screenHeight).empty())
+        GTEST_SKIP() << "no `import` to read the X screen";
+    SetCursorPos(screenWidth - 1, screenHeight - 1); // no hover highlight
+    MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
+    Command(CMD_TABLE);
+    ASSERT_TRUE(HasStyle(WS_VSCROLL));
+    ASSERT_TRUE(HasStyle(WS_HSCROLL));
+    const SIZE canvas = ClientSize(app.CanvasWindow);
+    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC, canvas.cx, canvas.cy);
+
+    struct Step { UINT message; int request, position; const char* name; };
+    const Step steps[] = {
+        {WM_VSCROLL, SB_LINEDOWN, 0, "line down"},     {WM_VSCROLL, SB_PAGEDOWN, 0, "page down"},
+        {WM_VSCROLL, SB_THUMBTRACK, 150, "track"},     {WM_VSCROLL, SB_THUMBPOSITION, 5000, "end"},
+        {WM_VSCROLL, SB_LINEUP, 0, "line up"},         {WM_VSCROLL, SB_PAGEUP, 0, "page up"},
+        {WM_HSCROLL, SB_LINEDOWN, 0, "line right"},    {WM_HSCROLL, SB_PAGEDOWN, 0, "page right"},
+        {WM_HSCROLL, SB_THUMBPOSITION, 5000, "right end"},
+        {WM_HSCROLL, SB_LINEUP, 0, "line left"},       {WM_HSCROLL, SB_THUMBTRACK, 0, "left end"},
+        {WM_VSCROLL, SB_THUMBPOSITION, 0, "top"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const POINT before = CanvasOrigin();
+        Scroll(step.message, step.request, step.position);
+        SettleScreen(250);
+        const POINT after = CanvasOrigin();
+        EXPECT_FALSE(after.x == before.x && after.y == before.y) << "the step did not scroll";
+
+        int width = 0, height = 0;
+        const std::vector<COLORREF> screen = ScreenAsXShowsIt(width, height);
+        ASSERT_FALSE(screen.empty());
+        RECT pane = {};
+        GetClientRect(app.GraphPane, &pane);
+        MapWindowPoints(app.GraphPane, nullptr, reinterpret_cast<POINT*>(&pane), 2);
+        POINT origin = {0, 0};
+        ClientToScreen(app.CanvasWindow, &origin);
+        int differing = 0, compared = 0;
+        for (int y = std::max<int>(pane.top, 0); y < std::min<int>(pane.bottom, height); ++y)
+            for (int x = std::max<int>(pane.left, 0); x < std::min<int>(pane.right, width); ++x) {
+                const int cx = x - origin.x, cy = y - origin.y;
+                if (cx >= canvas.cx || cy >= canvas.cy) continue;
+                ++compared;
+                if (screen[static_cast<size_t>(y) * width + x] !=
+                    picture[static_cast<size_t>(cy) * canvas.cx + cx])
+                    ++differing;
+            }
+        EXPECT_GT(compared, 300 * 200);
+        EXPECT_EQ(differing, 0);
+    }
 }
 
 TEST_F(GraphPaneTest, EnlargingAfterScrollingLeavesNoEmptyBand)

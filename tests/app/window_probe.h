@@ -109,6 +109,62 @@ inline void SaveBmp(const std::string& path, const std::vector<COLORREF>& pixels
     std::fclose(f);
 }
 
+// Lets the program paint and Wine hand its window surfaces to the X server.
+inline void SettleScreen(DWORD milliseconds)
+{
+    const DWORD until = GetTickCount() + milliseconds;
+    while (GetTickCount() < until) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+// The screen as the X server shows it (not as GDI reads it back), through imagemagick's
+// `import -window root`, which Wine starts as a Unix program: pixels of the whole screen
+// row by row, or nothing when that is not available (not under Wine, no imagemagick).
+// Wine gives no handle to wait on for a Unix program: the file appears, whole, when done.
+inline std::vector<COLORREF> ScreenAsXShowsIt(int& width, int& height)
+{
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<COLORREF> pixels;
+    if (GetFileAttributesA("Z:\\usr\\bin\\import") == INVALID_FILE_ATTRIBUTES) return pixels;
+    static int count = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "tmp/marevo-screen-%lu-%d", GetCurrentProcessId(), ++count);
+    const std::string part = std::string("/") + name + ".part";
+    std::string command = "/bin/sh -c \"/usr/bin/import -silent -window root -depth 8 rgb:" +
+                          part + " && mv " + part + " /" + name + ".rgb\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return pixels;
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+    const std::string path = std::string("Z:\\") + name + ".rgb";
+    FILE* f = nullptr;
+    for (int wait = 0; wait < 300 && !f; ++wait) {
+        Sleep(50);
+        f = std::fopen(path.c_str(), "rb");
+    }
+    if (!f) return pixels;
+    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
+    const size_t read = std::fread(rgb.data(), 1, rgb.size(), f);
+    std::fclose(f);
+    DeleteFileA(path.c_str());
+    if (read != rgb.size()) return pixels;
+    pixels.resize(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = RGB(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+    return pixels;
+}
+
 // A screenshot of the whole screen into MAREVO_SHOT_DIR/name.bmp when that is set.
 inline void Screenshot(const char* name)
 {
