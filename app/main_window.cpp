@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/commands.h"
+#include "app/gdi_scope.h"
 #include "app/graph_pane.h"
 #include "app/ids.h"
 #include "app/pending.h"
@@ -44,6 +45,8 @@ const ToolbarRow ToolbarButtons[] = {
 };
 const int SeparatorPositions[] = {2, 4, 10, 12};
 
+constexpr int PortLabelWidth = 40;
+
 struct ChildRow {
     HWND AppState::*handle; // where the window is kept
     HWND AppState::*parent;
@@ -57,7 +60,7 @@ struct ChildRow {
 const ChildRow ToolbarChildren[] = {
     {&AppState::SiteBox, &AppState::Toolbar, "STATIC", "", 350, 2, 110, 20, ID_SITE_BOX, WS_BORDER, WS_EX_STATICEDGE},
     {&AppState::PrefLabel, &AppState::SiteBox, "STATIC", "", 6, 2, 50, 15, ID_PREF_LABEL, 0, 0},
-    {&AppState::PortLabel, &AppState::SiteBox, "STATIC", "", 62, 2, 40, 15, ID_PORT_LABEL, 0, 0},
+    {&AppState::PortLabel, &AppState::SiteBox, "STATIC", "", 62, 2, PortLabelWidth, 15, ID_PORT_LABEL, 0, 0},
     {&AppState::DateBox, &AppState::Toolbar, "STATIC", "", 470, 2, 83, 20, ID_SITE_BOX, WS_BORDER, WS_EX_STATICEDGE},
     {&AppState::FirstSlash, &AppState::DateBox, "STATIC", "", 32, 2, 5, 20, ID_DAY_LABEL, 0, 0},
     {&AppState::SecondSlash, &AppState::DateBox, "STATIC", "", 54, 2, 5, 20, ID_DAY_LABEL, 0, 0},
@@ -107,6 +110,31 @@ void CreateToolbar(AppState& app, HWND window)
     }
 }
 
+// Widens the port label to four full-width characters of the toolbar font (the longest port
+// name the label holds) where the font draws them wider than the label's 40 pixels: the
+// site box grows with it, and the date box and the calendar button move right by as much.
+void FitPortLabel(AppState& app)
+{
+    SIZE four = {};
+    {
+        ScopedGetDC dc(app.PortLabel);
+        ScopedSelectObject font(dc.get(), app.UiFont);
+        GetTextExtentPoint32W(dc.get(), L"土佐清水", 4, &four);
+    }
+    const int extra = four.cx + 1 - PortLabelWidth;
+    if (extra <= 0) return;
+    auto widen = [](HWND control, int dx, int dw) {
+        RECT r = {};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        MoveWindow(control, r.left + dx, r.top, r.right - r.left + dw, r.bottom - r.top, TRUE);
+    };
+    widen(app.PortLabel, 0, extra);
+    widen(app.SiteBox, 0, extra);
+    widen(app.DateBox, extra, 0);
+    widen(app.CalendarButton, extra, 0);
+}
+
 void OnCreate(HWND window)
 {
     AppState& app = App();
@@ -140,6 +168,7 @@ void OnCreate(HWND window)
                              UiFace);
     for (HWND AppState::*handle : FontWindows)
         SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
+    FitPortLabel(app);
 
     ApplyStartupState(app, window);
 }

@@ -210,6 +210,32 @@ TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroups)
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(app.DayLabel, WM_GETFONT, 0, 0)), app.UiFont);
 }
 
+// A port name of four full-width characters shows whole in the toolbar's port label (not cut
+// to three, the fourth wrapped below), and the boxes right of it do not overlap.
+TEST_F(StartupTest, FourCharacterPortNameShowsWhole)
+{
+    WritePort({"39土佐清水.MV2", "土佐清水", 32.47, 132.58});
+    Start();
+    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET,
+                 reinterpret_cast<LPARAM>(FindNode(app.PrefectureItems[39], "土佐清水")));
+    Pump();
+    ASSERT_EQ(Text(app.PortLabel), "土佐清水");
+    SIZE text = {};
+    HDC dc = GetDC(app.PortLabel);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(app.PortLabel, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32A(dc, "土佐清水", 8, &text);
+    SelectObject(dc, old);
+    ReleaseDC(app.PortLabel, dc);
+    EXPECT_LE(text.cx, ClientSize(app.PortLabel).cx);
+    EXPECT_LE(text.cy, ClientSize(app.PortLabel).cy);
+
+    const RECT label = WindowRect(app.PortLabel), site = WindowRect(app.SiteBox);
+    const RECT date = WindowRect(app.DateBox), button = WindowRect(app.CalendarButton);
+    EXPECT_LT(label.right, site.right);
+    EXPECT_LT(site.right, date.left);
+    EXPECT_LE(date.right, button.left);
+}
+
 TEST_F(StartupTest, TooltipsShowTheStringOfEachButton)
 {
     Start();
