@@ -9,8 +9,8 @@ jobs=$(nproc)
 
 packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
-          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps xdotool imagemagick locales
-          clang libclang-rt-14-dev)
+          g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
+          locales clang libclang-rt-14-dev binutils-mingw-w64-x86-64)
 
 deps() {
     local missing=()
@@ -54,21 +54,37 @@ test_all() {
 }
 
 # Marevo.exe under Wine: its own prefix in the build folder, a Japanese locale (code page
-# 932) and the IPA Gothic faces standing in for the MS Gothic ones. Without a display it runs
-# under Xvfb, saves a screenshot of the main window, prints its path and ends.
+# 932) and the IPA Gothic faces standing in for the Japanese faces of Windows: ＭＳ ゴシック
+# and ＭＳ Ｐゴシック that the program asks for, and MS UI Gothic and MS Shell Dlg of menus,
+# tooltips and dialogs (which else fall back to a thin bitmap face). Without a display it runs
+# under Xvfb with a window manager, saves a screenshot of the main window, prints its path
+# and ends.
 run() {
     deps
     build windows
     local bin=build/windows/app
     local wine; wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
     export WINEPREFIX=$PWD/build/windows/wineprefix WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-    if [ ! -f "$WINEPREFIX/.marevo-fonts" ]; then
+    if [ ! -f "$WINEPREFIX/.marevo-fonts-2" ]; then
         mkdir -p "$WINEPREFIX"
-        "$wine" wineboot -i >/dev/null 2>&1 || true
-        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
-        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f >/dev/null 2>&1
+        [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1 || true
+        local key='HKCU\Software\Wine\Fonts\Replacements' face
+        "$wine" reg add "$key" /v 'ＭＳ ゴシック' /d IPAGothic /f >/dev/null 2>&1
+        for face in 'ＭＳ Ｐゴシック' 'MS UI Gothic' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+            "$wine" reg add "$key" /v "$face" /d IPAPGothic /f >/dev/null 2>&1
+        done
+        # Menus, captions and message boxes in MS UI Gothic (so IPA P Gothic), 12 pixels, the
+        # Japanese character set: a LOGFONTW, as Windows keeps it.
+        local logfont
+        logfont=$(printf 'f4ffffff000000000000000000000000900100000000008000000000'
+                  printf '%s' 'MS UI Gothic' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n'
+                  printf '0%.0s' $(seq $(( (32 - 12) * 4 ))))
+        for face in CaptionFont SmCaptionFont MenuFont MessageFont StatusFont IconFont; do
+            "$wine" reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "$face" /t REG_BINARY \
+                /d "$logfont" /f >/dev/null 2>&1
+        done
         "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
-        touch "$WINEPREFIX/.marevo-fonts"
+        touch "$WINEPREFIX/.marevo-fonts-2"
     fi
     if [ -n "${DISPLAY:-}" ]; then
         (cd "$bin" && exec "$wine" Marevo.exe)
@@ -80,27 +96,46 @@ run() {
     echo "$shot"
 }
 
-# Inside Xvfb: start the program, wait for its main window, save it as a PNG, close it.
+# Inside Xvfb: start a window manager and the program, wait until the main window and the
+# start-up notice above it have painted, and save the screen as the X server shows it
+# (`import -window root`: xwd blacks out a pop-up lying inside a Wine window), cut to the
+# main window with its frame; then close the program. Nothing is clicked.
 screenshot() { # bin wine png
+    local manager=""
+    if command -v openbox >/dev/null; then
+        openbox >/dev/null 2>&1 &
+        manager=$!
+        sleep 1
+    fi
     (cd "$1" && exec "$2" Marevo.exe) &
-    local program=$! id=""
+    local program=$! window="" notice=""
     for _ in $(seq 120); do
-        id=$(xwininfo -root -tree 2>/dev/null | awk '/"Marevo": \(/ {print $1; exit}' || true)
-        [ -n "$id" ] && break
+        window=$(xwininfo -root -tree 2>/dev/null | awk '/"Marevo": \(/ {print $1, $(NF-1), $NF; exit}' || true)
+        notice=$(xwininfo -root -tree 2>/dev/null | awk '/ 383x240\+/ {print $1; exit}' || true)
+        [ -n "$window" ] && [ -n "$notice" ] && break
         sleep 0.5
     done
     sleep 3
-    # The start-up notice stays on top until it is clicked; click it away as a user would.
-    local notice
-    notice=$(xwininfo -root -tree 2>/dev/null | awk '/ 383x240\+/ {split($NF, p, "+"); print p[2]+190, p[3]+120; exit}')
-    if [ -n "$notice" ]; then
-        xdotool mousemove $notice click 1 mousemove 0 0 >/dev/null 2>&1 || true
-        sleep 1
+    if [ -n "$window" ]; then
+        # id, size (WxH+x+y within its parent), absolute position (+X+Y); the window manager's
+        # frame (left, right, top, bottom) lies around it.
+        local id size position l=0 r=0 t=0 b=0
+        read -r id size position <<<"$window"
+        read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null |
+                            sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\)/\1 \2 \3 \4/p') || true
+        local w=${size%%x*} rest=${size#*x} h x y
+        h=${rest%%[+-]*}
+        position=${position#+}
+        x=${position%%+*}
+        y=${position#*+}
+        import -silent -window root \
+            -crop "$((w + ${l:-0} + ${r:-0}))x$((h + ${t:-0} + ${b:-0}))+$((x - ${l:-0}))+$((y - ${t:-0}))" \
+            +repage "$3"
     fi
-    [ -n "$id" ] && xwd -silent -id "$id" | convert xwd:- "$3"
     "$2" taskkill /IM Marevo.exe >/dev/null 2>&1 || true
     wait "$program" 2>/dev/null || true
     "$(dirname "$2")/wineserver" -k 2>/dev/null || true
+    [ -n "$manager" ] && kill "$manager" 2>/dev/null || true
     [ -f "$3" ]
 }
 

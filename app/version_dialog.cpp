@@ -2,6 +2,9 @@
 // web-address link with its own painting and hand cursor.
 #include "app/version_dialog.h"
 
+#include <cstring>
+#include <string>
+
 #include "app/ids.h"
 #include "app/ui_seam.h"
 
@@ -58,6 +61,9 @@ void Initialise(const AppState& app, HWND dialog)
     face.lfHeight = 17;
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
+    // The dialog's font asks for proof quality, with which Wine draws a face that has no
+    // bold of its own (the IPA Gothic standing in for MS P Gothic) in the regular weight.
+    face.lfQuality = DEFAULT_QUALITY;
     nameFont = CreateFontIndirectA(&face);
     SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
 
@@ -78,11 +84,15 @@ void Initialise(const AppState& app, HWND dialog)
         SetWindowLongPtrA(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
 }
 
-void OpenLink(HWND dialog)
+// The link's text is a web address, or the name of a page beside the program (the help
+// page that comes with it), which is opened from the program's folder.
+void OpenLink(const AppState& app, HWND dialog)
 {
     char address[LinkTextChars + 1] = {};
     GetDlgItemTextA(dialog, IDC_WEB, address, sizeof address);
-    OpenDocument(address); // nothing is said when the shell cannot open it
+    const std::string target = std::strstr(address, "://") ? std::string(address)
+                                                             : std::string(app.ModuleDir) + address;
+    OpenDocument(target.c_str()); // nothing is said when the shell cannot open it
 }
 
 void Release(HWND dialog)
@@ -120,7 +130,7 @@ INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
         }
         if (LOWORD(wParam) == IDC_WEB && HIWORD(wParam) == STN_CLICKED) {
-            OpenLink(dialog);
+            OpenLink(App(), dialog);
             return TRUE;
         }
         return FALSE;
