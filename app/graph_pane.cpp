@@ -123,11 +123,40 @@ void OnLeftButton(AppState& app)
     RefreshDisplay(app, app.GraphPane);
 }
 
+// Sets the pane's scroll bars. The style, and the frame change that makes it take effect
+// (a repaint of the whole pane), only when the bars shown change: on every refresh the
+// layout is usually the same, and under Wine each frame change costs tens of milliseconds.
 void SetBars(HWND pane, DWORD style, SCROLLINFO* vertical, SCROLLINFO* horizontal)
 {
-    SetWindowLongA(pane, GWL_STYLE, WS_CHILD | WS_VISIBLE | style);
-    if (vertical) SetScrollInfo(pane, SB_VERT, vertical, TRUE);
-    if (horizontal) SetScrollInfo(pane, SB_HORZ, horizontal, TRUE);
+    const DWORD bars = WS_VSCROLL | WS_HSCROLL;
+    const DWORD current = static_cast<DWORD>(GetWindowLongA(pane, GWL_STYLE));
+    const bool changed = (current & bars) != style || (current & (WS_CHILD | WS_VISIBLE)) !=
+                                                          (WS_CHILD | WS_VISIBLE);
+    if (changed) SetWindowLongA(pane, GWL_STYLE, WS_CHILD | WS_VISIBLE | style);
+    // A bar is set (and redrawn) only when its range, page or position change.
+    auto set = [&](int bar, SCROLLINFO* record) {
+        SCROLLINFO shown = {sizeof shown, SIF_ALL, 0, 0, 0, 0, 0};
+        if (!changed && GetScrollInfo(pane, bar, &shown) && shown.nMin == record->nMin &&
+            shown.nMax == record->nMax && shown.nPage == record->nPage && shown.nPos == record->nPos)
+            return;
+        SetScrollInfo(pane, bar, record, TRUE);
+    };
+    if (vertical) set(SB_VERT, vertical);
+    if (horizontal) set(SB_HORZ, horizontal);
+    if (changed)
+        SetWindowPos(pane, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+}
+
+// Moves a child window unless it already has that place and size (a move repaints it).
+void MoveChild(HWND window, int x, int y, int width, int height)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height)
+        return;
+    MoveWindow(window, x, y, width, height, TRUE);
 }
 
 } // namespace
@@ -166,13 +195,13 @@ void LayoutPanes(AppState& app)
     GetWindowRect(app.TreePane, &tree);
     app.settings.TreeWidth = tree.right - tree.left;
     if (app.settings.TreeWidth < 35) app.settings.TreeWidth = 35;
-    MoveWindow(app.TreePane, -f, t.bottom - f + 1, app.settings.TreeWidth,
-               m.bottom - t.bottom + 2 * f, TRUE);
+    MoveChild(app.TreePane, -f, t.bottom - f + 1, app.settings.TreeWidth,
+              m.bottom - t.bottom + 2 * f);
 
     RECT r = {};
     GetClientRect(app.TreePane, &r);
-    MoveWindow(app.GraphPane, r.right + f, t.bottom + 2, m.right - r.right - f,
-               m.bottom - t.bottom, TRUE);
+    MoveChild(app.GraphPane, r.right + f, t.bottom + 2, m.right - r.right - f,
+              m.bottom - t.bottom);
 
     for (int pass = 0; pass < 2; ++pass) {
         const SIZE c = ClientSize(app.CanvasWindow);
@@ -205,8 +234,6 @@ void LayoutPanes(AppState& app)
             SetBars(app.GraphPane, WS_VSCROLL, &v, nullptr);
         else
             SetBars(app.GraphPane, 0, nullptr, nullptr);
-        SetWindowPos(app.GraphPane, HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     }
 }
 

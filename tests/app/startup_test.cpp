@@ -1,6 +1,10 @@
 // Start-up and main window: placement without settings, the notice window, the refused
 // second copy, resources (strings, menu, accelerators) and the toolbar's buttons.
 #include <cstdio>
+#include <string>
+#include <vector>
+
+#include <shlwapi.h>
 
 #include "program_fixture.h"
 
@@ -115,6 +119,43 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
     EXPECT_EQ(code, 0u);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+}
+
+// The executable says its version in its version information as the version dialog does,
+// and its manifest brings the common controls 6 (the same resources are linked here).
+TEST(Resources, VersionInformationAndCommonControls6)
+{
+    std::string exe = MAREVO_EXE;
+    if (exe[0] == '/') {
+        for (char& c : exe) if (c == '/') c = '\\';
+        exe = "Z:" + exe;
+    }
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
+    ASSERT_GT(size, 0u) << exe;
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, block.data()));
+    char* product = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041104B0\\ProductVersion",
+                               reinterpret_cast<void**>(&product), &length));
+    char versionText[30] = {};
+    LoadStringA(GetModuleHandleA(nullptr), STR_VERSION, versionText, sizeof versionText);
+    EXPECT_EQ("Version," + std::string(product), versionText);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    char numbers[16];
+    std::snprintf(numbers, sizeof numbers, "%lu.%02lu", HIWORD(fixed->dwProductVersionMS),
+                  LOWORD(fixed->dwProductVersionMS));
+    EXPECT_STREQ(numbers, product);
+
+    DLLVERSIONINFO controls = {};
+    controls.cbSize = sizeof controls;
+    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
+        GetProcAddress(GetModuleHandleA("comctl32.dll"), "DllGetVersion"));
+    ASSERT_NE(getVersion, nullptr);
+    ASSERT_EQ(getVersion(&controls), S_OK);
+    EXPECT_GE(controls.dwMajorVersion, 6u);
 }
 
 TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
