@@ -61,9 +61,6 @@ void Initialise(const AppState& app, HWND dialog)
     face.lfHeight = 17;
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
-    // The dialog's font asks for proof quality, with which Wine draws a face that has no
-    // bold of its own (the IPA Gothic standing in for MS P Gothic) in the regular weight.
-    face.lfQuality = DEFAULT_QUALITY;
     nameFont = CreateFontIndirectA(&face);
     SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
 

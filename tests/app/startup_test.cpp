@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include <shlwapi.h>
 
 #include "program_fixture.h"
 
@@ -123,7 +122,7 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
 
 // The executable says its version in its version information as the version dialog does,
 // and its manifest brings the common controls 6 (the same resources are linked here).
-TEST(Resources, VersionInformationAndCommonControls6)
+TEST(Resources, VersionInformationAgreesWithTheVersionText)
 {
     std::string exe = MAREVO_EXE;
     if (exe[0] == '/') {
@@ -148,14 +147,19 @@ TEST(Resources, VersionInformationAndCommonControls6)
     std::snprintf(numbers, sizeof numbers, "%lu.%02lu", HIWORD(fixed->dwProductVersionMS),
                   LOWORD(fixed->dwProductVersionMS));
     EXPECT_STREQ(numbers, product);
+}
 
-    DLLVERSIONINFO controls = {};
-    controls.cbSize = sizeof controls;
-    auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
-        GetProcAddress(GetModuleHandleA("comctl32.dll"), "DllGetVersion"));
-    ASSERT_NE(getVersion, nullptr);
-    ASSERT_EQ(getVersion(&controls), S_OK);
-    EXPECT_GE(controls.dwMajorVersion, 6u);
+// The manifest linked in asks for the common controls 6.
+TEST(Resources, ManifestAsksForTheCommonControls6)
+{
+    HMODULE module = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const std::string manifest(text, SizeofResource(module, found));
+    const size_t controls = manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
+    EXPECT_NE(controls, std::string::npos);
+    EXPECT_LT(manifest.find("<dependentAssembly>"), controls);
 }
 
 TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)

@@ -186,48 +186,6 @@ TEST_F(VersionDialogTest, ShowsTheVersionTheBoldNameAndTheMakersTexts)
         EXPECT_EQ(face.lfHeight, 17);
         EXPECT_EQ(face.lfWeight, FW_BOLD);
         EXPECT_TRUE(face.lfUnderline);
-        // And it shows bold: more ink on the screen than the same text in the regular weight.
-        {
-            HWND name = GetDlgItem(dialog, IDC_NAME);
-            UpdateWindow(name);
-            const SIZE size = ClientSize(name);
-            auto ink = [&](const std::vector<COLORREF>& pixels) {
-                int dark = 0;
-                for (COLORREF c : pixels) dark += GetGValue(c) < 128;
-                return dark;
-            };
-            HDC dc = GetDC(name);
-            int shown = ink(PixelsOf(dc, size.cx, size.cy));
-            ReleaseDC(name, dc);
-            SettleScreen(200);
-            int width = 0, height = 0;
-            const std::vector<COLORREF> screen = ScreenAsXShowsIt(width, height);
-            if (!screen.empty()) { // what the user sees, where it can be read
-                POINT origin = {0, 0};
-                ClientToScreen(name, &origin);
-                std::vector<COLORREF> area;
-                for (int y = origin.y; y < origin.y + size.cy; ++y)
-                    for (int x = origin.x; x < origin.x + size.cx; ++x)
-                        area.push_back(screen[static_cast<size_t>(y) * width + x]);
-                shown = ink(area);
-            }
-            LOGFONTA regular = face;
-            regular.lfWeight = FW_NORMAL;
-            HFONT font400 = CreateFontIndirectA(&regular);
-            HDC memory = CreateCompatibleDC(nullptr);
-            HBITMAP bitmap = CreateBitmap(size.cx, size.cy, 1, 32, nullptr);
-            HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-            HGDIOBJ oldFont = SelectObject(memory, font400);
-            PatBlt(memory, 0, 0, size.cx, size.cy, WHITENESS);
-            TextOutA(memory, 0, 0, "Marevo", 6);
-            const int thin = ink(PixelsOf(memory, size.cx, size.cy));
-            SelectObject(memory, oldFont);
-            SelectObject(memory, oldBitmap);
-            DeleteObject(bitmap);
-            DeleteDC(memory);
-            DeleteObject(font400);
-            EXPECT_GT(shown, thin + thin / 10) << "regular " << thin;
-        }
         // Every maker's text fits its control in the font it is shown in.
         for (int id : {IDC_WEB, IDC_MAIL, IDC_NOTICE1, IDC_NOTICE2}) {
             SCOPED_TRACE(id);
