@@ -51,6 +51,27 @@ std::string StationText(const char* header, const Constant (&constants)[N], cons
     return text;
 }
 
+// The ten lines of the further constituents 40 to 59 with their labels (all constants 0
+// except those given), as they follow the notes.
+template <size_t N>
+std::string ExtraText(const Constant (&constants)[N], const char* eol = "\r\n")
+{
+    float amp[MaxConstituents] = {}, lag[MaxConstituents] = {};
+    for (const Constant& c : constants) {
+        amp[c.index] = c.amplitude;
+        lag[c.index] = c.phaseLag;
+    }
+    std::string text;
+    for (int i = ConstituentCount; i < MaxConstituents; i += 2) {
+        char line[80];
+        std::snprintf(line, sizeof line, "%s,%.2f,%.2f,%s,%.2f,%.2f",
+                      ExtraConstituentLabels[i - ConstituentCount], amp[i], lag[i],
+                      ExtraConstituentLabels[i + 1 - ConstituentCount], amp[i + 1], lag[i + 1]);
+        text += std::string(line) + eol;
+    }
+    return text;
+}
+
 // Loads a file written from text; fails the test when it does not load.
 inline Station LoadText(const std::string& name, const std::string& text)
 {
