@@ -160,7 +160,7 @@ LoadStatus LoadStationFile(const char* path, Station& station)
             if (!carried[j]) station.ExtraConstituents += 2;
             carried[j] = true;
         } else if (notes < 3) {
-            std::memcpy(station.StationNotes[notes++], text, NoteBuffer);
+            std::memcpy(station.StationNotes[notes++], text, std::strlen(text) + 1);
         }
     }
     std::fclose(f);
