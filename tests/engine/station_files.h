@@ -31,12 +31,12 @@ struct Constant {
     float phaseLag;  // degrees
 };
 
-// A complete file text: header, 20 constituent lines (all constants 0 except those given),
-// line breaks as eol.
+// A complete file text: header, 20 constituent lines (all constants 0 except those given;
+// the further constituents among them are left to ExtraText), line breaks as eol.
 template <size_t N>
 std::string StationText(const char* header, const Constant (&constants)[N], const char* eol = "\r\n")
 {
-    float amp[ConstituentCount] = {}, lag[ConstituentCount] = {};
+    float amp[MaxConstituents] = {}, lag[MaxConstituents] = {};
     for (const Constant& c : constants) {
         amp[c.index] = c.amplitude;
         lag[c.index] = c.phaseLag;
