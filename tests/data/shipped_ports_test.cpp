@@ -367,8 +367,9 @@ TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum) {
         EXPECT_GT(s.MeanSeaLevel, 0.0f);
         const double principal = double(s.Amplitude[IndexM2]) + s.Amplitude[IndexS2] +
                                  s.Amplitude[IndexK1] + s.Amplitude[IndexO1];
-        if (std::strncmp(s.StationNotes[0], "TICON-4 station ", 16) == 0)
+        if (std::strncmp(s.StationNotes[0], "TICON-4 station ", 16) == 0) {
             EXPECT_NEAR(s.MeanSeaLevel, principal, 0.011);
+        }
     }
 }
 
