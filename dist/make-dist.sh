@@ -25,7 +25,7 @@ cp resources/help/marevo.html "$stage/"
 # Only port files go into dt\: the port tree lists every file found there. The list of the
 # ports lies beside dt\, never inside it.
 find data/dt -maxdepth 1 -type f -iname '*.MV2' -exec cp {} "$stage/dt/" \;
-[ -f data/ports.tsv ] && cp data/ports.tsv "$stage/"
+cp data/ports.tsv "$stage/"
 if [ ! -f data/DATA-LICENSE ]; then
     echo "make-dist: no licence of the port data found in data/" >&2
     exit 1
