@@ -86,6 +86,8 @@ run() {
         "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
         touch "$WINEPREFIX/.marevo-fonts-2"
     fi
+    # Windows framed by the window manager (the window tests leave them unmanaged).
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1 || true
     if [ -n "${DISPLAY:-}" ]; then
         (cd "$bin" && exec "$wine" Marevo.exe)
         return
