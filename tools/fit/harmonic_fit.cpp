@@ -1,0 +1,84 @@
+// Least-squares fit of a port's harmonic constants to hourly heights (Eigen's Householder QR).
+// Heights in cm; angles in degrees; the hourly heights are in JST.
+#include "tools/fit/harmonic_fit.h"
+
+#include <Eigen/Dense>
+#include <cmath>
+
+#include "engine/calendar.h"
+#include "engine/constituents.h"
+
+namespace marevo::fit {
+
+HarmonicFit FitHarmonics(const Station& station, const JmaTable& table)
+{
+    const int rows = static_cast<int>(table.days.size()) * 24, cols = 1 + 2 * FitCount;
+    Eigen::MatrixXd design(rows, cols);
+    Eigen::VectorXd heights(rows);
+    // The table's hours are JST; the program counts from 0 h of the port's zone time.
+    const double zoneShiftHours = (station.StandardMeridian - 135.0) / 15.0;
+    Calendar cal;
+    ConstituentTables tables;
+    int row = 0;
+    for (const JmaDay& day : table.days) {
+        SetFebruaryForYear(cal, day.year);
+        PrepareConstituents(day.year, day.month, day.day, station, cal, tables);
+        for (int hour = 0; hour < 24; ++hour, ++row) {
+            const double t = hour + zoneShiftHours;
+            design(row, 0) = 1.0;
+            for (int i = 0; i < FitCount; ++i) {
+                const double a = (tables.ConstituentSpeed[i] * t + tables.PhaseOffset[i]) * DegToRad;
+                design(row, 1 + 2 * i) = tables.NodalFactor[i] * std::cos(a);
+                design(row, 2 + 2 * i) = tables.NodalFactor[i] * std::sin(a);
+            }
+            heights(row) = day.hourlyCm[hour];
+        }
+    }
+
+    const Eigen::HouseholderQR<Eigen::MatrixXd> qr(design);
+    const Eigen::VectorXd x = qr.solve(heights);
+    const Eigen::VectorXd residual = heights - design * x;
+
+    HarmonicFit fit;
+    fit.rows = rows;
+    fit.residualRmsCm = std::sqrt(residual.squaredNorm() / rows);
+    fit.residualMaxCm = residual.cwiseAbs().maxCoeff();
+    fit.meanLevelCm = x(0);
+
+    // Covariance of the unknowns: s^2 (R^T R)^-1, with s^2 the residual variance.
+    const Eigen::MatrixXd r = qr.matrixQR().topRows(cols).triangularView<Eigen::Upper>();
+    const Eigen::MatrixXd rInverse =
+        r.triangularView<Eigen::Upper>().solve(Eigen::MatrixXd::Identity(cols, cols));
+    const double variance = residual.squaredNorm() / (rows - cols);
+    const Eigen::MatrixXd covariance = variance * rInverse * rInverse.transpose();
+
+    for (int i = 0; i < FitCount; ++i) {
+        const int c = 1 + 2 * i, s = c + 1;
+        const double a = x(c), b = x(s), h = std::hypot(a, b);
+        fit.amplitudeCm[i] = h;
+        double kappa = std::atan2(b, a) * RadToDeg;
+        if (kappa < 0) kappa += 360.0;
+        fit.phaseLagDeg[i] = kappa;
+        // Linearised: dH along (a, b)/H, d(kappa) across it, divided by H.
+        const double caa = covariance(c, c), cbb = covariance(s, s), cab = covariance(c, s);
+        if (h > 0) {
+            fit.amplitudeErrorCm[i] = std::sqrt((a * a * caa + 2 * a * b * cab + b * b * cbb) / (h * h));
+            fit.phaseErrorDeg[i] =
+                std::sqrt((b * b * caa - 2 * a * b * cab + a * a * cbb) / (h * h)) / h * RadToDeg;
+        } else {
+            fit.amplitudeErrorCm[i] = std::sqrt(caa + cbb);
+            fit.phaseErrorDeg[i] = 180.0;
+        }
+    }
+
+    // Condition of the problem itself: columns scaled to unit length, so that it does not
+    // depend on the size of the nodal factors or the units.
+    const Eigen::VectorXd norms = design.colwise().norm();
+    const Eigen::MatrixXd scaledR = r * norms.cwiseInverse().asDiagonal();
+    const Eigen::JacobiSVD<Eigen::MatrixXd> svd(scaledR);
+    const Eigen::VectorXd sv = svd.singularValues();
+    fit.conditionNumber = sv(0) / sv(sv.size() - 1);
+    return fit;
+}
+
+} // namespace marevo::fit
