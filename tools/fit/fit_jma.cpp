@@ -5,6 +5,7 @@
 // Usage: marevo-fit --data DIR [--check] [--report] [--jobs N]
 //   --check   write nothing; compare every JMA port file byte for byte and list files of dt/
 //             that ports.tsv does not name; exit status 1 on any difference
+//   (without --check, port files of dt/ that ports.tsv does not name are removed)
 //   --report  per port: residual of the fit, its condition, and the constituents whose
 //             amplitude the year does not determine to 0.1 cm
 #include <algorithm>
@@ -235,6 +236,14 @@ int main(int argc, char** argv)
     if (fs::is_directory(dt))
         for (const fs::directory_entry& e : fs::directory_iterator(dt))
             if (!listed.count(e.path().filename().string())) {
+                // A port file that the list no longer names goes when the folder is
+                // regenerated; anything else is left alone and reported.
+                const bool portFile = e.is_regular_file() && e.path().extension() == ".MV2";
+                if (!check && portFile) {
+                    fs::remove(e.path());
+                    std::printf("removed: %s\n", e.path().filename().c_str());
+                    continue;
+                }
                 std::fprintf(stderr, "not in ports.tsv: %s\n", e.path().filename().c_str());
                 ++failures;
             }

@@ -19,17 +19,33 @@ HarmonicFit FitHarmonics(const Station& station, const JmaTable& table)
     const double zoneShiftHours = (station.StandardMeridian - 135.0) / 15.0;
     Calendar cal;
     ConstituentTables tables;
+    // cos and sin of (sigma t + PhaseOffset) from those of the two terms: sigma t is the same
+    // on every day, PhaseOffset the same for every hour of a day.
+    double cosSpeed[24][FitCount], sinSpeed[24][FitCount];
+    const JmaDay& first = table.days.front();
+    SetFebruaryForYear(cal, first.year);
+    PrepareConstituents(first.year, first.month, first.day, station, cal, tables);
+    for (int hour = 0; hour < 24; ++hour)
+        for (int i = 0; i < FitCount; ++i) {
+            const double a = tables.ConstituentSpeed[i] * (hour + zoneShiftHours) * DegToRad;
+            cosSpeed[hour][i] = std::cos(a);
+            sinSpeed[hour][i] = std::sin(a);
+        }
     int row = 0;
     for (const JmaDay& day : table.days) {
         SetFebruaryForYear(cal, day.year);
         PrepareConstituents(day.year, day.month, day.day, station, cal, tables);
+        double cosOffset[FitCount], sinOffset[FitCount];
+        for (int i = 0; i < FitCount; ++i) {
+            cosOffset[i] = tables.NodalFactor[i] * std::cos(tables.PhaseOffset[i] * DegToRad);
+            sinOffset[i] = tables.NodalFactor[i] * std::sin(tables.PhaseOffset[i] * DegToRad);
+        }
         for (int hour = 0; hour < 24; ++hour, ++row) {
-            const double t = hour + zoneShiftHours;
             design(row, 0) = 1.0;
             for (int i = 0; i < FitCount; ++i) {
-                const double a = (tables.ConstituentSpeed[i] * t + tables.PhaseOffset[i]) * DegToRad;
-                design(row, 1 + 2 * i) = tables.NodalFactor[i] * std::cos(a);
-                design(row, 2 + 2 * i) = tables.NodalFactor[i] * std::sin(a);
+                const double c = cosSpeed[hour][i], s = sinSpeed[hour][i];
+                design(row, 1 + 2 * i) = c * cosOffset[i] - s * sinOffset[i];
+                design(row, 2 + 2 * i) = s * cosOffset[i] + c * sinOffset[i];
             }
             heights(row) = day.hourlyCm[hour];
         }
