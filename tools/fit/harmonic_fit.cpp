@@ -13,7 +13,10 @@ namespace marevo::fit {
 HarmonicFit FitHarmonics(const Station& station, const JmaTable& table)
 {
     const int rows = static_cast<int>(table.days.size()) * 24, cols = 1 + 2 * FitCount;
-    Eigen::MatrixXd design(rows, cols);
+    // Kept from one port to the next on each thread: the same sizes every time.
+    thread_local Eigen::MatrixXd design;
+    thread_local Eigen::HouseholderQR<Eigen::MatrixXd> qr;
+    design.resize(rows, cols);
     Eigen::VectorXd heights(rows);
     // The table's hours are JST; the program counts from 0 h of the port's zone time.
     const double zoneShiftHours = (station.StandardMeridian - 135.0) / 15.0;
@@ -40,18 +43,25 @@ HarmonicFit FitHarmonics(const Station& station, const JmaTable& table)
             cosOffset[i] = tables.NodalFactor[i] * std::cos(tables.PhaseOffset[i] * DegToRad);
             sinOffset[i] = tables.NodalFactor[i] * std::sin(tables.PhaseOffset[i] * DegToRad);
         }
-        for (int hour = 0; hour < 24; ++hour, ++row) {
-            design(row, 0) = 1.0;
-            for (int i = 0; i < FitCount; ++i) {
-                const double c = cosSpeed[hour][i], s = sinSpeed[hour][i];
-                design(row, 1 + 2 * i) = c * cosOffset[i] - s * sinOffset[i];
-                design(row, 2 + 2 * i) = s * cosOffset[i] + c * sinOffset[i];
-            }
-            heights(row) = day.hourlyCm[hour];
+        // The day's 24 rows, column by column (the matrix is stored by columns).
+        for (int hour = 0; hour < 24; ++hour) {
+            design(row + hour, 0) = 1.0;
+            heights(row + hour) = day.hourlyCm[hour];
         }
+        for (int i = 0; i < FitCount; ++i)
+            for (int hour = 0; hour < 24; ++hour) {
+                const double c = cosSpeed[hour][i], s = sinSpeed[hour][i];
+                design(row + hour, 1 + 2 * i) = c * cosOffset[i] - s * sinOffset[i];
+            }
+        for (int i = 0; i < FitCount; ++i)
+            for (int hour = 0; hour < 24; ++hour) {
+                const double c = cosSpeed[hour][i], s = sinSpeed[hour][i];
+                design(row + hour, 2 + 2 * i) = s * cosOffset[i] + c * sinOffset[i];
+            }
+        row += 24;
     }
 
-    const Eigen::HouseholderQR<Eigen::MatrixXd> qr(design);
+    qr.compute(design);
     const Eigen::VectorXd x = qr.solve(heights);
     const Eigen::VectorXd residual = heights - design * x;
 
