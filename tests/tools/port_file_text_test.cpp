@@ -101,15 +101,15 @@ TEST(PortFileText, LimitsOfTheFormat)
     }
 }
 
-// What the program's loader reads back from the written file: every value to 0.005 (and the
-// loader's single precision).
+// What the program's loader reads back from the written file: all 60 constituents, every value
+// to 0.005 (and the loader's single precision).
 TEST(PortFileText, LoaderReadsBackWhatWasWritten)
 {
     const Constants k = Sample();
     const std::string path = testing::TempDir() + "fitted.MV2";
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    const std::string text = PortFileText(PortFileLines(Content(k, 40)));
+    const std::string text = PortFileText(PortFileLines(Content(k, 60)));
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);
 
@@ -118,7 +118,8 @@ TEST(PortFileText, LoaderReadsBackWhatWasWritten)
     EXPECT_STREQ(s.StationName, "\x94\xf6\x98\x68");
     EXPECT_NEAR(s.MeanSeaLevel, 104.0, 1e-4);
     EXPECT_NEAR(s.Longitude, 136.2, 1e-5);
-    for (int i = 0; i < 40; ++i) {
+    EXPECT_EQ(s.ExtraConstituents, 20) << "the ten lines after the notes, by their labels";
+    for (int i = 0; i < MaxConstituents; ++i) {
         EXPECT_NEAR(s.Amplitude[i], k.amplitude[i], 0.00501) << i;
         double lag = std::fmod(k.phaseLag[i], 360.0);
         if (lag < 0) lag += 360.0;

@@ -155,7 +155,7 @@ void Report(const PortRow& row, const HarmonicFit& fit)
                 fit.conditionNumber);
     for (int i = 0; i < FitCount; ++i)
         if (fit.amplitudeErrorCm[i] > UndeterminedCm)
-            std::printf("  %s %.2f±%.2f", ConstituentLabels[i], fit.amplitudeCm[i],
+            std::printf("  %s %.2f±%.2f", ConstituentLabel(i), fit.amplitudeCm[i],
                         fit.amplitudeErrorCm[i]);
     std::printf("\n");
 }

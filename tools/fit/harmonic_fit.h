@@ -11,8 +11,8 @@
 
 namespace marevo::fit {
 
-// Every constituent the engine prepares takes part in the fit.
-constexpr int FitCount = ConstituentCount;
+// Every constituent the engine prepares takes part in the fit: the 40 and the 20 further ones.
+constexpr int FitCount = MaxConstituents;
 
 struct HarmonicFit {
     double meanLevelCm = 0;             // Z0

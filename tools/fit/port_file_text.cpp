@@ -5,19 +5,19 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/station.h"
+
 namespace marevo::fit {
 
-// In file order: the 40 of the first twenty lines, then the 20 of the lines after the notes.
-const char* const ConstituentLabels[60] = {
-    "Sa",   "Ssa",  "Mm",   "MSf",  "Mf",   "Q1",    "rho1", "O1",    "MP1",   "M1",
-    "pi1",  "P1",   "S1",   "K1",   "psi1", "phi1",  "J1",   "SO1",   "OO1",   "2N2",
-    "mu2",  "N2",   "nu2",  "OP2",  "M2",   "lam2",  "L2",   "T2",    "S2",    "R2",
-    "K2",   "2SM2", "MO3",  "M3",   "MK3",  "SK3",   "M4",   "MS4",   "M6",    "2MS6",
-    "2Q1",  "sigma1", "chi1", "theta1", "OQ2", "MNS2", "MKS2", "MSN2", "KJ2",  "SO3",
-    "MN4",  "SN4",  "MK4",  "S4",   "SK4",  "2MN6",  "MSN6", "2MK6",  "2SM6",  "MSK6",
-};
-
 namespace {
+
+// The 40 of the first twenty lines, in file order.
+const char* const Labels[ConstituentCount] = {
+    "Sa",  "Ssa",  "Mm",  "MSf", "Mf",   "Q1",   "rho1", "O1",  "MP1", "M1",
+    "pi1", "P1",   "S1",  "K1",  "psi1", "phi1", "J1",   "SO1", "OO1", "2N2",
+    "mu2", "N2",   "nu2", "OP2", "M2",   "lam2", "L2",   "T2",  "S2",  "R2",
+    "K2",  "2SM2", "MO3", "M3",  "MK3",  "SK3",  "M4",   "MS4", "M6",  "2MS6",
+};
 
 constexpr size_t NameLimit = 19, LineLimit = 58, NoteLimit = 75;
 
@@ -34,7 +34,7 @@ std::string Pair(const PortFileContent& c, int i)
     // kappa rounded first, so that 359.996 is written 0.00 and never 360.00.
     long long kappa = std::llround(c.phaseLagDeg[i] * 100.0) % 36000;
     if (kappa < 0) kappa += 36000;
-    return std::string(ConstituentLabels[i]) + "," + Hundredths(c.amplitudeCm[i]) + "," +
+    return std::string(ConstituentLabel(i)) + "," + Hundredths(c.amplitudeCm[i]) + "," +
            FromHundredths(kappa);
 }
 
@@ -46,6 +46,11 @@ int CountFields(const std::string& line)
 }
 
 } // namespace
+
+const char* ConstituentLabel(int i)
+{
+    return i < ConstituentCount ? Labels[i] : ExtraConstituentLabels[i - ConstituentCount];
+}
 
 std::string Hundredths(double value) { return FromHundredths(std::llround(value * 100.0)); }
 

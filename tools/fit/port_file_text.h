@@ -8,8 +8,9 @@
 
 namespace marevo::fit {
 
-// Labels written in front of each constituent's values (the program reads none of them).
-extern const char* const ConstituentLabels[60];
+// Label written in front of constituent i's values (0 .. 59): the 40 are not read by the
+// program; those of 40 .. 59 are the engine's, by which its loader recognises their lines.
+const char* ConstituentLabel(int i);
 
 struct PortFileContent {
     std::string nameSjis;       // header name, at most 19 bytes
