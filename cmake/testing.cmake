@@ -10,6 +10,7 @@ function(marevo_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE MAREVO_TEST_DATA="${PROJECT_SOURCE_DIR}/data")
+  target_compile_definitions(${name} PRIVATE MAREVO_TEST_DATA="${PROJECT_SOURCE_DIR}/data"
+                             MAREVO_TEST_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
   add_test(NAME ${name} COMMAND ${name})
 endfunction()

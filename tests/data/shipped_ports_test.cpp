@@ -353,7 +353,24 @@ TEST_F(ShippedPorts, EveryRowHasItsFileWithItsNamePositionAndSource) {
         ADD_FAILURE() << path << ": no row in ports.tsv";
 }
 
+// Mean of a year of JMA's hourly heights (cm above the table's datum), from the table's text
+// file (24 heights of 3 characters at the start of each line); NaN when it cannot be read.
+double JmaMeanLevel(const std::string& code) {
+    std::ifstream in(std::string(MAREVO_TEST_DATA) + "/jma/2024/" + code + ".txt", std::ios::binary);
+    std::string line;
+    double sum = 0;
+    int n = 0;
+    while (std::getline(in, line))
+        for (int h = 0; h < 24 && line.size() >= 72; ++h, ++n)
+            sum += std::atoi(line.substr(3 * h, 3).c_str());
+    return n ? sum / n : std::nan("");
+}
+
 TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum) {
+    std::string header;
+    std::map<std::string, std::string> sourceOf;
+    for (const PortRow& r : ReadPortList(header))
+        sourceOf[Utf8ToSjis(r.File()) + ".MV2"] = r.Source();
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
         Station s;
@@ -368,9 +385,15 @@ TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum) {
         EXPECT_GT(s.Amplitude[IndexM2], 1.0f);
         EXPECT_GT(s.Amplitude[IndexK1], 1.0f);
         EXPECT_GT(s.Amplitude[IndexO1], 1.0f);
-        // Mean level above the datum: the tide tables' datum (JMA ports) or the chart datum
-        // Z0 = H(M2) + H(S2) + H(K1) + H(O1) of the TICON-4 conversion, each written to 0.01 cm.
+        // Mean level above the datum: the tide tables' datum (JMA ports), which a year of the
+        // table's hourly heights gives back, or the chart datum Z0 = H(M2) + H(S2) + H(K1) + H(O1)
+        // of the TICON-4 conversion, each written to 0.01 cm.
         EXPECT_GT(s.MeanSeaLevel, 0.0f);
+        const std::string& source = sourceOf[f.sjisName];
+        if (source.rfind("JMA:", 0) == 0) {
+            EXPECT_NEAR(s.MeanSeaLevel, JmaMeanLevel(SourceId(source)), 0.2);
+            continue;
+        }
         const double principal = double(s.Amplitude[IndexM2]) + s.Amplitude[IndexS2] +
                                  s.Amplitude[IndexK1] + s.Amplitude[IndexO1];
         if (std::strncmp(s.StationNotes[0], "TICON-4 station ", 16) == 0) {

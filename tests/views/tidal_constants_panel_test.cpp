@@ -126,13 +126,13 @@ TEST(TidalConstantsPanel, HeightsFromTheConstituents)
 
 TEST(TidalConstantsPanel, ThePortOfOwase)
 {
-    // 24尾鷲.MV2: O1 17.14, K1 22.17, M2 43.90 (170.18 deg), S2 19.80 (194.28 deg), Z0 103.01.
+    // 24尾鷲.MV2 (the fixture copy): O1 17.14, K1 22.17, M2 43.90 (170.18 deg), S2 19.80 (194.28 deg), Z0 103.01.
     // By hand: 206.02, 166.71, 127.40, 127.11, 48.20, 103.01, 87.80; age 24.10 / 24.5 = 0.98
     // days; interval 170.18 / 29 = 5.87 hours.
 #ifdef _WIN32
-    const std::string path = std::string(MAREVO_TEST_DATA) + "/dt/24尾鷲.MV2"; // code page 932
+    const std::string path = std::string(MAREVO_TEST_FIXTURES) + "/dt/24尾鷲.MV2"; // code page 932
 #else
-    const std::string path = std::string(MAREVO_TEST_DATA) + u8"/dt/24尾鷲.MV2";
+    const std::string path = std::string(MAREVO_TEST_FIXTURES) + u8"/dt/24尾鷲.MV2";
 #endif
     Station s;
     ASSERT_EQ(LoadStationFile(path.c_str(), s), LoadStatus::Ok) << path;
