@@ -181,7 +181,7 @@ TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
     ExtremeDetector d;
     for (int day : {14, 15}) {
         DayExtremes out;
-        FindDayExtremes(s, Prepare(2008, 5, day, s), d, out);
+        FindDayExtremes(s, Prepare(2008, 5, day - 1, s), Prepare(2008, 5, day, s), d, out);
         ASSERT_EQ(out.count, 4) << day;
         const float minutes[] = {359, 719, 1079, 1439};
         for (int i = 0; i < 4; ++i) {
