@@ -125,10 +125,25 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
     out.count = 0;
     Turn turn;
     FindTurn(d, DetectorReset, 0, turn);
+    int lastK = -100; // the step of the last turning point, and its kind and height
+    bool lastHigh = false;
+    float lastH = 0;
     for (int k = -5; k <= EndStraddle; ++k) {
         const float h = k <= StartStraddle ? TideHeightAtStep(k + beforeShift, 0.33333334f, s, before)
                                            : TideHeightAtStep(k, 0.33333334f, s, c);
         if (!FindTurn(d, 20.0f * k, h, turn)) continue;
+        // Two turning points of opposite kinds within two steps lie on a nearly level curve;
+        // their heights, each interpolated from its own three samples, can cross by a
+        // fraction of a centimetre. The later one then takes the earlier one's height, so
+        // that no high water is listed below the low water beside it. (The searches of two
+        // days both examine the turning points from 50 minutes before the later day on, so
+        // they take the same heights.)
+        if (lastK >= k - 2 && lastHigh != turn.high &&
+            (turn.high ? turn.h < lastH : turn.h > lastH))
+            turn.h = lastH;
+        lastK = k;
+        lastHigh = turn.high;
+        lastH = turn.h;
         if (k < StartStraddle) continue;                          // the day before's
         if (k == StartStraddle && turn.x < 0.5) continue;         // before midnight
         if (k == EndStraddle && !(turn.x < 0.5)) continue;        // the next day's
