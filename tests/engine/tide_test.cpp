@@ -105,6 +105,15 @@ TEST(Detector, FlatCrestGivesTwoReportsAtItsMiddle)
         {80, 100, 1, 30.0f, 105.625f}, {100, 96, 0, 0, 0},
     };
     Feed(d, flat, 9);
+    // Both ends of the level step at a crest are high waters.
+    ExtremeDetector again;
+    int crests = 0;
+    for (const Sample& x : flat) {
+        float t = x.t, h = x.h;
+        bool high = false;
+        if (DetectExtreme(again, t, h, &high)) crests += high;
+    }
+    EXPECT_EQ(crests, 2);
 }
 
 TEST(Detector, NoReportBeforeFourSamplesSinceTheReset)
@@ -162,6 +171,7 @@ TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
         EXPECT_EQ(day.events[i].hour, hours[i]) << i;
         EXPECT_EQ(day.events[i].minute, 15.0f) << i;
         EXPECT_NEAR(day.events[i].height, i % 2 ? -50.0 : 150.0, 0.2) << i;
+        EXPECT_EQ(day.events[i].high, i % 2 == 0) << i;
     }
     // Lag 180 + 7.5 turns the day round: a low water first.
     const Station r = SingleConstituent(IndexS2, 187.5f);
@@ -169,6 +179,8 @@ TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
     ASSERT_EQ(day.count, 4);
     EXPECT_NEAR(day.events[0].height, -50.0, 0.2);
     EXPECT_NEAR(day.events[1].height, 150.0, 0.2);
+    EXPECT_FALSE(day.events[0].high);
+    EXPECT_TRUE(day.events[1].high);
 }
 
 TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
@@ -187,6 +199,7 @@ TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(out.events[i].hour * 60 + out.events[i].minute, minutes[i]) << i;
             EXPECT_NEAR(out.events[i].height, i % 2 ? 150.0 : -50.0, 0.01) << i;
+            EXPECT_EQ(out.events[i].high, i % 2 == 1) << i;
         }
     }
 }

@@ -11,6 +11,8 @@
 #include "astro/ephemeris.h"
 #include "tests/views/view_fixture.h"
 #include "views/recorder.h"
+#include "views/seven_day_view.h"
+#include "views/tide_table_view.h"
 
 namespace marevo {
 namespace {
@@ -348,6 +350,43 @@ TEST(OneDayView, ABusyDayIsListedWholeInTwoColumns)
     ASSERT_NE(more, nullptr);
     EXPECT_EQ(more->x1, OneDayListRightX);
     EXPECT_EQ(more->y1, OneDayListFirstY + OneDayListStep * 5);
+}
+
+TEST(OneDayView, ListAgreesWithTheSevenDayColumnAndTheTableNamedDay)
+{
+    // 室蘭 2027-12-05 has eight high and low waters; its highest, at 18:34, was left out of
+    // both lists. The one-day list, the day's seven-day column and the table's row hold the
+    // same eight times and heights.
+    ViewSetup v(2027, 12, 5);
+    ASSERT_EQ(LoadStationFile(MAREVO_ENGINE_FIXTURES "/01muroran.MV2", v.station), LoadStatus::Ok);
+    v.Prepare(2027, 12, 5);
+    auto timesAndHeights = [](const RecordingCanvas& c, int left, int right, int top, int bottom) {
+        std::vector<std::pair<int, int>> out;
+        for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText)) {
+            int h, m, cm;
+            if (t.x1 < left || t.x1 >= right || t.y1 < top || t.y1 >= bottom ||
+                std::sscanf(t.text.c_str(), "%d:%d %dcm", &h, &m, &cm) != 3)
+                continue;
+            out.push_back({60 * h + m, cm});
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    RecordingCanvas one, seven, table;
+    DrawOneDayCurve(one, v.model);
+    DrawSevenDayCurve(seven, v.model);
+    Calendar cal = v.calendar;
+    ConstituentTables tables;
+    ExtremeDetector detector;
+    TideTableResults results;
+    ComputeTideTable(2027, 12, 5, v.station, cal, tables, detector, results);
+    v.model.tideTable = &results;
+    DrawTideTableView(table, v.model);
+    const auto list = timesAndHeights(one, 347, 600, 288, 377);
+    ASSERT_EQ(list.size(), 8u);
+    EXPECT_EQ(list.back().first, 18 * 60 + 34);
+    EXPECT_EQ(timesAndHeights(seven, 38, 118, 95, 194), list);
+    EXPECT_EQ(timesAndHeights(table, 195, 2000, 45, 60), list);
 }
 
 } // namespace
