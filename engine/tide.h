@@ -67,9 +67,12 @@ struct DayExtremes {
 **  time falls before midnight), to the later day otherwise. Every other turning point lies
 **  wholly inside one day. Consecutive days therefore list, together, exactly the extremes
 **  of one continuous search, none twice and none lost at midnight.
-**  The one-argument form takes every sample from the day's own preparation; it is the
-**  method for a day on its own (its midnight decisions may then differ from the day
-**  before's by a rounding).
+**  A turning point of the other kind within two steps of the one before it whose
+**  interpolated height crosses that one's takes its height (a near-level stand), so that
+**  no high water is listed below the low water beside it.
+**  The form without dayBefore takes every sample from the day's own preparation: the
+**  method for a day on its own, whose midnight decisions may then differ from the day
+**  before's by a rounding.
 **
 **  Reference: a second-degree interpolation through three differences of the samples (see
 **  DetectExtreme).
