@@ -197,15 +197,4 @@ TEST(PortExtremes, KindsOfTheTableDoNotFollowPositionNamedDays)
     std::vector<Timed> events;
     AppendTable(r, 0, events);
     ExpectAlternation(events, "三角 from 2026-10-22");
-
-    // 室蘭 2027-12-05: eight events, the last the day's highest water, 118 cm at 18:34.
-    const Station m = Load(Fixtures + "/01muroran.MV2");
-    DayExtremes day;
-    FindDateExtremes(2027, 12, 5, m, cal, day);
-    ASSERT_EQ(day.count, 8);
-    const TideEvent& last = day.events[7];
-    EXPECT_EQ(last.hour * 60 + last.minute, 18 * 60 + 34);
-    EXPECT_NEAR(last.height, 118, 1.0);
-    EXPECT_TRUE(last.high);
-    for (int i = 0; i < 7; ++i) EXPECT_LT(day.events[i].height, last.height);
 }
