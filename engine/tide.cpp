@@ -132,6 +132,9 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
         const float h = k <= StartStraddle ? TideHeightAtStep(k + beforeShift, 0.33333334f, s, before)
                                            : TideHeightAtStep(k, 0.33333334f, s, c);
         if (!FindTurn(d, 20.0f * k, h, turn)) continue;
+        // A turning point lies between its two midpoints; heights beyond the float range (a
+        // port file with absurd constants) give none that can be placed.
+        if (!(turn.x >= 0 && turn.x <= 1)) continue;
         // Two turning points of opposite kinds within two steps lie on a nearly level curve;
         // their heights, each interpolated from its own three samples, can cross by a
         // fraction of a centimetre. The later one then takes the earlier one's height, so

@@ -183,6 +183,23 @@ TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
     EXPECT_TRUE(day.events[1].high);
 }
 
+TEST(DayExtremes, HeightsBeyondTheFloatRangeListNoEventOutsideTheDay)
+{
+    // Overflowing heights have no turning point that can be placed; none is listed with a
+    // time that is not a time of the day.
+    for (float amplitude : {3e38f, INFINITY, NAN}) {
+        Station s = SingleConstituent(IndexS2, 7.5f);
+        s.Amplitude[IndexM2] = amplitude;
+        ExtremeDetector d;
+        DayExtremes day;
+        FindDayExtremes(s, Prepare(2008, 5, 13, s), Prepare(2008, 5, 14, s), d, day);
+        for (int i = 0; i < day.count; ++i) {
+            EXPECT_TRUE(day.events[i].hour >= 0 && day.events[i].hour <= 23) << amplitude;
+            EXPECT_TRUE(day.events[i].minute >= 0 && day.events[i].minute <= 59) << amplitude;
+        }
+    }
+}
+
 TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
 {
     // S2 with a lag of 0 turns on every sixth hour; the program's pi (3.141593) puts each
