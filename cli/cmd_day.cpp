@@ -145,9 +145,8 @@ int RunDay(const Words& words)
         return 0;
     }
 
-    ExtremeDetector detector;
     DayExtremes day;
-    FindDayExtremes(station, tables, detector, day);
+    FindDateExtremes(args.year, args.month, args.day, station, prepared.calendar, day);
     const std::vector<bool> high = EventKinds(day.events, day.count, station, tables);
 
     float sun[SunEventCount];

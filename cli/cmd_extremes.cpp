@@ -20,9 +20,8 @@ int RunExtremes(const Words& words)
     if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
     const Station& station = prepared.station;
     const ConstituentTables& tables = prepared.tables;
-    ExtremeDetector detector;
     DayExtremes day;
-    FindDayExtremes(station, tables, detector, day);
+    FindDateExtremes(args.year, args.month, args.day, station, prepared.calendar, day);
     const std::vector<bool> high = EventKinds(day.events, day.count, station, tables);
     const std::string date = FormatDate(args.year, args.month, args.day);
 
@@ -47,7 +46,7 @@ int RunExtremes(const Words& words)
                 WeekdayUtf8(args.year, args.month, args.day).c_str());
     for (int i = 0; i < day.count; ++i)
         std::printf("  %s  %s %6.1f cm\n", KindText(high[i]), EventClock(day.events[i]).c_str(),
-                    day.events[i].height);
+                    TenthsCm(day.events[i].height));
     if (day.count == 0) std::printf(u8"  満潮・干潮はありません\n");
     return 0;
 }

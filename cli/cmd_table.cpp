@@ -18,11 +18,10 @@ struct TableRow {
     std::vector<bool> high;
 };
 
-// The used slots of each day, typed by the table's own counting from its first event.
+// The used slots of each day with their kinds.
 std::vector<TableRow> RowsOf(const TideTableResults& r, int year, int month, int day)
 {
     std::vector<TableRow> rows;
-    int q = r.FirstEventIsHigh;
     for (int d = 0; d < TableDays; ++d) {
         int y = year, m = month, dd = day + d;
         NormalizeDate(y, m, dd);
@@ -30,9 +29,8 @@ std::vector<TableRow> RowsOf(const TideTableResults& r, int year, int month, int
         for (int j = 0; j < TableSlots; ++j) {
             const int i = TableSlots * d + j;
             if (r.TableHeight[i] == EmptySlot) continue;
-            row.events.push_back({r.TableHour[i], r.TableMinute[i], r.TableHeight[i]});
-            row.high.push_back(q % 2 != 0);
-            ++q;
+            row.events.push_back({r.TableHour[i], r.TableMinute[i], r.TableHeight[i], r.TableHigh[i]});
+            row.high.push_back(r.TableHigh[i]);
         }
         rows.push_back(row);
     }
@@ -58,8 +56,7 @@ void PrintJson(const Station& station, const TideTableResults& r, const std::vec
             json.BeginObject();
             json.Key("hour").Number(e.hour).Key("minute").Number(e.minute);
             json.Key("height").Number(e.height).Key("kind");
-            if (r.FirstEventIsHigh < 0) json.Null();
-            else json.String(KindJson(row.high[i]));
+            json.String(KindJson(row.high[i]));
             json.EndObject();
         }
         json.EndArray().EndObject();
@@ -99,9 +96,10 @@ int RunTable(const Words& words)
         const std::string date = FormatDate(row.year, row.month, row.day);
         if (!csv) std::printf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
         for (size_t i = 0; i < row.events.size(); ++i) {
-            const char* kind = results.FirstEventIsHigh < 0 ? "" : csv ? KindJson(row.high[i]) : KindText(row.high[i]);
-            if (csv) std::printf("%s,%s,%.1f,%s\n", date.c_str(), EventClock(row.events[i]).c_str(), row.events[i].height, kind);
-            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), row.events[i].height);
+            const char* kind = csv ? KindJson(row.high[i]) : KindText(row.high[i]);
+            const double height = TenthsCm(row.events[i].height);
+            if (csv) std::printf("%s,%s,%.1f,%s\n", date.c_str(), EventClock(row.events[i]).c_str(), height, kind);
+            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), height);
         }
         if (!csv) std::printf("\n");
     }

@@ -1,5 +1,4 @@
-// Whether each high or low water of a list is a high water. The events carry no type of
-// their own; they alternate, so a neighbour tells.
+// Whether each high or low water of a list is a high water, as each event's own kind says.
 #pragma once
 
 #include <vector>
@@ -8,10 +7,8 @@
 
 namespace marevo::cli {
 
-// High (true) or low for each of count events in time order of one prepared day: an event
-// higher than its neighbour (the next one, the previous one for the last) is a high water.
-// A lone event, or one level with its neighbour, is judged by the curve half an hour to
-// either side.
+// High (true) or low for each of count events: the kind decided where each was found.
+// The station and tables are not needed any more and are kept for the callers.
 std::vector<bool> EventKinds(const TideEvent* events, int count, const Station& station,
                              const ConstituentTables& tables);
 

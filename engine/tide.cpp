@@ -2,6 +2,9 @@
 // Heights in cm above chart datum; times in hours (heights) or minutes (detector).
 #include "engine/tide.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/cosines.h"
 
 namespace marevo {
@@ -58,9 +61,18 @@ float TideHeightAtStep(int k, float stepHours, const Station& s, const Constitue
         s, c);
 }
 
-// DetectExtreme: feeds one sample (t minutes, h cm) at a constant step. Returns 1 and the
-// interpolated extreme in t and h when the rise/fall sign changes, else 0.
-int DetectExtreme(ExtremeDetector& d, float& t, float& h)
+namespace {
+
+// A turning point of the sampled curve: its interpolated time and height, where it lies
+// between the two midpoints (x from 0 to 1) and whether it is a maximum.
+struct Turn {
+    float t, h;
+    double x;
+    bool high;
+};
+
+// Feeds one sample and reports any turning point, wherever its time lies.
+bool FindTurn(ExtremeDetector& d, float t, float h, Turn& turn)
 {
     if (t == DetectorReset) d.count = 0;
     d.count += 1;
@@ -77,18 +89,34 @@ int DetectExtreme(ExtremeDetector& d, float& t, float& h)
     d.sign[0] = d.sign[1];
     d.sign[1] = d.sign[2];
     d.sign[2] = SignOf(d.D[2]);
-    if (d.count <= 3) return 0;
-    if (d.sign[0] == d.sign[1]) return 0;
+    if (d.count <= 3) return false;
+    if (d.sign[0] == d.sign[1]) return false;
     const double step = static_cast<double>(d.T[3]) - d.T[2];
     const double m3 = d.T[0] + step / 2, m2 = d.T[1] + step / 2, m1 = d.T[2] + step / 2;
     const double x = -static_cast<double>(d.D[0]) / (static_cast<double>(d.D[1]) - d.D[0]);
     const float te = static_cast<float>(((1 - x) * 0.5 * m3 + x * m2) * (2 - x) - x * (1 - x) * 0.5 * m1);
-    if (te <= 0) return 0;
     const double y = (te - static_cast<double>(d.T[1])) / (static_cast<double>(d.T[2]) - d.T[1]);
-    const float he = static_cast<float>(((1 - y) * 0.5 * d.H[1] + y * d.H[2]) * (2 - y) -
-                                        y * (1 - y) * 0.5 * d.H[3]);
-    t = te;
-    h = he;
+    turn.h = static_cast<float>(((1 - y) * 0.5 * d.H[1] + y * d.H[2]) * (2 - y) -
+                                y * (1 - y) * 0.5 * d.H[3]);
+    turn.t = te;
+    turn.x = x;
+    // A rise (or a level step) followed by a fall (or a level step) is a crest.
+    turn.high = d.sign[0] > d.sign[1];
+    return true;
+}
+
+} // namespace
+
+// DetectExtreme: feeds one sample (t minutes, h cm) at a constant step. Returns 1 and the
+// interpolated extreme in t and h when the rise/fall sign changes, else 0.
+int DetectExtreme(ExtremeDetector& d, float& t, float& h, bool* high)
+{
+    Turn turn;
+    if (!FindTurn(d, t, h, turn)) return 0;
+    if (turn.t <= 0) return 0;
+    t = turn.t;
+    h = turn.h;
+    if (high) *high = turn.high;
     return 1;
 }
 
@@ -101,22 +129,92 @@ void MinutesToEvent(float t, float h, TideEvent& e)
     e.height = h;
 }
 
-// FindDayExtremes: the high and low waters strictly inside the prepared day, in time order.
+namespace {
+
+// The search over the 20-minute grid k = -5 ... 74; the samples k <= 2 (up to 40 min after
+// the day's start) come from before, the others from tables. The turning point examined at
+// k lies between the midpoints 20k - 50 and 20k - 30 minutes: k = 2 straddles the day's
+// start and k = 74 its end.
+constexpr int StepsPerDay = 72, StartStraddle = 2, EndStraddle = 74;
+
+// beforeShift: the steps from 0 h of before's date to 0 h of the day (72, or 0 when before
+// is the day's own preparation).
+void SearchDay(const Station& s, const ConstituentTables& before, const ConstituentTables& c,
+               int beforeShift, ExtremeDetector& d, DayExtremes& out)
+{
+    out.count = 0;
+    Turn turn;
+    FindTurn(d, DetectorReset, 0, turn);
+    int lastK = -100; // the step of the last turning point, and its kind and height
+    bool lastHigh = false;
+    float lastH = 0;
+    for (int k = -5; k <= EndStraddle; ++k) {
+        const float h = k <= StartStraddle ? TideHeightAtStep(k + beforeShift, 0.33333334f, s, before)
+                                           : TideHeightAtStep(k, 0.33333334f, s, c);
+        if (!FindTurn(d, 20.0f * k, h, turn)) continue;
+        // A turning point lies between its two midpoints; heights beyond the float range (a
+        // port file with absurd constants) give none that can be placed.
+        if (!(turn.x >= 0 && turn.x <= 1)) continue;
+        // Two turning points of opposite kinds within two steps lie on a nearly level curve;
+        // their heights, each interpolated from its own three samples, can cross by a
+        // fraction of a centimetre. The later one then takes the earlier one's height, so
+        // that no high water is listed below the low water beside it. (The searches of two
+        // days both examine the turning points from 50 minutes before the later day on, so
+        // they take the same heights.)
+        if (lastK >= k - 2 && lastHigh != turn.high &&
+            (turn.high ? turn.h < lastH : turn.h > lastH))
+            turn.h = lastH;
+        lastK = k;
+        lastHigh = turn.high;
+        lastH = turn.h;
+        if (k < StartStraddle) continue;                          // the day before's
+        if (k == StartStraddle && turn.x < 0.5) continue;         // before midnight
+        if (k == EndStraddle && !(turn.x < 0.5)) continue;        // the next day's
+        // The interpolated time, rounded to single precision, may land on the midnight
+        // itself; the event stays on the day that x gave it.
+        const float t = std::min(std::max(turn.t, 0.0f), std::nextafter(1440.0f, 0.0f));
+        if (out.count == MaxDayEvents) continue;
+        TideEvent& e = out.events[out.count++];
+        MinutesToEvent(t, turn.h, e);
+        e.high = turn.high;
+    }
+}
+
+} // namespace
+
+void FindDayExtremes(const Station& s, const ConstituentTables& before,
+                     const ConstituentTables& c, ExtremeDetector& d, DayExtremes& out)
+{
+    SearchDay(s, before, c, StepsPerDay, d, out);
+}
+
 void FindDayExtremes(const Station& s, const ConstituentTables& c, ExtremeDetector& d,
                      DayExtremes& out)
 {
-    out.count = 0;
-    float t = DetectorReset, h = 0;
-    DetectExtreme(d, t, h);
-    for (int k = -5; k <= 74; ++k) {
-        h = TideHeightAtStep(k, 0.33333334f, s, c);
-        t = 20.0f * k;
-        if (DetectExtreme(d, t, h)) {
-            TideEvent e;
-            MinutesToEvent(t, h, e);
-            if (e.hour < 24 && out.count < MaxDayEvents) out.events[out.count++] = e;
-        }
-    }
+    SearchDay(s, c, c, 0, d, out);
+}
+
+void PrepareDayBefore(int year, int month, int day, const Station& s, const Calendar& cal,
+                      ConstituentTables& before)
+{
+    Calendar scratch = cal;
+    day -= 1;
+    NormalizeDate(year, month, day);
+    SetFebruaryForYear(scratch, year);
+    PrepareConstituents(year, month, day, s, scratch, before);
+}
+
+void FindDateExtremes(int year, int month, int day, const Station& s, const Calendar& cal,
+                      DayExtremes& out)
+{
+    Calendar scratch = cal;
+    ConstituentTables before, tables;
+    PrepareDayBefore(year, month, day, s, cal, before);
+    NormalizeDate(year, month, day);
+    SetFebruaryForYear(scratch, year);
+    PrepareConstituents(year, month, day, s, scratch, tables);
+    ExtremeDetector detector;
+    FindDayExtremes(s, before, tables, detector, out);
 }
 
 } // namespace marevo

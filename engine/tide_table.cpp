@@ -5,51 +5,49 @@
 namespace marevo {
 
 // ComputeTideTable: high and low waters of 42 days from (year, month, day).
-// When day 0 has fewer than two distinct events the first type is decided by continuing
-// over the used slots of the following days in reading order.
 void ComputeTideTable(int year, int month, int day, const Station& station, Calendar& cal,
                       ConstituentTables& tables, ExtremeDetector& detector, TideTableResults& res)
 {
     res.TableColumns = 0;
-    for (int i = 0; i < TableDays * TableSlots; ++i)
+    for (int i = 0; i < TableDays * TableSlots; ++i) {
         res.TableHour[i] = res.TableMinute[i] = res.TableHeight[i] = EmptySlot;
+        res.TableHigh[i] = false;
+    }
+    // The day before the first, prepared on a scratch calendar, decides the first midnight.
+    ConstituentTables before;
+    {
+        Calendar scratch = cal;
+        int by = year, bm = month, bd = day - 1;
+        NormalizeDate(by, bm, bd);
+        if (IsLeapYear(by)) scratch.MonthLengths[2] = 29;
+        PrepareConstituents(by, bm, bd, station, scratch, before);
+    }
     DayExtremes ex;
     for (int r = 0; r < TableDays; ++r) {
         NormalizeDate(year, month, day);
         if (IsLeapYear(year)) cal.MonthLengths[2] = 29;
         PrepareConstituents(year, month, day, station, cal, tables);
-        FindDayExtremes(station, tables, detector, ex);
+        FindDayExtremes(station, before, tables, detector, ex);
         for (int j = 0; j < ex.count && j < TableSlots; ++j) {
             res.TableHour[9 * r + j] = ex.events[j].hour;
             res.TableMinute[9 * r + j] = ex.events[j].minute;
             res.TableHeight[9 * r + j] = ex.events[j].height;
+            res.TableHigh[9 * r + j] = ex.events[j].high;
             if (j > res.TableColumns) res.TableColumns = j;
         }
+        before = tables;
         day += 1;
     }
-    // Walk the used slots in reading order; position 0 is the first event of the table.
+    // Every event carries its kind, so the first one tells and each day counts its own.
     res.FirstEventIsHigh = -1;
-    int pos = 0;
-    float prev = 0;
-    bool havePrev = false;
-    for (int i = 0; i < TableDays * TableSlots && res.FirstEventIsHigh < 0; ++i) {
-        if (res.TableHeight[i] == EmptySlot) continue;
-        if (havePrev && res.TableHeight[i] != prev) {
-            const bool high = res.TableHeight[i] > prev;
-            res.FirstEventIsHigh = (high == (pos % 2 == 0)) ? 1 : 0;
-        }
-        prev = res.TableHeight[i];
-        havePrev = true;
-        ++pos;
-    }
     res.MaxLowPerDay = res.MaxHighPerDay = 0;
-    int q = res.FirstEventIsHigh;
     for (int r = 0; r < TableDays; ++r) {
         int lows = 0, highs = 0;
         for (int j = 0; j < TableSlots; ++j) {
-            if (res.TableHeight[9 * r + j] == EmptySlot) continue;
-            if (q % 2 != 0) ++highs; else ++lows;
-            ++q;
+            const int i = 9 * r + j;
+            if (res.TableHeight[i] == EmptySlot) continue;
+            if (res.FirstEventIsHigh < 0) res.FirstEventIsHigh = res.TableHigh[i] ? 1 : 0;
+            if (res.TableHigh[i]) ++highs; else ++lows;
         }
         if (lows > res.MaxLowPerDay) res.MaxLowPerDay = lows;
         if (highs > res.MaxHighPerDay) res.MaxHighPerDay = highs;

@@ -17,14 +17,18 @@ struct TideTableResults {
     float TableHour[TableDays * TableSlots];
     float TableMinute[TableDays * TableSlots];
     float TableHeight[TableDays * TableSlots];
+    bool TableHigh[TableDays * TableSlots]; // kind of the event in a used slot (false if empty)
     int TableColumns = 0;      // largest slot index used on any day
-    int FirstEventIsHigh = -1; // 1 high, 0 low, -1 undecided
+    int FirstEventIsHigh = -1; // kind of the table's first event: 1 high, 0 low, -1 no event
     int MaxLowPerDay = 0;
     int MaxHighPerDay = 0;
 };
 
 // Rewrites results for 42 days from (year, month, day) (need not be normalised). Leaves the
 // constituent tables and cal.Weekday at the 42nd day and February set as the loop set it.
+// Each day's events are those of FindDayExtremes with the day before's preparation, so a
+// midnight extreme is listed on exactly one row; each slot keeps its event's own kind, and
+// MaxLowPerDay, MaxHighPerDay and FirstEventIsHigh count those kinds.
 void ComputeTideTable(int year, int month, int day, const Station& station, Calendar& cal,
                       ConstituentTables& tables, ExtremeDetector& detector,
                       TideTableResults& results);

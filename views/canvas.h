@@ -52,6 +52,12 @@ public:
     // A line with the current pen; the end point itself is not painted.
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
 
+    // One clip slot, paired like the pen: lines, boxes, discs and texts drawn between
+    // SelectClipBox and ReleaseClipBox paint only inside the box, whose corners (left, top)
+    // and (right, bottom) are both inside it. Release restores the clipping of before.
+    virtual void SelectClipBox(int left, int top, int right, int bottom) = 0;
+    virtual void ReleaseClipBox() = 0;
+
     virtual void SetTextColor(Color color) = 0;
     virtual void SetBackgroundMode(int mode) = 0;
     // Returns the previous mix mode.

@@ -23,6 +23,14 @@ constexpr int SamplesPerStrip = 336; // half hours in a week
 // Zero line of strip r.
 constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
 
+// Lines of a strip stay inside it: a tide below 0 cm or a level far above the scale would
+// run into the strip below or above.
+void SelectStripClip(Canvas& canvas, int strip)
+{
+    canvas.SelectClipBox(PlotLeft, PlotTop + StripHeight * strip, PlotRight,
+                         PlotTop + StripHeight * (strip + 1));
+}
+
 } // namespace
 
 int FortyTwoDayHeightY(double heightCm, int strip, float scale)
@@ -83,7 +91,9 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.SelectViewPen(PenDot, 1, pal.ReferenceLine);
     for (int r = 0; r < WeekStrips; ++r) {
         const int y = ZeroY(r) - meanOffset;
+        SelectStripClip(canvas, r);
         canvas.DrawLine(PlotLeft, y, PlotRight, y);
+        canvas.ReleaseClipBox();
     }
     canvas.ReleaseViewPen();
 
@@ -149,7 +159,11 @@ void DrawFortyTwoDayCurve(Canvas& canvas, const ViewModel& model)
         const int dy = PixelOffset(h * 1.6 / s / 6);
         if (q == 0) {
             // The first sample of a week also ends the strip above, on its right edge.
-            if (k > 0) canvas.DrawLine(lastX, lastY, PlotRight, ZeroY(strip - 1) - dy);
+            if (k > 0) {
+                canvas.DrawLine(lastX, lastY, PlotRight, ZeroY(strip - 1) - dy);
+                canvas.ReleaseClipBox();
+            }
+            if (strip < WeekStrips) SelectStripClip(canvas, strip);
             lastX = PlotLeft;
             lastY = ZeroY(strip) - dy;
         } else {

@@ -49,6 +49,7 @@ GdiCanvas::~GdiCanvas()
 {
     if (font_) ReleaseViewFont();
     if (pen_) ReleaseViewPen();
+    if (clip_) ReleaseClipBox();
 }
 
 int GdiCanvas::PutText(int x, int y, const char* text)
@@ -112,6 +113,31 @@ void GdiCanvas::DrawLine(int x1, int y1, int x2, int y2)
 {
     MoveToEx(dc_, x1, y1, nullptr);
     LineTo(dc_, x2, y2);
+}
+
+void GdiCanvas::SelectClipBox(int left, int top, int right, int bottom)
+{
+    if (clip_) ReleaseClipBox();
+    // The region in force before (device units, as GetClipRgn gives it), or none.
+    HRGN previous = CreateRectRgn(0, 0, 0, 0);
+    if (GetClipRgn(dc_, previous) != 1) {
+        DeleteObject(previous);
+        previous = nullptr;
+    }
+    previousClip_ = previous;
+    clip_ = true;
+    // Logical units, so that the printer's mapping applies; the right and bottom edges of
+    // the platform rectangle are outside it.
+    IntersectClipRect(dc_, left, top, right + 1, bottom + 1);
+}
+
+void GdiCanvas::ReleaseClipBox()
+{
+    if (!clip_) return;
+    SelectClipRgn(dc_, previousClip_);
+    if (previousClip_) DeleteObject(previousClip_);
+    previousClip_ = nullptr;
+    clip_ = false;
 }
 
 void GdiCanvas::SetTextColor(Color color) { ::SetTextColor(dc_, color); }

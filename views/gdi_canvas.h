@@ -13,7 +13,7 @@ class GdiCanvas : public Canvas {
 public:
     // Draws into dc, which the caller keeps and deletes.
     explicit GdiCanvas(HDC dc) : dc_(dc) {}
-    // A pen or font still held is released, so no handle outlives the canvas.
+    // A pen, font or clip box still held is released, so no handle outlives the canvas.
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
     GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -27,6 +27,8 @@ public:
     void DrawBox(int left, int top, int right, int bottom, Color fill) override;
     void DrawDisc(int left, int top, int right, int bottom, Color fill) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void SelectClipBox(int left, int top, int right, int bottom) override;
+    void ReleaseClipBox() override;
     void SetTextColor(Color color) override;
     void SetBackgroundMode(int mode) override;
     int SetMixMode(int mode) override;
@@ -38,6 +40,9 @@ private:
     // The font slot and the pen slot: the created object and the one it displaced.
     HFONT font_ = nullptr, previousFont_ = nullptr;
     HPEN pen_ = nullptr, previousPen_ = nullptr;
+    // The clip slot: held, and the clipping region before it (device units), if any.
+    bool clip_ = false;
+    HRGN previousClip_ = nullptr;
 };
 
 } // namespace marevo

@@ -177,9 +177,15 @@ Color ImageCanvas::PixelAt(int x, int y)
 
 void ImageCanvas::FillSpan(int x, int y, int w, int h, Color colour)
 {
-    // Clip to the picture, as the device does.
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + w, width_), bottom = std::min(y + h, height_);
+    // Clip to the picture, as the device does, and to the clip box.
+    int left = std::max(x, 0), top = std::max(y, 0);
+    int right = std::min(x + w, width_), bottom = std::min(y + h, height_);
+    if (clip_) {
+        left = std::max(left, clipLeft_);
+        top = std::max(top, clipTop_);
+        right = std::min(right, clipRight_);
+        bottom = std::min(bottom, clipBottom_);
+    }
     if (right <= left || bottom <= top) return;
     if (mixMode_ == MixXorPen && format_ == ImageFormat::Png) {
         // Bitwise XOR of the colour into the pixels; vector pictures paint it plainly.
@@ -268,6 +274,7 @@ int ImageCanvas::PutText(int x, int y, const char* text)
     pango_layout_set_text(layout, utf8.c_str(), -1);
 
     cairo_save(cr_);
+    ApplyClip();
     cairo_translate(cr_, x, y);
     // Escapement in tenths of a degree, counter-clockwise on the screen.
     if (fontEscapement_ != 0) cairo_rotate(cr_, -fontEscapement_ / 10.0 * M_PI / 180.0);
@@ -348,6 +355,8 @@ void ImageCanvas::DrawDisc(int left, int top, int right, int bottom, Color fill)
     const double rx = (R - L) / 2, ry = (B - T) / 2;
     if (rx < 1 || ry < 1) return;
     const double cx = L + rx, cy = T + ry;
+    cairo_save(cr_);
+    ApplyClip();
     auto ellipse = [&](double ax, double ay) {
         cairo_save(cr_);
         cairo_translate(cr_, cx, cy);
@@ -364,7 +373,27 @@ void ImageCanvas::DrawDisc(int left, int top, int right, int bottom, Color fill)
     ellipse(rx - 0.5, ry - 0.5);
     cairo_set_line_width(cr_, 1.0);
     cairo_stroke(cr_);
+    cairo_restore(cr_);
 }
+
+void ImageCanvas::ApplyClip()
+{
+    if (!clip_) return;
+    cairo_rectangle(cr_, clipLeft_, clipTop_, clipRight_ - clipLeft_, clipBottom_ - clipTop_);
+    cairo_clip(cr_);
+}
+
+void ImageCanvas::SelectClipBox(int left, int top, int right, int bottom)
+{
+    // As the platform rectangle (left, top, right + 1, bottom + 1), ordered.
+    clip_ = true;
+    clipLeft_ = std::min(left, right + 1);
+    clipRight_ = std::max(left, right + 1);
+    clipTop_ = std::min(top, bottom + 1);
+    clipBottom_ = std::max(top, bottom + 1);
+}
+
+void ImageCanvas::ReleaseClipBox() { clip_ = false; }
 
 void ImageCanvas::DrawLine(int x1, int y1, int x2, int y2)
 {

@@ -49,12 +49,17 @@ public:
     void DrawBox(int left, int top, int right, int bottom, Color fill) override;
     void DrawDisc(int left, int top, int right, int bottom, Color fill) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void SelectClipBox(int left, int top, int right, int bottom) override;
+    void ReleaseClipBox() override;
     void SetTextColor(Color color) override;
     void SetBackgroundMode(int mode) override;
     int SetMixMode(int mode) override;
 
 private:
-    // Paints the pixels x .. x + w - 1, y .. y + h - 1 with colour under the mix mode.
+    // Limits cairo's drawing to the clip box, when one is held (between save and restore).
+    void ApplyClip();
+    // Paints the pixels x .. x + w - 1, y .. y + h - 1 with colour under the mix mode, inside
+    // the picture and the clip box.
     void FillSpan(int x, int y, int w, int h, Color colour);
     // The pixels of a one-unit line from (x1, y1) to (x2, y2), end point left out, in the
     // pen's style; the pattern starts again with every line.
@@ -77,6 +82,9 @@ private:
     Color textColor_ = Black;
     int backgroundMode_ = BackgroundOpaque;
     int mixMode_ = MixCopyPen;
+    // The clip slot: the box's pixels clipLeft_ .. clipRight_ - 1, clipTop_ .. clipBottom_ - 1.
+    bool clip_ = false;
+    int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 0, clipBottom_ = 0;
 };
 
 } // namespace marevo

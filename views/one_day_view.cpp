@@ -2,6 +2,7 @@
 // the list of high and low waters. Logical units; heights in cm; times in zone hours.
 #include "views/one_day_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -96,6 +97,7 @@ ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model)
     DrawOneDayFrame(canvas, model, sun.sunriseHour, sun.sunsetHour);
     DrawOneDayCurve(canvas, model);
 
+    canvas.SelectClipBox(OneDayPlotLeft, OneDayPlotTop, OneDayPlotRight, OneDayPlotBottom);
     canvas.SelectViewPen(PenSolid, 1, pal.MeanLevelLine);
     const int meanY = LevelY(st.MeanSeaLevel, model.verticalScale);
     canvas.DrawLine(OneDayPlotLeft, meanY, OneDayPlotRight, meanY);
@@ -106,6 +108,7 @@ ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model)
     const int minusY = LevelY(st.LevelMinusM2, model.verticalScale);
     canvas.DrawLine(OneDayPlotLeft, minusY, OneDayPlotRight, minusY);
     canvas.ReleaseViewPen();
+    canvas.ReleaseClipBox();
     return report;
 }
 
@@ -159,6 +162,8 @@ void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
     const float s = model.verticalScale;
     const bool bars = model.graphStyle != LineGraph;
 
+    // Heights beyond the scale's range would draw over the axis labels and the boxes.
+    canvas.SelectClipBox(OneDayPlotLeft, OneDayPlotTop, OneDayPlotRight, OneDayPlotBottom);
     canvas.SelectViewPen(PenSolid, 1, pal.CurvePen);
     int lastX = OneDayPlotLeft, lastY = OneDayZeroY;
     for (int k = 0; k < 73; ++k) {
@@ -177,20 +182,42 @@ void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
         lastY = y;
     }
     canvas.ReleaseViewPen();
+    canvas.ReleaseClipBox();
 
     // The same 20-minute samples from 1 h 40 min before the day to 40 min after it give the
-    // day's high and low waters.
+    // day's high and low waters, its first hour decided with the day before.
+    ConstituentTables prepared;
+    const ConstituentTables* before = model.dayBefore;
+    if (before == nullptr) {
+        PrepareDayBefore(model.year, model.month, model.day, st, *model.calendar, prepared);
+        before = &prepared;
+    }
     ExtremeDetector detector;
     DayExtremes extremes;
-    FindDayExtremes(st, *model.tables, detector, extremes);
+    FindDayExtremes(st, *before, *model.tables, detector, extremes);
     canvas.SelectViewFont(ViewFace, 13, 0, 0, false);
     canvas.SetTextColor(Black);
-    for (int i = 0; i < extremes.count && i < OneDayListMaxLines; ++i) {
-        const TideEvent& e = extremes.events[i];
-        canvas.PutText(425, OneDayListFirstY + OneDayListStep * i,
-                       Format("%2.0f:%02.0f    %3.0fcm", e.hour, e.minute,
-                              std::round(static_cast<double>(e.height)))
-                           .c_str());
+    if (extremes.count <= OneDayListMaxLines) {
+        for (int i = 0; i < extremes.count; ++i) {
+            const TideEvent& e = extremes.events[i];
+            canvas.PutText(OneDayListX, OneDayListFirstY + OneDayListStep * i,
+                           Format("%2.0f:%02.0f    %3.0fcm", e.hour, e.minute, WholeCm(e.height))
+                               .c_str());
+        }
+    } else {
+        // Two columns, the left one filled first; a last line past twelve says the rest.
+        const int lines = std::min(extremes.count, 2 * OneDayListMaxLines);
+        const int perColumn = (lines + 1) / 2;
+        for (int i = 0; i < lines; ++i) {
+            const int x = i < perColumn ? OneDayListLeftX : OneDayListRightX;
+            const int y = OneDayListFirstY + OneDayListStep * (i % perColumn);
+            const TideEvent& e = extremes.events[i];
+            if (i == lines - 1 && lines < extremes.count)
+                canvas.PutText(x, y, Format("ほか%d件", extremes.count - i).c_str());
+            else
+                canvas.PutText(x, y, Format("%2.0f:%02.0f  %3.0fcm", e.hour, e.minute,
+                                            WholeCm(e.height)).c_str());
+        }
     }
     canvas.ReleaseViewFont();
 }

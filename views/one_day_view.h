@@ -13,9 +13,11 @@ constexpr int OneDayPlotLeft = 30, OneDayPlotRight = 318;
 constexpr int OneDayPlotTop = 26, OneDayPlotBottom = 362;
 constexpr int OneDayZeroY = 330;
 
-// Lines of the high and low water list that fit in its box (y 288 to 365, box bottom 377);
-// later extremes of the day are not listed.
+// The high and low water list: lines of 13 units from y = 288 at x = 425; six fit in the
+// box (bottom 377). A busier day is listed in two columns (x = 360 and 482) of up to six
+// lines; past twelve, the last line says how many more the day has.
 constexpr int OneDayListFirstY = 288, OneDayListStep = 13, OneDayListMaxLines = 6;
+constexpr int OneDayListX = 425, OneDayListLeftX = 360, OneDayListRightX = 482;
 
 /*
 **  OneDayHeightY: the plot's y of a height.
@@ -34,8 +36,10 @@ void DrawOneDayFrame(Canvas& canvas, const ViewModel& model, float sunriseHour,
 
 /*
 **  DrawOneDayCurve: the tide curve sampled every 20 minutes (line or bars by the model's
-**  graph style) and the list of the day's high and low waters at x = 425 from y = 288.
-**  Given: canvas; model (station, constituent tables prepared for 0 h of the date).
+**  graph style), clipped to the plot, and the list of all the day's high and low waters
+**  (with the day before's preparation: the same list as the seven-day view and the table).
+**  Given: canvas; model (station, calendar, date, constituent tables prepared for 0 h of
+**  the date and, if given, of the day before).
 */
 void DrawOneDayCurve(Canvas& canvas, const ViewModel& model);
 

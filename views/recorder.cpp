@@ -15,6 +15,11 @@ CanvasCall RecordingCanvas::Begin(CanvasOp op) const
     c.textColor = textColor_;
     c.backgroundMode = backgroundMode_;
     c.mixMode = mixMode_;
+    c.clipHeld = clip_;
+    c.clipLeft = clipLeft_;
+    c.clipTop = clipTop_;
+    c.clipRight = clipRight_;
+    c.clipBottom = clipBottom_;
     return c;
 }
 
@@ -110,6 +115,29 @@ void RecordingCanvas::DrawLine(int x1, int y1, int x2, int y2)
     c.y2 = y2;
     if (!pen_) Fault("DrawLine with no view pen");
     calls_.push_back(c);
+}
+
+void RecordingCanvas::SelectClipBox(int left, int top, int right, int bottom)
+{
+    CanvasCall c = Begin(CanvasOp::SelectClip);
+    c.x1 = left;
+    c.y1 = top;
+    c.x2 = right;
+    c.y2 = bottom;
+    if (clip_) Fault("second SelectClipBox while a clip box is held");
+    calls_.push_back(c);
+    clip_ = true;
+    clipLeft_ = left;
+    clipTop_ = top;
+    clipRight_ = right;
+    clipBottom_ = bottom;
+}
+
+void RecordingCanvas::ReleaseClipBox()
+{
+    if (!clip_) Fault("ReleaseClipBox with no clip box held");
+    calls_.push_back(Begin(CanvasOp::ReleaseClip));
+    clip_ = false;
 }
 
 void RecordingCanvas::SetTextColor(Color color)

@@ -1,6 +1,6 @@
 // RecordingCanvas: a Canvas that records every call in order with its arguments and the
-// drawing state it met (pen, font, text colour), and checks the one-slot pairing of fonts
-// and pens. The tests of the views and panels draw into it.
+// drawing state it met (pen, font, text colour, clip box), and checks the one-slot pairing
+// of fonts, pens and clip boxes. The tests of the views and panels draw into it.
 #pragma once
 
 #include <string>
@@ -12,12 +12,13 @@ namespace marevo {
 
 enum class CanvasOp {
     PutText, SelectFont, ReleaseFont, SelectPen, ReleasePen, DrawBox, DrawDisc, DrawLine,
-    SetTextColor, SetBackgroundMode, SetMixMode
+    SetTextColor, SetBackgroundMode, SetMixMode, SelectClip, ReleaseClip
 };
 
 struct CanvasCall {
     CanvasOp op;
-    // PutText: x1, y1. DrawBox, DrawDisc: left, top, right, bottom. DrawLine: both points.
+    // PutText: x1, y1. DrawBox, DrawDisc, SelectClip: left, top, right, bottom. DrawLine:
+    // both points.
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Color color = 0;  // fill of a box or disc, colour of a pen, text colour
     int value = 0;    // font height, pen style, background or mix mode
@@ -32,6 +33,8 @@ struct CanvasCall {
     Color textColor = 0;
     int backgroundMode = BackgroundOpaque;
     int mixMode = MixCopyPen;
+    bool clipHeld = false;
+    int clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
 };
 
 class RecordingCanvas : public Canvas {
@@ -45,6 +48,8 @@ public:
     void DrawBox(int left, int top, int right, int bottom, Color fill) override;
     void DrawDisc(int left, int top, int right, int bottom, Color fill) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void SelectClipBox(int left, int top, int right, int bottom) override;
+    void ReleaseClipBox() override;
     void SetTextColor(Color color) override;
     void SetBackgroundMode(int mode) override;
     int SetMixMode(int mode) override;
@@ -61,8 +66,9 @@ public:
     const std::vector<std::string>& Faults() const { return faults_; }
     bool FontHeld() const { return font_; }
     bool PenHeld() const { return pen_; }
-    // No fault, and both slots empty again.
-    bool Balanced() const { return faults_.empty() && !font_ && !pen_; }
+    bool ClipHeld() const { return clip_; }
+    // No fault, and all three slots empty again.
+    bool Balanced() const { return faults_.empty() && !font_ && !pen_ && !clip_; }
 
 private:
     CanvasCall Begin(CanvasOp op) const;
@@ -77,6 +83,8 @@ private:
     Color textColor_ = 0;
     int backgroundMode_ = BackgroundOpaque;
     int mixMode_ = MixCopyPen;
+    bool clip_ = false;
+    int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 0, clipBottom_ = 0;
 };
 
 } // namespace marevo

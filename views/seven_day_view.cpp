@@ -2,6 +2,7 @@
 // and each day's high and low waters. Logical units; heights in cm; times in zone hours.
 #include "views/seven_day_view.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -116,6 +117,8 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
         canvas.ReleaseViewPen();
     }
 
+    // The levels of a port far above its scale's range stay inside the plot.
+    canvas.SelectClipBox(PlotLeft, PlotTop, PlotRight, PlotBottom);
     canvas.SelectViewPen(PenSolid, 1, pal.MeanLevelLine);
     const int meanY = LevelY(st.MeanSeaLevel, s);
     canvas.DrawLine(PlotLeft, meanY, PlotRight, meanY);
@@ -125,6 +128,7 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.DrawLine(PlotLeft, minusY, PlotRight, minusY);
     canvas.DrawLine(PlotLeft, plusY, PlotRight, plusY);
     canvas.ReleaseViewPen();
+    canvas.ReleaseClipBox();
 
     canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
     canvas.SetTextColor(Black);
@@ -184,6 +188,7 @@ void DrawSevenDayCurve(Canvas& canvas, const ViewModel& model)
 
     // Half-hour samples over the seven days; 5/3 units a sample with the single-precision
     // factor, so x falls one unit short of 30 + 5k/3 when k is a multiple of 3.
+    canvas.SelectClipBox(PlotLeft, PlotTop, PlotRight, PlotBottom);
     canvas.SelectViewPen(PenSolid, 1, model.palette->CurvePen);
     int lastX = PlotLeft, lastY = 0;
     for (int k = 0; k <= 336; ++k) {
@@ -195,28 +200,27 @@ void DrawSevenDayCurve(Canvas& canvas, const ViewModel& model)
         lastY = y;
     }
     canvas.ReleaseViewPen();
+    canvas.ReleaseClipBox();
 
-    // Each day's list comes from that day's own preparation, in scratch records, so the
-    // caller's tables stay those of the first day.
-    Calendar cal = *model.calendar;
-    ConstituentTables tables;
-    ExtremeDetector detector;
+    // Each day's list comes from that day's own preparation (and the day before's, for its
+    // first hour), in scratch records, so the caller's tables stay those of the first day.
     canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
     canvas.SetTextColor(Black);
     for (int d = 0; d < 7; ++d) {
-        int year = model.year, month = model.month, day = model.day + d;
-        NormalizeDate(year, month, day);
-        SetFebruaryForYear(cal, year);
-        PrepareConstituents(year, month, day, st, cal, tables);
         DayExtremes extremes;
-        FindDayExtremes(st, tables, detector, extremes);
+        FindDateExtremes(model.year, model.month, model.day + d, st, *model.calendar, extremes);
         const int x = 38 + 80 * d;
-        for (int i = 0; i < extremes.count && i < SevenDayListMaxLines; ++i) {
+        const bool tight = extremes.count > SevenDayListMaxLines;
+        const int step = tight ? SevenDayListTightStep : SevenDayListStep;
+        const int lines = std::min(extremes.count, SevenDayListTightLines);
+        for (int i = 0; i < lines; ++i) {
             const TideEvent& e = extremes.events[i];
-            canvas.PutText(x, SevenDayListFirstY + SevenDayListStep * i,
-                           Format("%2.0f:%02.0f %3.0fcm", e.hour, e.minute,
-                                  std::round(static_cast<double>(e.height)))
-                               .c_str());
+            const int y = SevenDayListFirstY + step * i;
+            if (i == lines - 1 && lines < extremes.count)
+                canvas.PutText(x, y, Format("ほか%d件", extremes.count - i).c_str());
+            else
+                canvas.PutText(x, y, Format("%2.0f:%02.0f %3.0fcm", e.hour, e.minute,
+                                            WholeCm(e.height)).c_str());
         }
     }
     canvas.ReleaseViewFont();

@@ -32,9 +32,11 @@ void PrepareDayGroup(int year, int month, int day, float standardMeridianDeg,
 constexpr int SundayColumn(int w) { return (7 - w) % 7; }
 constexpr int SaturdayColumn(int w) { return 6 - w; }
 
-// Lines of a day's high and low water list above the curve (y 95 to 182); later extremes
-// of the day are not listed, so that the list never runs into the height grid.
+// A day's high and low water list above the height grid (top 194): six lines of 15 units
+// from y = 95; a busier day's lines close up to 12 units, which fits eight; past eight, the
+// last line says how many more the day has.
 constexpr int SevenDayListFirstY = 95, SevenDayListStep = 15, SevenDayListMaxLines = 6;
+constexpr int SevenDayListTightStep = 12, SevenDayListTightLines = 8;
 
 /*
 **  SevenDayHeightY: the plot's y of a height: 346 - trunc(trunc(h x 1.6 / s) / 2).

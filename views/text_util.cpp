@@ -1,6 +1,7 @@
 // Bounded substrings, blank trimming and weekdays for the views (bytes of Shift-JIS text).
 #include "views/text_util.h"
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,12 @@ std::string Format(const char* format, ...)
 }
 
 const char* const WeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+
+double WholeCm(double heightCm)
+{
+    // Adding +0 turns the -0 of a small negative height into +0.
+    return std::round(heightCm) + 0.0;
+}
 
 std::string Substring(const char* text, int start, int count)
 {

@@ -20,6 +20,13 @@ extern const char* const WeekdayNames[7];
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 /*
+**  WholeCm: a height rounded to whole centimetres (halves away from zero) for "%3.0fcm",
+**  without a negative zero: -0.4 cm reads 0, not -0.
+**  Given: height in cm. Returns: the rounded height, +0 for every value that rounds to 0.
+*/
+double WholeCm(double heightCm);
+
+/*
 **  Substring: bytes of text from text[start] on, until count bytes, TextLimit bytes or the
 **  terminating NUL, whichever comes first.
 **  Given: text (NUL-terminated; nullptr reads as empty), start, count (bytes).

@@ -99,27 +99,19 @@ void DrawEntries(Canvas& canvas, const TideTableResults& table)
     SelectTableFont(canvas);
     canvas.SetTextColor(Black);
     const int L = std::max(table.MaxLowPerDay, 0);
-    // The alternation runs on through the whole table, from one day into the next.
-    int flag = table.FirstEventIsHigh;
     for (int r = 0; r < TableDays; ++r) {
         const int y = RowTop(r) + RowTextOffset;
         int nextLow = EventsLeft, nextHigh = EventsLeft + TideTableColumnWidth * L;
         for (int n = 0; n <= table.TableColumns && n < TableSlots; ++n) {
             const int slot = TableSlots * r + n;
             if (table.TableHour[slot] == EmptySlot) continue;
-            int x;
-            if (flag == 0) {
-                x = nextLow;
-                nextLow += TideTableColumnWidth;
-                flag = 1;
-            } else {
-                x = nextHigh;
-                nextHigh += TideTableColumnWidth;
-                flag = 0;
-            }
+            // Each event goes to the group of its own kind.
+            int& next = table.TableHigh[slot] ? nextHigh : nextLow;
+            const int x = next;
+            next += TideTableColumnWidth;
             char text[64];
             std::snprintf(text, sizeof text, "%2.0f:%02.0f %3.0fcm", table.TableHour[slot],
-                          table.TableMinute[slot], table.TableHeight[slot]);
+                          table.TableMinute[slot], WholeCm(table.TableHeight[slot]));
             canvas.PutText(x + 5, y, text);
         }
     }

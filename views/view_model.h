@@ -20,6 +20,9 @@ struct ViewModel {
     const Station* station = nullptr;         // as loaded by the last refresh
     const Calendar* calendar = nullptr;       // February set for the displayed year
     const ConstituentTables* tables = nullptr; // prepared for 0 h of the displayed date
+    // Prepared for 0 h of the day before; the one-day view decides the extremes of the first
+    // hour with it (as the day before's own list does). Null: the view prepares it.
+    const ConstituentTables* dayBefore = nullptr;
     const TideTableResults* tideTable = nullptr; // computed for the displayed date (table view)
     float verticalScale = 1.0f;               // 1.0, 1.5, 2.0, 3.0 or 4.0
     int graphStyle = LineGraph;

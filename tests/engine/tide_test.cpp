@@ -149,6 +149,15 @@ TEST(Detector, FlatCrestGivesTwoReportsAtItsMiddle)
         {80, 100, 1, 30.0f, 105.625f}, {100, 96, 0, 0, 0},
     };
     Feed(d, flat, 9);
+    // Both ends of the level step at a crest are high waters.
+    ExtremeDetector again;
+    int crests = 0;
+    for (const Sample& x : flat) {
+        float t = x.t, h = x.h;
+        bool high = false;
+        if (DetectExtreme(again, t, h, &high)) crests += high;
+    }
+    EXPECT_EQ(crests, 2);
 }
 
 TEST(Detector, NoReportBeforeFourSamplesSinceTheReset)
@@ -206,6 +215,7 @@ TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
         EXPECT_EQ(day.events[i].hour, hours[i]) << i;
         EXPECT_EQ(day.events[i].minute, 15.0f) << i;
         EXPECT_NEAR(day.events[i].height, i % 2 ? -50.0 : 150.0, 0.2) << i;
+        EXPECT_EQ(day.events[i].high, i % 2 == 0) << i;
     }
     // Lag 180 + 7.5 turns the day round: a low water first.
     const Station r = SingleConstituent(IndexS2, 187.5f);
@@ -213,6 +223,25 @@ TEST(DayExtremes, SemidiurnalDayHasTwoHighsAndTwoLows)
     ASSERT_EQ(day.count, 4);
     EXPECT_NEAR(day.events[0].height, -50.0, 0.2);
     EXPECT_NEAR(day.events[1].height, 150.0, 0.2);
+    EXPECT_FALSE(day.events[0].high);
+    EXPECT_TRUE(day.events[1].high);
+}
+
+TEST(DayExtremes, HeightsBeyondTheFloatRangeListNoEventOutsideTheDay)
+{
+    // Overflowing heights have no turning point that can be placed; none is listed with a
+    // time that is not a time of the day.
+    for (float amplitude : {3e38f, INFINITY, NAN}) {
+        Station s = SingleConstituent(IndexS2, 7.5f);
+        s.Amplitude[IndexM2] = amplitude;
+        ExtremeDetector d;
+        DayExtremes day;
+        FindDayExtremes(s, Prepare(2008, 5, 13, s), Prepare(2008, 5, 14, s), d, day);
+        for (int i = 0; i < day.count; ++i) {
+            EXPECT_TRUE(day.events[i].hour >= 0 && day.events[i].hour <= 23) << amplitude;
+            EXPECT_TRUE(day.events[i].minute >= 0 && day.events[i].minute <= 59) << amplitude;
+        }
+    }
 }
 
 TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
@@ -225,12 +254,13 @@ TEST(DayExtremes, ExtremesOnTheHourAndAtMidnight)
     ExtremeDetector d;
     for (int day : {14, 15}) {
         DayExtremes out;
-        FindDayExtremes(s, Prepare(2008, 5, day, s), d, out);
+        FindDayExtremes(s, Prepare(2008, 5, day - 1, s), Prepare(2008, 5, day, s), d, out);
         ASSERT_EQ(out.count, 4) << day;
         const float minutes[] = {359, 719, 1079, 1439};
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(out.events[i].hour * 60 + out.events[i].minute, minutes[i]) << i;
             EXPECT_NEAR(out.events[i].height, i % 2 ? 150.0 : -50.0, 0.01) << i;
+            EXPECT_EQ(out.events[i].high, i % 2 == 1) << i;
         }
     }
 }

@@ -1,5 +1,6 @@
 // The forty-two-day view: title dates, strips and dotted lines, day cells and their month
-// form, phase days, and the curve folded into six week strips without a break.
+// form, phase days, and the curve folded into six week strips without a break, each week
+// clipped to its strip.
 #include "views/forty_two_day_view.h"
 
 #include <gtest/gtest.h>
@@ -161,6 +162,9 @@ TEST(FortyTwoDayView, CurveIsContinuousAcrossStrips)
         EXPECT_LT(l.x1, l.x2) << i;
         const size_t k = i + 1; // the sample this line ends at
         const int strip = int((k - 1) / 336);
+        // Drawn inside its own strip, whatever the heights.
+        EXPECT_TRUE(l.clipHeld && l.clipTop == 26 + 56 * strip && l.clipBottom == 82 + 56 * strip &&
+                    l.clipLeft == 30 && l.clipRight == 590) << i;
         // Inside its strip: 50 to 250 cm is 6 to 33 units above the zero line at scale 2.
         EXPECT_LE(l.y2, 76 + 56 * strip - 6) << i;
         EXPECT_GE(l.y2, 76 + 56 * strip - 33) << i;

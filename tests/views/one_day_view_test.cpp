@@ -11,6 +11,8 @@
 #include "astro/ephemeris.h"
 #include "tests/views/view_fixture.h"
 #include "views/recorder.h"
+#include "views/seven_day_view.h"
+#include "views/tide_table_view.h"
 
 namespace marevo {
 namespace {
@@ -23,6 +25,13 @@ std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
     for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
         if (b.color == fill) out.push_back(b);
     return out;
+}
+
+// Drawn while the clip box is the plot's.
+bool InPlot(const CanvasCall& k)
+{
+    return k.clipHeld && k.clipLeft == OneDayPlotLeft && k.clipTop == OneDayPlotTop &&
+           k.clipRight == OneDayPlotRight && k.clipBottom == OneDayPlotBottom;
 }
 
 TEST(OneDayView, HeaderTextsAndPlaces)
@@ -128,9 +137,10 @@ TEST(OneDayView, ReferenceLinesAtMeanLevelAndM2)
     EXPECT_EQ(refs[2].y1, 290);
     EXPECT_EQ(refs[1].penColor, v.palette.ReferenceLine);
     EXPECT_EQ(refs[2].penColor, v.palette.ReferenceLine);
-    // They come last, over the curve.
-    EXPECT_EQ(calls[calls.size() - 2].op, CanvasOp::DrawLine);
-    EXPECT_EQ(calls[calls.size() - 2].y1, 290);
+    // They come last, over the curve, and like it they stay inside the plot.
+    EXPECT_EQ(calls[calls.size() - 3].op, CanvasOp::DrawLine);
+    EXPECT_EQ(calls[calls.size() - 3].y1, 290);
+    for (const CanvasCall& r : refs) EXPECT_TRUE(InPlot(r));
 }
 
 TEST(OneDayView, DaylightBand)
@@ -262,21 +272,29 @@ TEST(OneDayView, CurveInBarStyleStandsOnOrHangsFromZero)
     int deepest = 0;
     for (const CanvasCall& b : bars) deepest = std::max(deepest, b.y2);
     EXPECT_EQ(deepest, 369);
+    // Below the plot's bottom (362): the bars are clipped to the plot, and so is the line.
+    for (const CanvasCall& b : bars) EXPECT_TRUE(InPlot(b));
+    v.model.graphStyle = LineGraph;
+    RecordingCanvas line;
+    DrawOneDayCurve(line, v.model);
+    EXPECT_TRUE(line.Balanced());
+    for (const CanvasCall& l : line.CallsOf(CanvasOp::DrawLine)) EXPECT_TRUE(InPlot(l));
 }
 
 struct ListLine {
     int y, hour, minute, heightCm;
+    int x = 0;
 };
 
 std::vector<ListLine> ReadList(const RecordingCanvas& c)
 {
     std::vector<ListLine> out;
     for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText)) {
-        ListLine l;
-        EXPECT_EQ(t.x1, 425);
+        ListLine l{};
         EXPECT_EQ(t.fontHeight, 13);
-        EXPECT_EQ(std::sscanf(t.text.c_str(), "%d:%d %dcm", &l.hour, &l.minute, &l.heightCm), 3)
-            << t.text;
+        if (std::sscanf(t.text.c_str(), "%d:%d %dcm", &l.hour, &l.minute, &l.heightCm) != 3)
+            continue;
+        l.x = t.x1;
         l.y = t.y1;
         out.push_back(l);
     }
@@ -296,6 +314,7 @@ TEST(OneDayView, ListOfHighAndLowWaters)
         {288, 1, 15, 250}, {301, 7, 15, 50}, {314, 13, 15, 250}, {327, 19, 15, 50}};
     ASSERT_EQ(list.size(), 4u);
     for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(list[i].x, OneDayListX);
         EXPECT_EQ(list[i].y, expected[i].y);
         const int minutes = list[i].hour * 60 + list[i].minute;
         EXPECT_NEAR(minutes, expected[i].hour * 60 + expected[i].minute, 1) << i;
@@ -305,17 +324,69 @@ TEST(OneDayView, ListOfHighAndLowWaters)
     EXPECT_EQ(c.TextAt(425, 301)->text.substr(5), "     50cm");
 }
 
-TEST(OneDayView, ListStopsAtTheBottomOfItsBox)
+TEST(OneDayView, ABusyDayIsListedWholeInTwoColumns)
 {
-    // 90 degrees an hour: twelve extremes a day, of which six fit in the box.
+    // 90 degrees an hour: twelve extremes a day, at 0:25, 2:25 ... 22:25, highs and lows in
+    // turn: six lines in each of two columns, all inside the box (bottom 377).
     ViewSetup v(2008, 5, 14, 2.0f);
     v.OneConstituent(90, -37.5f, 100);
     RecordingCanvas c;
     DrawOneDayCurve(c, v.model);
     const auto list = ReadList(c);
-    ASSERT_EQ(list.size(), 6u);
-    EXPECT_EQ(list.back().y, 353);
-    EXPECT_LE(list.back().y + 13, 377);
+    ASSERT_EQ(list.size(), 12u);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(list[i].x, i < 6 ? OneDayListLeftX : OneDayListRightX) << i;
+        EXPECT_EQ(list[i].y, OneDayListFirstY + OneDayListStep * (i % 6)) << i;
+        EXPECT_NEAR(list[i].hour * 60 + list[i].minute, 25 + 120 * i, 1) << i;
+        EXPECT_EQ(list[i].heightCm, i % 2 ? 50 : 250) << i;
+        EXPECT_LE(list[i].y + 13, 377);
+    }
+    // 120 degrees an hour: sixteen; eleven are listed and the twelfth line says the rest.
+    v.OneConstituent(120, -37.5f, 100);
+    RecordingCanvas busier;
+    DrawOneDayCurve(busier, v.model);
+    EXPECT_EQ(ReadList(busier).size(), 11u);
+    const CanvasCall* more = busier.FindText("ほか5件");
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(more->x1, OneDayListRightX);
+    EXPECT_EQ(more->y1, OneDayListFirstY + OneDayListStep * 5);
+}
+
+TEST(OneDayView, ListAgreesWithTheSevenDayColumnAndTheTableNamedDay)
+{
+    // 室蘭 2027-12-05 has eight high and low waters; its highest, at 18:34, was left out of
+    // both lists. The one-day list, the day's seven-day column and the table's row hold the
+    // same eight times and heights.
+    ViewSetup v(2027, 12, 5);
+    ASSERT_EQ(LoadStationFile(MAREVO_ENGINE_FIXTURES "/01muroran.MV2", v.station), LoadStatus::Ok);
+    v.Prepare(2027, 12, 5);
+    auto timesAndHeights = [](const RecordingCanvas& c, int left, int right, int top, int bottom) {
+        std::vector<std::pair<int, int>> out;
+        for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText)) {
+            int h, m, cm;
+            if (t.x1 < left || t.x1 >= right || t.y1 < top || t.y1 >= bottom ||
+                std::sscanf(t.text.c_str(), "%d:%d %dcm", &h, &m, &cm) != 3)
+                continue;
+            out.push_back({60 * h + m, cm});
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    RecordingCanvas one, seven, table;
+    DrawOneDayCurve(one, v.model);
+    DrawSevenDayCurve(seven, v.model);
+    Calendar cal = v.calendar;
+    ConstituentTables tables;
+    ExtremeDetector detector;
+    TideTableResults results;
+    ComputeTideTable(2027, 12, 5, v.station, cal, tables, detector, results);
+    v.model.tideTable = &results;
+    DrawTideTableView(table, v.model);
+    const auto list = timesAndHeights(one, 347, 600, 288, 377);
+    ASSERT_EQ(list.size(), 8u);
+    EXPECT_EQ(list.back().first, 18 * 60 + 34);
+    EXPECT_EQ(timesAndHeights(seven, 38, 118, 95, 194), list);
+    EXPECT_EQ(timesAndHeights(table, 195, 2000, 45, 60), list);
 }
 
 } // namespace

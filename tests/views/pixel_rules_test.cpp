@@ -98,6 +98,29 @@ TEST(PixelRules, LinesLeaveTheirEndPointUnpainted)
     }
 }
 
+TEST(PixelRules, ClipBoxKeepsLinesAndBoxesInsideItsInclusiveCorners)
+{
+    auto s = MakePixelSurface(60, 40, Face);
+    Canvas& c = s->canvas();
+    c.SelectViewPen(PenSolid, 1, Pen);
+    c.SelectClipBox(10, 10, 20, 20);
+    c.DrawLine(0, 15, 50, 15);
+    c.DrawBox(15, 18, 40, 39, White);
+    c.ReleaseClipBox();
+    const Painted p = PaintedPixels(*s, 60, 40);
+    EXPECT_EQ(p.left, 10);
+    EXPECT_EQ(p.right, 20);
+    EXPECT_EQ(p.top, 15);
+    EXPECT_EQ(p.bottom, 20);
+    EXPECT_EQ(s->Pixel(20, 18), Pen);   // the box's outline, cut at the clip's corner
+    EXPECT_EQ(s->Pixel(18, 20), White); // its inside
+    // Released, the whole surface is drawn on again.
+    c.DrawLine(0, 30, 50, 30);
+    c.ReleaseViewPen();
+    EXPECT_EQ(s->Pixel(0, 30), Pen);
+    EXPECT_EQ(s->Pixel(49, 30), Pen);
+}
+
 TEST(PixelRules, SlopedLineStepsOnePixelAtATime)
 {
     auto s = MakePixelSurface(40, 40, Face);

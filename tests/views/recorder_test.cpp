@@ -80,6 +80,12 @@ TEST(Recorder, FindsEveryBreakOfTheOneSlotPairing)
              c.DrawLine(0, 0, 1, 1);
              c.PutText(0, 0, "x");
          }, 4, false, false},
+        {"second clip box, and a release without one", [](RecordingCanvas& c) {
+             c.SelectClipBox(0, 0, 9, 9);
+             c.SelectClipBox(0, 0, 5, 5);
+             c.ReleaseClipBox();
+             c.ReleaseClipBox();
+         }, 2, false, false},
         {"pen and font held together", [](RecordingCanvas& c) {
              c.SelectViewPen(PenSolid, 1, Black);
              c.SelectViewFont(ViewFace, 12, 0, 0, false);
@@ -95,6 +101,18 @@ TEST(Recorder, FindsEveryBreakOfTheOneSlotPairing)
         EXPECT_EQ(c.PenHeld(), k.penHeld) << k.what;
         EXPECT_EQ(c.Balanced(), k.faults == 0 && !k.fontHeld && !k.penHeld) << k.what;
     }
+    // A clip box left held is not balanced; the calls within it record it.
+    RecordingCanvas c;
+    c.SelectViewPen(PenSolid, 1, Black);
+    c.SelectClipBox(30, 26, 318, 362);
+    c.DrawLine(0, 0, 400, 400);
+    c.ReleaseViewPen();
+    EXPECT_FALSE(c.Balanced());
+    const CanvasCall line = c.CallsOf(CanvasOp::DrawLine).front();
+    EXPECT_TRUE(line.clipHeld);
+    EXPECT_EQ(line.clipLeft + line.clipTop + line.clipRight + line.clipBottom, 30 + 26 + 318 + 362);
+    c.ReleaseClipBox();
+    EXPECT_TRUE(c.Balanced());
 }
 
 TEST(Recorder, MixModeReturnsThePreviousMode)

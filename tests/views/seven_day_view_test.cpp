@@ -294,22 +294,35 @@ TEST(SevenDayView, EachDayListsItsOwnWatersAcrossTheYearEnd)
     EXPECT_EQ(v.tables.PhaseOffset[IndexM2], first.PhaseOffset[IndexM2]);
 }
 
-TEST(SevenDayView, ListKeepsSixLinesAboveTheGrid)
+TEST(SevenDayView, BusyDaysAreListedAboveTheGridAndSayWhatIsLeftOut)
 {
-    // M6 alone turns about twelve times a day.
+    // Constituent 38 alone turns about twelve times a day: eight lines fit above the grid
+    // (top 194), the last one saying how many more the day has; the curve stays in its plot.
     ViewSetup v(2008, 5, 14);
     v.station.Amplitude[IndexM2] = 0;
     v.station.Amplitude[38] = 50;
     v.Prepare(2008, 5, 14);
     RecordingCanvas c;
     DrawSevenDayCurve(c, v.model);
-    const auto listed = ReadLists(c);
-    int perDay[7] = {};
-    for (const Listed& l : listed) {
-        ++perDay[l.column];
-        EXPECT_LE(l.y + 12, 194) << "into the height grid";
+    EXPECT_TRUE(c.Balanced());
+    int perDay[7] = {}, marks = 0;
+    for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText)) {
+        EXPECT_LE(t.y1 + 12, 194) << "into the height grid";
+        const int d = (t.x1 - 38) / 80;
+        ++perDay[d];
+        int more = 0;
+        if (std::sscanf(t.text.c_str(), "ほか%d件", &more) == 1) {
+            ++marks;
+            DayExtremes day;
+            FindDateExtremes(2008, 5, 14 + d, v.station, v.calendar, day);
+            EXPECT_EQ(more, day.count - 7) << d;
+            EXPECT_EQ(t.y1, SevenDayListFirstY + SevenDayListTightStep * 7);
+        }
     }
-    for (int d = 0; d < 7; ++d) EXPECT_EQ(perDay[d], 6) << d;
+    EXPECT_EQ(marks, 7);
+    for (int d = 0; d < 7; ++d) EXPECT_EQ(perDay[d], SevenDayListTightLines) << d;
+    for (const CanvasCall& l : c.CallsOf(CanvasOp::DrawLine))
+        EXPECT_TRUE(l.clipHeld && l.clipTop == 26 && l.clipBottom == 362);
 }
 
 } // namespace

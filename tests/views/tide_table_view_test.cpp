@@ -1,5 +1,5 @@
-// The tide-table view: header, geometry of the column groups, the alternation of entries
-// across days, weekend shading under the rules, the moon columns, and the widened table of
+// The tide-table view: header, geometry of the column groups, entries placed by their own
+// kind, weekend shading under the rules, the moon columns, and the widened table of
 // days whose low and high waters outnumber the busiest day's events.
 #include "views/tide_table_view.h"
 
@@ -27,8 +27,10 @@ TideTableResults EmptyTable()
     return t;
 }
 
-void PutEvent(TideTableResults& t, int day, int slot, float hour, float minute, float height)
+void PutEvent(TideTableResults& t, int day, int slot, float hour, float minute, float height,
+              bool high)
 {
+    t.TableHigh[TableSlots * day + slot] = high;
     t.TableHour[TableSlots * day + slot] = hour;
     t.TableMinute[TableSlots * day + slot] = minute;
     t.TableHeight[TableSlots * day + slot] = height;
@@ -58,10 +60,10 @@ struct TableFixture {
 void FillTwoAndTwo(TideTableResults& t)
 {
     for (int d = 0; d < TableDays; ++d) {
-        PutEvent(t, d, 0, 3, 5, 180);
-        PutEvent(t, d, 1, 9, 30, 20);
-        PutEvent(t, d, 2, 15, 45, 160);
-        PutEvent(t, d, 3, 21, 0, 40);
+        PutEvent(t, d, 0, 3, 5, 180, true);
+        PutEvent(t, d, 1, 9, 30, 20, false);
+        PutEvent(t, d, 2, 15, 45, 160, true);
+        PutEvent(t, d, 3, 21, 0, 40, false);
     }
     t.FirstEventIsHigh = 1;
     t.MaxLowPerDay = 2;
@@ -120,15 +122,17 @@ TEST(TideTableView, GeometryOfThreeColumnsTwoLowsTwoHighs)
     EXPECT_EQ(horizontal, 42);
 }
 
-TEST(TideTableView, EntriesFillTheirGroupsFromTheLeftAndAlternateAcrossDays)
+TEST(TideTableView, EntriesFillTheirGroupsFromTheLeftByTheirOwnKind)
 {
     TableFixture f(2008, 5, 14);
     FillTwoAndTwo(f.table);
-    // Day 1 has three events only; the alternation carries into day 2.
+    // Day 1 has three events only; day 2 has two highs in a row (a double high water); the
+    // days after them keep their own kinds, never shifted by the odd counts before them.
     for (int s = 0; s < 4; ++s) f.table.TableHour[TableSlots * 1 + s] = EmptySlot;
-    PutEvent(f.table, 1, 0, 4, 0, 170);  // high
-    PutEvent(f.table, 1, 1, 10, 0, 30);  // low
-    PutEvent(f.table, 1, 2, 16, 0, 150); // high; the next entry is a low
+    PutEvent(f.table, 1, 0, 4, 0, 170, true);
+    PutEvent(f.table, 1, 1, 10, 0, 30, false);
+    PutEvent(f.table, 1, 2, 16, 0, 150, true);
+    PutEvent(f.table, 2, 1, 9, 30, 175, true);
     RecordingCanvas c;
     DrawTideTableView(c, f.model);
     struct Entry {
@@ -142,8 +146,11 @@ TEST(TideTableView, EntriesFillTheirGroupsFromTheLeftAndAlternateAcrossDays)
         {350, 60, " 4:00 170cm"},
         {200, 60, "10:00  30cm"},
         {425, 60, "16:00 150cm"}, // the second low cell of day 1 stays empty
-        {200, 75, " 3:05 180cm"}, // day 2 continues the alternation: a low first
-        {350, 75, " 9:30  20cm"},
+        {350, 75, " 3:05 180cm"},
+        {425, 75, " 9:30 175cm"}, // the second high of the pair
+        {200, 75, "21:00  40cm"},
+        {350, 90, " 3:05 180cm"}, // day 3 as day 0
+        {200, 90, " 9:30  20cm"},
     };
     for (const Entry& e : entries) {
         const CanvasCall* t = c.TextAt(e.x, e.y);
@@ -153,12 +160,12 @@ TEST(TideTableView, EntriesFillTheirGroupsFromTheLeftAndAlternateAcrossDays)
     }
     EXPECT_EQ(c.TextAt(275, 60), nullptr);
 
-    // With the first event a low water, row 0 starts in the first low column.
-    f.table.FirstEventIsHigh = 0;
-    RecordingCanvas low;
-    DrawTideTableView(low, f.model);
-    ASSERT_NE(low.TextAt(200, 45), nullptr);
-    EXPECT_EQ(low.TextAt(200, 45)->text, " 3:05 180cm");
+    // A low water of -0.4 cm reads 0, not -0.
+    PutEvent(f.table, 3, 1, 9, 30, -0.4f, false);
+    RecordingCanvas zero;
+    DrawTideTableView(zero, f.model);
+    ASSERT_NE(zero.TextAt(200, 90), nullptr);
+    EXPECT_EQ(zero.TextAt(200, 90)->text, " 9:30   0cm");
 }
 
 TEST(TideTableView, TitleDatesAndWeekendRows)
@@ -267,20 +274,20 @@ TEST(TideTableView, MonochromeShadesNothing)
 TEST(TideTableView, TableWidensWhenLowsAndHighsOutnumberTheColumns)
 {
     TableFixture f(2008, 5, 14);
-    PutEvent(f.table, 0, 0, 1, 0, 10);   // low
-    PutEvent(f.table, 0, 1, 7, 0, 100);  // high
-    PutEvent(f.table, 0, 2, 13, 0, 20);  // low
-    PutEvent(f.table, 0, 3, 19, 0, 110); // high
-    PutEvent(f.table, 0, 4, 23, 0, 30);  // low: five events, TableColumns 4
-    PutEvent(f.table, 1, 0, 5, 0, 120);  // high
-    PutEvent(f.table, 1, 1, 11, 0, 15);  // low
-    PutEvent(f.table, 1, 2, 17, 0, 130); // high
-    PutEvent(f.table, 1, 3, 22, 0, 25);  // low
-    PutEvent(f.table, 2, 0, 4, 0, 140);  // high after a low: three highs on day 2
-    PutEvent(f.table, 2, 1, 10, 0, 5);
-    PutEvent(f.table, 2, 2, 16, 0, 150);
-    PutEvent(f.table, 2, 3, 21, 0, 35);
-    PutEvent(f.table, 2, 4, 23, 50, 160);
+    PutEvent(f.table, 0, 0, 1, 0, 10, false);   // low
+    PutEvent(f.table, 0, 1, 7, 0, 100, true);  // high
+    PutEvent(f.table, 0, 2, 13, 0, 20, false);  // low
+    PutEvent(f.table, 0, 3, 19, 0, 110, true); // high
+    PutEvent(f.table, 0, 4, 23, 0, 30, false);  // low: five events, TableColumns 4
+    PutEvent(f.table, 1, 0, 5, 0, 120, true);  // high
+    PutEvent(f.table, 1, 1, 11, 0, 15, false);  // low
+    PutEvent(f.table, 1, 2, 17, 0, 130, true); // high
+    PutEvent(f.table, 1, 3, 22, 0, 25, false);  // low
+    PutEvent(f.table, 2, 0, 4, 0, 140, true);  // high after a low: three highs on day 2
+    PutEvent(f.table, 2, 1, 10, 0, 5, false);
+    PutEvent(f.table, 2, 2, 16, 0, 150, true);
+    PutEvent(f.table, 2, 3, 21, 0, 35, false);
+    PutEvent(f.table, 2, 4, 23, 50, 160, true);
     f.table.FirstEventIsHigh = 0;
     f.table.MaxLowPerDay = 3;
     f.table.MaxHighPerDay = 3;

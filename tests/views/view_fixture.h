@@ -3,6 +3,7 @@
 // made by hand from one constituent whose curve is known in closed form.
 #pragma once
 
+#include <cmath>
 #include <cstring>
 
 #include "engine/calendar.h"
@@ -36,6 +37,7 @@ struct ViewSetup {
     Station station = ExampleStation();
     Calendar calendar;
     ConstituentTables tables;
+    ConstituentTables dayBefore; // used by the views only after OneConstituent
     ViewPalette palette;
     ViewModel model;
 
@@ -51,6 +53,7 @@ struct ViewSetup {
     {
         SetFebruaryForYear(calendar, year);
         PrepareConstituents(year, month, day, station, calendar, tables);
+        model.dayBefore = nullptr; // the views prepare it
         Bind(year, month, day);
     }
 
@@ -69,6 +72,10 @@ struct ViewSetup {
         station.Amplitude[0] = amplitudeCm;
         tables.ConstituentSpeed[0] = speedDegPerHour;
         tables.PhaseOffset[0] = phaseDeg;
+        // The same curve seen from 0 h of the day before: 24 hours further along.
+        dayBefore = tables;
+        dayBefore.PhaseOffset[0] = static_cast<float>(std::fmod(phaseDeg - 24.0 * speedDegPerHour, 360.0));
+        model.dayBefore = &dayBefore;
     }
 
     void Bind(int year, int month, int day)

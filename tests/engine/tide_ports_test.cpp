@@ -1,0 +1,200 @@
+// High and low waters of real ports: over a year of every shipped port file, each event keeps
+// its own kind, belongs to one day and agrees with the table; and the named days of port
+// files copied under tests/engine/data.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/tide_table.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#endif
+
+using namespace marevo;
+
+namespace {
+
+const std::string Fixtures = MAREVO_ENGINE_FIXTURES;
+
+std::vector<std::string> ShippedPortFiles()
+{
+    const std::string dt = std::string(MAREVO_TEST_DATA) + "/dt/";
+    std::vector<std::string> paths;
+#ifdef _WIN32
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((dt + "*.MV2").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return paths;
+    do paths.push_back(dt + found.cFileName);
+    while (FindNextFileA(h, &found));
+    FindClose(h);
+#else
+    if (DIR* dir = opendir(dt.c_str())) {
+        while (dirent* e = readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name.size() > 4 && name.substr(name.size() - 4) == ".MV2") paths.push_back(dt + name);
+        }
+        closedir(dir);
+    }
+#endif
+    return paths;
+}
+
+Station Load(const std::string& path)
+{
+    Station s;
+    EXPECT_EQ(LoadStationFile(path.c_str(), s), LoadStatus::Ok) << path;
+    return s;
+}
+
+// One event of a run of days, its time in minutes from 0 h of the first day.
+struct Timed {
+    int minute;
+    TideEvent e;
+};
+
+// The events of a computed table, in reading order.
+void AppendTable(const TideTableResults& r, int firstDayIndex, std::vector<Timed>& out)
+{
+    for (int d = 0; d < TableDays; ++d)
+        for (int j = 0; j < TableSlots; ++j) {
+            const int i = TableSlots * d + j;
+            if (r.TableHeight[i] == EmptySlot) continue;
+            const TideEvent e{r.TableHour[i], r.TableMinute[i], r.TableHeight[i], r.TableHigh[i]};
+            out.push_back({1440 * (firstDayIndex + d) + int(e.hour) * 60 + int(e.minute), e});
+        }
+}
+
+// Consecutive events alternate between high and low, a high standing above the lows beside
+// it; the only two of a kind in a row are the two ends of a level step at a crest or a
+// trough, found at the same time. An event listed on both sides of a midnight, or lost
+// there, breaks the alternation.
+void ExpectAlternation(const std::vector<Timed>& ev, const std::string& where)
+{
+    for (size_t i = 1; i < ev.size(); ++i) {
+        const Timed &a = ev[i - 1], &b = ev[i];
+        const std::string at = where + " day " + std::to_string(b.minute / 1440) + " " +
+                               std::to_string(b.minute % 1440 / 60) + ":" +
+                               std::to_string(b.minute % 60);
+        ASSERT_LE(a.minute, b.minute) << at;
+        if (a.e.high == b.e.high) {
+            EXPECT_EQ(a.minute, b.minute) << at << ": two " << (b.e.high ? "highs" : "lows");
+            continue;
+        }
+        const Timed& high = a.e.high ? a : b;
+        const Timed& low = a.e.high ? b : a;
+        // Two turning points a few minutes apart on a nearly level curve are interpolated
+        // from different samples; their heights may cross by far less than the 0.1 cm shown.
+        EXPECT_GE(high.e.height, low.e.height) << at << ": a high below a low beside it";
+    }
+}
+
+} // namespace
+
+TEST(PortExtremes, EveryShippedPortOverAYear)
+{
+    const std::vector<std::string> files = ShippedPortFiles();
+    ASSERT_GE(files.size(), 100u);
+    for (const std::string& path : files) {
+        const Station s = Load(path);
+        // Nine tables of 42 days from 2026-01-01 cover the year.
+        std::vector<Timed> year;
+        Calendar cal;
+        ConstituentTables tables;
+        ExtremeDetector detector;
+        TideTableResults r;
+        for (int n = 0; n < 9; ++n) {
+            SetFebruaryForYear(cal, 2026);
+            ComputeTideTable(2026, 1, 1 + 42 * n, s, cal, tables, detector, r);
+            const size_t before = year.size();
+            AppendTable(r, 42 * n, year);
+            // The kinds' figures of the table follow its events.
+            if (year.size() > before) {
+                EXPECT_EQ(r.FirstEventIsHigh, year[before].e.high ? 1 : 0) << path;
+            }
+            if (n > 0) continue;
+            // The first table's rows are the days' own lists, as the views and marevo-cli
+            // find them one date at a time.
+            for (int d = 0; d < TableDays; ++d) {
+                DayExtremes day;
+                FindDateExtremes(2026, 1, 1 + d, s, cal, day);
+                ASSERT_LE(day.count, TableSlots) << path << " day " << d << ": the table drops some";
+                for (int j = 0; j < TableSlots; ++j) {
+                    const int i = TableSlots * d + j;
+                    if (j >= day.count) {
+                        EXPECT_EQ(r.TableHeight[i], EmptySlot) << path << " day " << d;
+                        continue;
+                    }
+                    EXPECT_EQ(r.TableHour[i] * 60 + r.TableMinute[i],
+                              day.events[j].hour * 60 + day.events[j].minute) << path << " day " << d;
+                    EXPECT_EQ(r.TableHeight[i], day.events[j].height) << path << " day " << d;
+                    EXPECT_EQ(r.TableHigh[i], day.events[j].high) << path << " day " << d;
+                }
+            }
+        }
+        ExpectAlternation(year, path);
+        if (HasFailure()) return; // one port's faults are enough to read
+    }
+}
+
+TEST(PortExtremes, MidnightExtremesAreListedOnceNamedDays)
+{
+    struct Case {
+        const char* file;
+        int year, month, day; // the day before the midnight
+        bool high;            // the kind of the extreme at that midnight
+    } const cases[] = {
+        {"43misumi.MV2", 2026, 10, 31, true},  // a crest at 23:59 / 00:00
+        {"42gonoura.MV2", 2026, 9, 6, false},  // a trough missing from both days
+    };
+    for (const Case& c : cases) {
+        const Station s = Load(Fixtures + "/" + c.file);
+        Calendar cal;
+        DayExtremes first, second;
+        FindDateExtremes(c.year, c.month, c.day, s, cal, first);
+        FindDateExtremes(c.year, c.month, c.day + 1, s, cal, second);
+        int nearMidnight = 0;
+        std::vector<Timed> both;
+        for (int i = 0; i < first.count; ++i) {
+            const TideEvent& e = first.events[i];
+            const int m = int(e.hour) * 60 + int(e.minute);
+            nearMidnight += m >= 1430 && e.high == c.high;
+            both.push_back({m, e});
+        }
+        for (int i = 0; i < second.count; ++i) {
+            const TideEvent& e = second.events[i];
+            const int m = int(e.hour) * 60 + int(e.minute);
+            nearMidnight += m <= 10 && e.high == c.high;
+            both.push_back({1440 + m, e});
+        }
+        EXPECT_EQ(nearMidnight, 1) << c.file;
+        ExpectAlternation(both, c.file);
+    }
+}
+
+TEST(PortExtremes, KindsOfTheTableDoNotFollowPositionNamedDays)
+{
+    // 三角 from 2026-10-22: on 11-01 the water of about 6:48 (75 cm) is a low and that of
+    // about 13:36 (324 cm) a high, whatever the days before held.
+    const Station s = Load(Fixtures + "/43misumi.MV2");
+    Calendar cal;
+    ConstituentTables tables;
+    ExtremeDetector detector;
+    TideTableResults r;
+    SetFebruaryForYear(cal, 2026);
+    ComputeTideTable(2026, 10, 22, s, cal, tables, detector, r);
+    int seen = 0;
+    for (int j = 0; j < TableSlots; ++j) {
+        const int i = TableSlots * 10 + j; // row 10 is 11-01
+        if (r.TableHour[i] != 6 && r.TableHour[i] != 13) continue;
+        EXPECT_EQ(r.TableHigh[i], r.TableHour[i] == 13) << r.TableHour[i];
+        ++seen;
+    }
+    EXPECT_EQ(seen, 2);
+    std::vector<Timed> events;
+    AppendTable(r, 0, events);
+    ExpectAlternation(events, "三角 from 2026-10-22");
+}
