@@ -101,7 +101,7 @@ void FormatText(const Request& r, PortSpan& p)
         out += FormatDate(d.year, d.month, d.day) + "(" + WeekdayUtf8(d.year, d.month, d.day) + ")";
         for (size_t i = 0; i < d.events.size(); ++i) {
             std::snprintf(line, sizeof line, "  %s %s %6.1f", KindText(d.high[i]),
-                          EventClock(d.events[i]).c_str(), d.events[i].height);
+                          EventClock(d.events[i]).c_str(), PrintedHeight(d.events[i].height));
             out += line;
         }
         out += "\n";
@@ -119,7 +119,7 @@ void FormatCsv(PortSpan& p)
             const TideEvent& e = d.events[i];
             const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
             std::snprintf(line, sizeof line, ",%s,%02d:%02d,%s,%.1f,%s\n", date.c_str(), hour, minute,
-                          IsoDateTime(d.year, d.month, d.day, hour, minute, meridian).c_str(), e.height,
+                          IsoDateTime(d.year, d.month, d.day, hour, minute, meridian).c_str(), PrintedHeight(e.height),
                           KindJson(d.high[i]));
             p.output += port;
             p.output += line;
@@ -167,7 +167,7 @@ void FormatIcs(const Request& r, PortSpan& p)
             const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
             char clock[8];
             std::snprintf(clock, sizeof clock, "T%02d%02d", hour, minute);
-            std::snprintf(height, sizeof height, " %.1f cm", e.height);
+            std::snprintf(height, sizeof height, " %.1f cm", PrintedHeight(e.height));
             ics.Line("BEGIN", "VEVENT");
             ics.Line("UID", std::string(date) + clock + "-" + KindJson(d.high[i]) + "-" + uidPort + "@marevo");
             ics.Line("DTSTAMP", r.stamp);
@@ -295,7 +295,7 @@ int PrintSingleDay(const CliArgs& args, const PortSpan& p, bool json)
                 WeekdayUtf8(args.year, args.month, args.day).c_str());
     for (size_t i = 0; i < day.events.size(); ++i)
         std::printf("  %s  %s %6.1f cm\n", KindText(day.high[i]), EventClock(day.events[i]).c_str(),
-                    day.events[i].height);
+                    PrintedHeight(day.events[i].height));
     if (day.events.empty()) std::printf("%s", u8"  満潮・干潮はありません\n");
     return 0;
 }

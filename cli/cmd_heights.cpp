@@ -62,11 +62,11 @@ int RunHeights(const Words& words)
             json.Key("height").Fixed(heights[i], 1).EndObject();
         } else if (csv) {
             std::snprintf(line, sizeof line, ",%s,%02d:%02d,%s,%.1f\n", date.c_str(), hour, min,
-                          IsoDateTime(y, m, d, hour, min, meridian).c_str(), heights[i]);
+                          IsoDateTime(y, m, d, hour, min, meridian).c_str(), PrintedHeight(heights[i]));
             out += port;
             out += line;
         } else {
-            std::snprintf(line, sizeof line, "%s %02d:%02d %7.1f\n", date.c_str(), hour, min, heights[i]);
+            std::snprintf(line, sizeof line, "%s %02d:%02d %7.1f\n", date.c_str(), hour, min, PrintedHeight(heights[i]));
             out += line;
         }
     }

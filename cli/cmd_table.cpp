@@ -109,7 +109,7 @@ int RunTable(const Words& words)
                             EventClock(e).c_str(),
                             IsoDateTime(row.year, row.month, row.day, static_cast<int>(e.hour),
                                         static_cast<int>(e.minute), station.StandardMeridian).c_str(),
-                            e.height, kind);
+                            PrintedHeight(e.height), kind);
             else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), row.events[i].height);
         }
         if (!csv) std::printf("\n");

@@ -22,6 +22,9 @@ std::string IcsUtcDateTime(int year, int month, int day, int hour, int minute, f
 // "20261207T120000Z": now.
 std::string IcsNow();
 
+// A height for "%.1f" that never prints "-0.0".
+inline double PrintedHeight(float cm) { return cm > -0.05f && cm < 0.05f ? 0.0 : cm; }
+
 // A CSV field: as it is, or quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);
 

@@ -1,11 +1,14 @@
 // marevo-cli's helpers: zone dates, spans of options, port names and their matching,
 // distances, iCalendar lines, and spans computed on several threads.
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "cli/cli_args.h"
 #include "cli/event_output.h"
+#include "cli/json_writer.h"
 #include "cli/port_catalog.h"
 #include "cli/span.h"
 #include "cli/text_encoding.h"
@@ -158,6 +161,17 @@ TEST(Icalendar, InstantsLinesAndEscapes)
         start = end + 2;
     }
     EXPECT_EQ(unfolded, "SUMMARY:" + value);
+}
+
+TEST(Numbers, HeightsToATenthPositionsAsWritten)
+{
+    JsonWriter json;
+    json.BeginArray().Fixed(149.7742f, 1).Fixed(-0.04, 1).Fixed(-0.05, 1).Fixed(std::numeric_limits<double>::infinity(), 1);
+    json.Raw("34.05").Raw("-0.5").Raw("+34.05").Raw("34.").Raw(" 34").Raw("").EndArray();
+    EXPECT_EQ(json.Text(), "[149.8,0.0,-0.1,null,34.05,-0.5,null,null,null,null]");
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", PrintedHeight(-0.04f));
+    EXPECT_STREQ(text, "0.0");
 }
 
 TEST(Span, ThreadsChangeNothingAndEveryDayIsThere)
