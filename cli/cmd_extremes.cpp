@@ -1,6 +1,7 @@
 // marevo-cli extremes: the high and low waters of one day or a span of days, at one port or
 // at every port of the folder, as text, JSON, CSV or an iCalendar feed; low waters can be
 // filtered by height and by daylight.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -224,26 +225,29 @@ void RunPort(int index, void* context)
 
 void Write(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
-// The whole output of the ports in order.
-void PrintPorts(const Request& r, std::vector<PortSpan>& ports, bool all)
+// What comes before, between and after the ports' own outputs.
+struct Frame {
+    std::string head, separator, tail;
+};
+
+Frame FrameOf(const Request& r, bool all, const std::string& calendarName)
 {
-    const SpanDay* last = nullptr;
-    for (const PortSpan& p : ports)
-        if (p.error.empty()) last = &p.days.back();
-    std::string head, tail, separator;
+    Frame f;
+    int y = r.year, m = r.month, d = r.day;
+    AddDays(y, m, d, r.days - 1);
     switch (r.format) {
-    case Format::Text: separator = "\n"; break;
-    case Format::Csv: head = "port,date,time,datetime,height_cm,kind\n"; break;
+    case Format::Text: f.separator = "\n"; break;
+    case Format::Csv: f.head = "port,date,time,datetime,height_cm,kind\n"; break;
     case Format::Json:
         if (all) {
             JsonWriter json;
             json.BeginObject().Key("from").String(FormatDate(r.year, r.month, r.day));
-            json.Key("to").String(last ? FormatDate(last->year, last->month, last->day) : "");
-            head = json.Text() + ",\"ports\":[";
-            tail = "]}";
-            separator = ",";
+            json.Key("to").String(FormatDate(y, m, d));
+            f.head = json.Text() + ",\"ports\":[";
+            f.tail = "]}";
+            f.separator = ",";
         }
-        tail += "\n";
+        f.tail += "\n";
         break;
     case Format::Ics: {
         IcsWriter ics;
@@ -252,23 +256,15 @@ void PrintPorts(const Request& r, std::vector<PortSpan>& ports, bool all)
         ics.Line("PRODID", "-//Marevo//marevo-cli " MAREVO_VERSION "//JA");
         ics.Line("CALSCALE", "GREGORIAN");
         ics.Line("METHOD", "PUBLISH");
-        if (!all && !ports.empty()) ics.Line("X-WR-CALNAME", IcsEscape(StationNameUtf8(ports[0].station)));
-        head = ics.Text();
+        if (!calendarName.empty()) ics.Line("X-WR-CALNAME", IcsEscape(calendarName));
+        f.head = ics.Text();
         IcsWriter end;
         end.Line("END", "VCALENDAR");
-        tail = end.Text();
+        f.tail = end.Text();
         break;
     }
     }
-    Write(head);
-    bool first = true;
-    for (const PortSpan& p : ports) {
-        if (!p.error.empty()) continue;
-        if (!first) Write(separator);
-        first = false;
-        Write(p.output);
-    }
-    Write(tail);
+    return f;
 }
 
 // The one-day form kept from the first versions: the day's list, or its JSON.
@@ -336,17 +332,33 @@ int RunExtremes(const Words& words)
         }
         if (ports.empty()) return Fail(1, Say(u8"港のファイルがありません: ", "no port files in ") + dt);
         // Today, when no date was given, in the zone time of the first port.
-        Station first;
-        if (!args.dateGiven && LoadStationAt(ports[0].path, first, error))
-            ResolveDefaultDate(args, first.StandardMeridian);
+        Station firstPort;
+        if (!args.dateGiven && LoadStationAt(ports[0].path, firstPort, error))
+            ResolveDefaultDate(args, firstPort.StandardMeridian);
         ResolveDefaultDate(args, 135.0f);
         r.year = args.year, r.month = args.month, r.day = args.day, r.days = args.days;
-        AllJob job{&r, &ports};
-        ParallelFor(static_cast<int>(ports.size()), WorkerCount(), RunPort, &job);
+        // A few ports per worker at a time, written out in order and then freed, so that
+        // long spans of every port do not all wait in memory.
+        const Frame frame = FrameOf(r, true, std::string());
+        Write(frame.head);
+        const int count = static_cast<int>(ports.size()), group = 4 * WorkerCount();
         int status = 0;
-        for (const PortSpan& p : ports)
-            if (!p.error.empty()) status = Fail(1, p.error);
-        PrintPorts(r, ports, true);
+        bool first = true;
+        for (int start = 0; start < count; start += group) {
+            std::vector<PortSpan> some(ports.begin() + start, ports.begin() + std::min(start + group, count));
+            AllJob job{&r, &some};
+            ParallelFor(static_cast<int>(some.size()), WorkerCount(), RunPort, &job);
+            for (const PortSpan& p : some) {
+                if (!p.error.empty()) {
+                    status = Fail(1, p.error);
+                    continue;
+                }
+                if (!first) Write(frame.separator);
+                first = false;
+                Write(p.output);
+            }
+        }
+        Write(frame.tail);
         return status;
     }
 
@@ -362,8 +374,10 @@ int RunExtremes(const Words& words)
     if (single) return PrintSingleDay(args, p, r.format == Format::Json);
     ApplyFilters(r.filters, p.station, p.days);
     FormatPort(r, p, false);
-    ports.push_back(std::move(p));
-    PrintPorts(r, ports, false);
+    const Frame frame = FrameOf(r, false, StationNameUtf8(p.station));
+    Write(frame.head);
+    Write(p.output);
+    Write(frame.tail);
     return 0;
 }
 

@@ -28,6 +28,10 @@ int RunHeights(const Words& words)
     if (stepText.empty() || step < 1 || step > 1440)
         return Fail(2, Say(u8"--step は 1 から 1440 までの分数です: ", "--step takes minutes from 1 to 1440: ") + stepText);
 
+    // Ten million samples at most (19 years a minute apart): the series is built in memory.
+    if (static_cast<long long>(args.days) * 1440 / step > 10000000)
+        return Fail(2, Say(u8"時系列が長すぎます (1000 万点まで): --step を大きくするか期間を短くしてください",
+                           "series too long (ten million samples at most): a larger --step or a shorter span"));
     Station station;
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);

@@ -2,6 +2,7 @@
 #include "cli/port_catalog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 
 #include "cli/event_kinds.h"
@@ -31,7 +32,13 @@ void ParallelFor(int count, int threads, void (*work)(int, void*), void* context
         for (int i = next++; i < count; i = next++) work(i, context);
     };
     std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t) pool.emplace_back(run);
+    for (int t = 1; t < threads; ++t) {
+        try {
+            pool.emplace_back(run);
+        } catch (const std::system_error&) {
+            break; // no further thread: the ones started and this one do the work
+        }
+    }
     run();
     for (std::thread& thread : pool) thread.join();
 }
