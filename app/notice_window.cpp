@@ -29,10 +29,11 @@ struct NoticeLine {
 
 } // namespace
 
-// The harmonic constants the program ships are derived from TICON-4 (CC BY 4.0), see
-// data/DATA-LICENSE; these two lines say so in the place of the data's provenance.
-const char NoticeSourceLine[] = "潮汐調和定数：TICON-4 データセットより作成 ";
-const char NoticeLicenceLine[] = "利用条件：クリエイティブ・コモンズ 表示 (CC BY 4.0) ";
+// The harmonic constants the program ships are fitted to JMA's tide tables, a few taken from
+// TICON-4 (CC BY 4.0), see data/DATA-LICENSE; these two lines name both sources in the place of
+// the data's provenance, the second with the statement JMA's terms ask of processed data.
+const char NoticeSourceLine[] = "調和定数：気象庁潮位表2024、TICON-4 (CC BY 4.0) ";
+const char NoticeLicenceLine[] = "出典：気象庁ホームページ（潮位表）のデータを加工して作成 ";
 
 void PaintNotice(Canvas& canvas, const char* versionText, unsigned seed)
 {

@@ -339,8 +339,9 @@ PortMatch MatchPort(const std::vector<PortEntry>& ports, const std::string& quer
         else near.emplace_back(best, &p);
     }
     if (!match.found.empty()) return match;
-    // The closest names, at most half the query's length away, five at most.
-    const int limit = std::max(1, static_cast<int>(Decode(key).size()) / 2);
+    // The closest names, at most a third of the query's length away (one edit for short
+    // names), five at most.
+    const int limit = std::max(1, static_cast<int>(Decode(key).size()) / 3);
     std::stable_sort(near.begin(), near.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [distance, p] : near)

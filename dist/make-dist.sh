@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and packs them as the program expects to find its files:
-#   Marevo/Marevo.exe, Marevo/marevo-cli.exe, Marevo/dt/*.MV2, Marevo/marevo.html and the
-#   licence of the port data, in build/dist/Marevo-<version>.zip.
+#   Marevo/Marevo.exe, Marevo/marevo-cli.exe, Marevo/dt/*.MV2, Marevo/ports.tsv (the port
+#   list, beside dt\), Marevo/marevo.html and the licence of the port data, in
+#   build/dist/Marevo-<version>.zip.
 #   dist/make-dist.sh [build-folder]   (default: the windows preset's build/windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,7 @@ cp "$build/cli/marevo-cli.exe" "$stage/"
 cp resources/help/marevo.html "$stage/"
 # Only port files go into dt\: the port tree lists every file found there.
 find data/dt -maxdepth 1 -type f -iname '*.MV2' -exec cp {} "$stage/dt/" \;
+cp data/ports.tsv "$stage/"
 licences=$(find data -maxdepth 1 -type f \( -iname '*LICEN[CS]E*' -o -iname 'COPYING*' -o -iname 'README*' \))
 if [ -z "$licences" ]; then
     echo "make-dist: no licence of the port data found in data/" >&2

@@ -1,5 +1,6 @@
-// The 40 tidal constituents: speeds, species, equilibrium arguments V0, nodal factors f and
-// angles u for 0 h zone time of a civil date. Speeds in degrees per hour, angles in degrees.
+// The 60 tidal constituents (the 40 of every port file and 20 further ones): speeds, species,
+// equilibrium arguments V0, nodal factors f and angles u for 0 h zone time of a civil date.
+// Speeds in degrees per hour, angles in degrees.
 #include "engine/constituents.h"
 
 #include <cmath>
@@ -11,8 +12,10 @@ float R(double x) { return static_cast<float>(Reduce360(static_cast<float>(x)));
 double Cos(double deg) { return std::cos(deg * DegToRad); }
 double Sin(double deg) { return std::sin(deg * DegToRad); }
 
-// How u and f of a constituent follow from the ten base corrections.
-enum Rule { None, Same, Neg, Sum, Pow15, Pow2, Pow3 };
+// How u and f of a constituent follow from the ten base corrections. Square: f squared, u 0
+// (a constituent added and taken away again, as M2 in MSN2 = M2 + S2 - N2); TwiceSum: twice
+// the first base and once the second (2MK6).
+enum Rule { None, Same, Neg, Sum, Pow15, Pow2, Pow3, Square, TwiceSum };
 
 struct ConstituentRow {
     float speed;
@@ -23,7 +26,7 @@ struct ConstituentRow {
 };
 
 // i  speed  n  rule  base  base2       (V0 in EquilibriumArguments)
-const ConstituentRow Rows[ConstituentCount] = {
+const ConstituentRow Rows[MaxConstituents] = {
     {0.0410686f, 0, None, -1, -1},      // 0 Sa
     {0.0821373f, 0, None, -1, -1},      // 1 Ssa
     {0.5443747f, 0, Same, NodMm, -1},   // 2 Mm
@@ -64,6 +67,28 @@ const ConstituentRow Rows[ConstituentCount] = {
     {58.984104f, 4, Same, NodM2, -1},   // 37 MS4
     {86.95232f, 6, Pow3, NodM2, -1},    // 38 M6
     {87.96821f, 6, Pow2, NodM2, -1},    // 39 2MS6
+    // The 20 further constituents; speeds from their Doodson numbers, compound tides take u
+    // and f from their components (N2 as M2, S2 none).
+    {12.854286f, 1, Same, NodO1, -1},   // 40 2Q1
+    {12.92714f, 1, Same, NodO1, -1},    // 41 sigma1
+    {14.569548f, 1, Same, NodJ1, -1},   // 42 chi1
+    {15.512589f, 1, Same, NodJ1, -1},   // 43 theta1
+    {27.341696f, 2, Pow2, NodO1, -1},   // 44 OQ2     O1 + Q1
+    {27.423834f, 2, Pow2, NodM2, -1},   // 45 MNS2    M2 + N2 - S2
+    {29.066242f, 2, Sum, NodK2, NodM2}, // 46 MKS2    M2 + K2 - S2
+    {30.544374f, 2, Square, NodM2, -1}, // 47 MSN2    M2 + S2 - N2
+    {30.626513f, 2, Sum, NodK1, NodJ1}, // 48 KJ2     K1 + J1
+    {43.943035f, 3, Same, NodO1, -1},   // 49 SO3     S2 + O1
+    {57.423832f, 4, Pow2, NodM2, -1},   // 50 MN4     M2 + N2
+    {58.439728f, 4, Same, NodM2, -1},   // 51 SN4     S2 + N2
+    {59.066242f, 4, Sum, NodK2, NodM2}, // 52 MK4     M2 + K2
+    {60.0f, 4, None, -1, -1},           // 53 S4      S2 + S2
+    {60.082138f, 4, Same, NodK2, -1},   // 54 SK4     S2 + K2
+    {86.407936f, 6, Pow3, NodM2, -1},   // 55 2MN6    2 M2 + N2
+    {87.423836f, 6, Pow2, NodM2, -1},   // 56 MSN6    M2 + S2 + N2
+    {88.05035f, 6, TwiceSum, NodM2, NodK2}, // 57 2MK6    2 M2 + K2
+    {88.98411f, 6, Same, NodM2, -1},    // 58 2SM6    2 S2 + M2
+    {89.06624f, 6, Sum, NodK2, NodM2},  // 59 MSK6    M2 + S2 + K2
 };
 
 struct Xcs { float c, s; };
@@ -136,11 +161,13 @@ void BaseNodalAngles(float p, float N, float u[NodCount])
     u[NodM1] = static_cast<float>(std::atan2(m1.s, m1.c) * RadToDeg);
 }
 
-// EquilibriumArguments: V0 of the 40 constituents (degrees, not reduced) from s, h, p.
-void EquilibriumArguments(float s, float h, float p, float v0[ConstituentCount])
+// EquilibriumArguments: V0 of the 60 constituents (degrees, not reduced) from s, h, p. The
+// further constituents take the same constant angles (solar hour angle 180 at 0 h, solar
+// perigee 282); a compound tide's V0 is the sum of its components' (MKS2 = M2 + K2 - S2).
+void EquilibriumArguments(float s, float h, float p, float v0[MaxConstituents])
 {
     const double S = s, H = h, P = p;
-    const double v[ConstituentCount] = {
+    const double v[MaxConstituents] = {
         H, 2 * H, S - P, 2 * S - 2 * H, 2 * S,
         H - 3 * S + P + 270, 3 * H - 3 * S - P + 270, H - 2 * S + 270, 3 * H - 2 * S - 270, H - S + 90,
         192 - 2 * H, 270 - H, 180, H + 90, 2 * H + 168,
@@ -149,8 +176,17 @@ void EquilibriumArguments(float s, float h, float p, float v0[ConstituentCount])
         P - S + 180, 2 * H - S - P + 180, 282 - H, 0, H + 258,
         2 * H, 2 * S - 2 * H, 3 * H - 4 * S + 270, 3 * H - 3 * S + 180, 3 * H - 2 * S + 90,
         H + 90, 4 * H - 4 * S, 2 * H - 2 * S, 6 * H - 6 * S, 4 * H - 4 * S,
+        // 2Q1, sigma1, chi1, theta1, OQ2
+        H - 4 * S + 2 * P + 270, 3 * H - 4 * S + 270, 3 * H - S - P + 90, S - H + P + 90,
+        2 * H - 5 * S + P + 180,
+        // MNS2, MKS2, MSN2, KJ2, SO3
+        4 * H - 5 * S + P, 4 * H - 2 * S, S - P, 2 * H + S - P + 180, H - 2 * S + 270,
+        // MN4, SN4, MK4, S4, SK4
+        4 * H - 5 * S + P, 2 * H - 3 * S + P, 4 * H - 2 * S, 0, 2 * H,
+        // 2MN6, MSN6, 2MK6, 2SM6, MSK6
+        6 * H - 7 * S + P, 4 * H - 5 * S + P, 6 * H - 4 * S, 2 * H - 2 * S, 4 * H - 2 * S,
     };
-    for (int i = 0; i < ConstituentCount; ++i) v0[i] = static_cast<float>(v[i]);
+    for (int i = 0; i < MaxConstituents; ++i) v0[i] = static_cast<float>(v[i]);
 }
 
 // PrepareConstituents: every table for 0 h zone time of a normalised date at the station.
@@ -165,7 +201,7 @@ void PrepareConstituents(int year, int month, int day, const Station& station, C
     BaseNodalFactors(a.p, a.N, fb);
     BaseNodalAngles(a.p, a.N, ub);
     EquilibriumArguments(a.s, a.h, a.p, t.EquilibriumArgument);
-    for (int i = 0; i < ConstituentCount; ++i) {
+    for (int i = 0; i < MaxConstituents; ++i) {
         const ConstituentRow& r = Rows[i];
         double u = 0, f = 1;
         switch (r.rule) {
@@ -177,6 +213,9 @@ void PrepareConstituents(int year, int month, int day, const Station& station, C
         case Pow15: u = 1.5 * ub[r.base]; f = std::pow(fb[r.base], 1.5); break;
         case Pow2: u = 2.0 * ub[r.base]; f = std::pow(fb[r.base], 2.0); break;
         case Pow3: u = 3.0 * ub[r.base]; f = std::pow(fb[r.base], 3.0); break;
+        case Square: f = std::pow(fb[r.base], 2.0); break;
+        case TwiceSum: u = 2.0 * ub[r.base] + ub[r.base2];
+                       f = std::pow(fb[r.base], 2.0) * fb[r.base2]; break;
         }
         t.NodalAngle[i] = static_cast<float>(u);
         t.EquilibriumArgument[i] =

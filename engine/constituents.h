@@ -1,4 +1,4 @@
-// ConstituentTables: the 40 constituents prepared for 0 h zone time of one civil date.
+// ConstituentTables: the 60 constituents (the 40 and the 20 further ones) prepared for 0 h zone time of one civil date.
 // Speeds in degrees per hour, angles in degrees; values kept in single precision.
 #pragma once
 
@@ -8,12 +8,12 @@
 namespace marevo {
 
 struct ConstituentTables {
-    float ConstituentSpeed[ConstituentCount] = {};
-    float NodalFactor[ConstituentCount] = {};
-    float NodalAngle[ConstituentCount] = {};
-    float EquilibriumArgument[ConstituentCount] = {}; // V0 + u reduced after preparation
-    int Species[ConstituentCount] = {};
-    float PhaseOffset[ConstituentCount] = {};
+    float ConstituentSpeed[MaxConstituents] = {};
+    float NodalFactor[MaxConstituents] = {};
+    float NodalAngle[MaxConstituents] = {};
+    float EquilibriumArgument[MaxConstituents] = {}; // V0 + u reduced after preparation
+    int Species[MaxConstituents] = {};
+    float PhaseOffset[MaxConstituents] = {};
 };
 
 struct AstronomicalAngles {
@@ -26,7 +26,7 @@ enum BaseNodal { NodMm, NodMf, NodO1, NodK1, NodJ1, NodOO1, NodM2, NodK2, NodL2,
 AstronomicalAngles AstronomicalArguments(int year, int n);
 void BaseNodalFactors(float p, float N, float f[NodCount]);
 void BaseNodalAngles(float p, float N, float u[NodCount]);
-void EquilibriumArguments(float s, float h, float p, float v0[ConstituentCount]);
+void EquilibriumArguments(float s, float h, float p, float v0[MaxConstituents]);
 
 // Prepares every table for the date (already normalised). cal.MonthLengths must hold the
 // February of that year; cal.Weekday is written.

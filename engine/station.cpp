@@ -1,4 +1,5 @@
-// Station file loader: header, 20 constituent lines, up to three note lines of a .MV2 file.
+// Station file loader: header, 20 constituent lines, up to three note lines of a .MV2 file,
+// then up to ten lines of the further constituents 40 to 59.
 // Heights in cm, angles in degrees, positions as signed degrees.minutes converted to degrees.
 #include "engine/station.h"
 
@@ -59,6 +60,30 @@ int SplitFields(const char* line, char fields[MaxFields][FieldSlot])
 // Decimal only, so that a file reads the same in the Windows and the native builds.
 float TextToNumber(const char* text) { return static_cast<float>(DecimalToDouble(text)); }
 
+constexpr int ExtraLines = ExtraConstituentCount / 2;
+
+// Which line j of the further constituents (0 ... 9, holding 40 + 2j and 41 + 2j) a line read
+// as a note is, by its first and fourth fields; -1 for any other line. The line is taken as a
+// constituent line would be: cut to the line buffer, a CR that then ends it dropped.
+int ExtraLineOf(const char* text, char fields[MaxFields][FieldSlot])
+{
+    char line[LineBuffer];
+    const size_t length = std::strlen(text);
+    if (length < LineBuffer - 1) {
+        std::memcpy(line, text, length + 1);
+    } else {
+        std::memcpy(line, text, LineBuffer - 1);
+        line[LineBuffer - 1] = '\0';
+        if (line[LineBuffer - 2] == '\r') line[LineBuffer - 2] = '\0';
+    }
+    if (SplitFields(line, fields) < 4) return -1;
+    for (int j = 0; j < ExtraLines; ++j)
+        if (std::strcmp(fields[0], ExtraConstituentLabels[2 * j]) == 0 &&
+            std::strcmp(fields[3], ExtraConstituentLabels[2 * j + 1]) == 0)
+            return j;
+    return -1;
+}
+
 } // namespace
 
 float ZoneMeridian(float latitude, float longitude)
@@ -75,14 +100,18 @@ float ZoneMeridian(float latitude, float longitude)
 
 // LoadStationFile: reads a station file. Given: path. Returns: Ok, OpenFailed, or NoHeader
 // for an empty file or a header with fewer than four fields (the station is then left with
-// cleared constituents and no name). All 40 constituents are cleared to 0 before reading,
-// so a short file never carries entries of the port loaded before it.
+// cleared constituents and no name). All 60 constituents are cleared to 0 before reading,
+// so a short file never carries entries of the port loaded before it. After the 20
+// constituent lines, a line whose two labels are a pair of ExtraConstituentLabels sets that
+// pair (ExtraConstituents counts the constituents so carried); the other lines, up to three,
+// are the notes. A reader of the 40 alone takes the three notes and stops before them.
 LoadStatus LoadStationFile(const char* path, Station& station)
 {
     std::snprintf(station.StationPath, sizeof station.StationPath, "%s", path);
     std::FILE* f = std::fopen(path, "rb");
     if (!f) return LoadStatus::OpenFailed;
-    for (int i = 0; i < ConstituentCount; ++i) station.Amplitude[i] = station.PhaseLag[i] = 0;
+    for (int i = 0; i < MaxConstituents; ++i) station.Amplitude[i] = station.PhaseLag[i] = 0;
+    station.ExtraConstituents = 0;
     for (auto& note : station.StationNotes) note[0] = '\0';
 
     char line[LineBuffer];
@@ -115,8 +144,25 @@ LoadStatus LoadStationFile(const char* path, Station& station)
         station.Amplitude[2 * k - 1] = TextToNumber(c[4]);
         station.PhaseLag[2 * k - 1] = TextToNumber(c[5]);
     }
-    for (auto& note : station.StationNotes)
-        if (!ReadLine(f, note, NoteBuffer)) { note[0] = '\0'; break; }
+    // Three notes and ten lines of further constituents at most, in any order.
+    bool carried[ExtraLines] = {};
+    int notes = 0;
+    char text[NoteBuffer];
+    for (int n = 0; n < 3 + ExtraLines && ReadLine(f, text, NoteBuffer); ++n) {
+        char c[MaxFields][FieldSlot] = {};
+        const int j = ExtraLineOf(text, c);
+        if (j >= 0) {
+            const int i = ConstituentCount + 2 * j;
+            station.Amplitude[i] = TextToNumber(c[1]);
+            station.PhaseLag[i] = TextToNumber(c[2]);
+            station.Amplitude[i + 1] = TextToNumber(c[4]);
+            station.PhaseLag[i + 1] = TextToNumber(c[5]);
+            if (!carried[j]) station.ExtraConstituents += 2;
+            carried[j] = true;
+        } else if (notes < 3) {
+            std::memcpy(station.StationNotes[notes++], text, std::strlen(text) + 1);
+        }
+    }
     std::fclose(f);
 
     station.StationName[19] = '\0';

@@ -6,7 +6,18 @@
 
 namespace marevo {
 
+// The 40 constituents of every port file, then up to 20 further ones (indexes 40 to 59) that a
+// file may carry after its notes.
 constexpr int ConstituentCount = 40;
+constexpr int ExtraConstituentCount = 20;
+constexpr int MaxConstituents = ConstituentCount + ExtraConstituentCount;
+// Labels of the further constituents 40 to 59 in a port file (ASCII, case-sensitive): they
+// stand after the notes, two a line in the six-field form, and a line is taken only when its
+// two labels are those of a pair 40 + 2j, 41 + 2j.
+inline constexpr const char* ExtraConstituentLabels[ExtraConstituentCount] = {
+    "2Q1", "sigma1", "chi1", "theta1", "OQ2", "MNS2", "MKS2", "MSN2", "KJ2", "SO3",
+    "MN4", "SN4",    "MK4",  "S4",     "SK4", "2MN6", "MSN6", "2MK6", "2SM6", "MSK6",
+};
 // Constituent indexes read by name elsewhere.
 constexpr int IndexO1 = 7, IndexK1 = 13, IndexM2 = 24, IndexS2 = 28;
 
@@ -21,8 +32,9 @@ struct Station {
     float MeanSeaLevel = 0;                // Z0, cm
     float LevelPlusM2 = 0, LevelMinusM2 = 0;
     float StandardMeridian = 0;            // east longitude of the zone meridian
-    float Amplitude[ConstituentCount] = {};
-    float PhaseLag[ConstituentCount] = {};
+    float Amplitude[MaxConstituents] = {};
+    float PhaseLag[MaxConstituents] = {};
+    int ExtraConstituents = 0; // how many of the 20 further constituents the file carried
     char StationNotes[3][90] = {};
 };
 

@@ -6,36 +6,57 @@
 
 namespace marevo {
 
-// Adds the terms to MeanSeaLevel in constituent order, rounding to single precision after
-// each one. The angles a are in degrees; their cosines are taken first, as one row.
-static inline __attribute__((always_inline)) float SumTerms(const double (&a)[ConstituentCount], const Station& s,
-                      const ConstituentTables& c)
+namespace {
+
+// Adds the terms of constituents first ... first + N - 1 to h in constituent order, rounding to
+// single precision after each one. The angles a are in degrees; their cosines are taken
+// first, as one row.
+template <int N>
+inline __attribute__((always_inline)) float AddTerms(float h, const double (&a)[N], int first, const Station& s, const ConstituentTables& c)
 {
-    double radians[ConstituentCount], cosine[ConstituentCount];
-    for (int i = 0; i < ConstituentCount; ++i) radians[i] = a[i] * DegToRad;
+    double radians[N], cosine[N];
+    for (int i = 0; i < N; ++i) radians[i] = a[i] * DegToRad;
     Cosines(radians, cosine);
-    float h = s.MeanSeaLevel;
-    for (int i = 0; i < ConstituentCount; ++i)
-        h = static_cast<float>(h + cosine[i] * (static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i]));
+    for (int i = 0; i < N; ++i)
+        h = static_cast<float>(h + cosine[i] * (static_cast<double>(s.Amplitude[first + i]) *
+                                                c.NodalFactor[first + i]));
     return h;
 }
+
+// MeanSeaLevel plus the 40 terms, then the 20 further ones when the station carries any: a
+// station of 40 constituents gives the same bits as if there were no others. angle(i) is the
+// argument of constituent i in degrees.
+template <class Angle>
+inline __attribute__((always_inline)) float SumTerms(Angle angle, const Station& s, const ConstituentTables& c)
+{
+    double a[ConstituentCount];
+    for (int i = 0; i < ConstituentCount; ++i) a[i] = angle(i);
+    const float h = AddTerms(s.MeanSeaLevel, a, 0, s, c);
+    if (s.ExtraConstituents == 0) return h;
+    double extra[ExtraConstituentCount];
+    for (int i = 0; i < ExtraConstituentCount; ++i) extra[i] = angle(ConstituentCount + i);
+    return AddTerms(h, extra, ConstituentCount, s, c);
+}
+
+} // namespace
 
 // TideHeight: predicted height t hours after 0 h of the prepared date. Returns cm.
 static inline __attribute__((always_inline)) float HeightAt(double t, const Station& s, const ConstituentTables& c)
 {
-    double a[ConstituentCount];
-    for (int i = 0; i < ConstituentCount; ++i)
-        a[i] = c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i];
-    return SumTerms(a, s, c);
+    return SumTerms([&](int i) { return c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i]; },
+                    s, c);
 }
 
 // TideHeightAtStep: height at step k of a grid of stepHours, sigma*t formed as k*sigma*step.
-static inline __attribute__((always_inline)) float HeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
+static inline __attribute__((always_inline)) float HeightAtStep(int k, float stepHours, const Station& s,
+                                                               const ConstituentTables& c)
 {
-    double a[ConstituentCount];
-    for (int i = 0; i < ConstituentCount; ++i)
-        a[i] = k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] - s.PhaseLag[i];
-    return SumTerms(a, s, c);
+    return SumTerms(
+        [&](int i) {
+            return k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] -
+                   s.PhaseLag[i];
+        },
+        s, c);
 }
 
 // The two heights compiled for each instruction set and chosen once from the processor.

@@ -25,7 +25,8 @@ struct ExtremeDetector {
     int sign[3] = {};
 };
 
-// Height at t hours from 0 h of the prepared date.
+// Height at t hours from 0 h of the prepared date: Z0 plus the 40 constituents in their order,
+// then the 20 further ones if the station carries them (ExtraConstituents > 0).
 float TideHeight(double t, const Station& station, const ConstituentTables& tables);
 // Height at step k of a grid of stepHours (sigma * t formed as k * sigma * stepHours); the
 // views sample with 0.33333334f (20 min) and 0.5f (30 min).

@@ -17,17 +17,25 @@ LABELS = ["Sa", "Ssa", "Mm", "MSf", "Mf", "Q1", "rho1", "O1", "MP1", "M1",
           "pi1", "P1", "S1", "K1", "psi1", "phi1", "J1", "SO1", "OO1", "2N2",
           "mu2", "N2", "nu2", "OP2", "M2", "lam2", "L2", "T2", "S2", "R2",
           "K2", "2SM2", "MO3", "M3", "MK3", "SK3", "M4", "MS4", "M6", "2MS6"]
+# The further constituents 40 to 59, two a line after the notes.
+EXTRA_LABELS = ["2Q1", "sigma1", "chi1", "theta1", "OQ2", "MNS2", "MKS2", "MSN2", "KJ2", "SO3",
+                "MN4", "SN4", "MK4", "S4", "SK4", "2MN6", "MSN6", "2MK6", "2SM6", "MSK6"]
 
 
 def station(name="尾鷲", lat="34.04", lon="136.12", z0="110.0", eol="\n",
-            lines=20, notes=("観測所の注記",), last_eol=True):
-    """A station file: header, constituent lines with made-up constants, note lines."""
+            lines=20, notes=("観測所の注記",), last_eol=True, extra_lines=0):
+    """A station file: header, constituent lines with made-up constants, note lines, lines
+    of the further constituents."""
     rows = [f"{name},{lat},{lon},{z0}"]
     for k in range(lines):
         a, b = LABELS[2 * k], LABELS[2 * k + 1]
         rows.append(f"{a},{(k * 7.3) % 60:.1f},{(k * 41.0) % 360:.1f},"
                     f"{b},{(k * 3.1) % 40:.1f},{(k * 97.0) % 360:.1f}")
     rows.extend(notes)
+    for k in range(extra_lines):
+        a, b = EXTRA_LABELS[2 * k], EXTRA_LABELS[2 * k + 1]
+        rows.append(f"{a},{(k * 0.7) % 4:.2f},{(k * 53.0) % 360:.2f},"
+                    f"{b},{(k * 0.3) % 3:.2f},{(k * 131.0) % 360:.2f}")
     text = eol.join(rows) + (eol if last_eol else "")
     return text.encode("cp932")
 
@@ -64,6 +72,9 @@ def station_seeds():
     write("station", "seven-fields.MV2", b"\n".join(many))
     write("station", "non-numeric.MV2", station(lat="north", lon="1e999", z0="nan"))
     write("station", "binary.MV2", bytes(range(256)) * 2)
+    write("station", "sixty.MV2", station(eol="\r\n", notes=("一", "二", "三"), extra_lines=10))
+    write("station", "sixty-mislabelled.MV2",
+          station(notes=("一",), extra_lines=4).replace(b"MKS2", b"MK2S") + b"S4,1,2,SK4,3,4\n")
     write("station", "nul-bytes.MV2", station().replace(b",", b"\0,", 5))
     for index, path in enumerate(port_files()):
         shutil.copyfile(path, os.path.join(CORPUS, "station", f"dt-{index}.MV2"))
@@ -89,6 +100,7 @@ def station_tide_seeds():
     for index, path in enumerate(port_files(3)):
         with open(path, "rb") as f:
             write("station_tide", f"dt-{index}", date(2026, 12, 8 * index + 8) + f.read())
+    write("station_tide", "sixty-2024-06-08", date(2024, 6, 8) + station(notes=("a", "b", "c"), extra_lines=10))
     write("station_tide", "large-shallow", date(2024, 6, 8) + station().replace(b"2MS6,", b"2MS6,900,", 1))
 
 
@@ -109,6 +121,7 @@ def station_views_seeds():
     for name, text in far.items():
         write("station_views", f"{name}-one-day", date(2024, 5, 14) + text)
         write("station_views", f"{name}-table", date(2024, 5, 15) + text)
+    write("station_views", "sixty-table", date(2024, 5, 15) + station(notes=("a", "b", "c"), extra_lines=10))
     write("station_views", "year-1", date(1, 1, 6) + station())
     write("station_views", "year-9999-table", date(9999, 12, 31) + station())
 

@@ -72,7 +72,7 @@ bool Same(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std:
 void FillPrevious(marevo::Station& s)
 {
     std::memset(&s, 'X', sizeof s);
-    for (int i = 0; i < marevo::ConstituentCount; ++i) {
+    for (int i = 0; i < marevo::MaxConstituents; ++i) {
         s.Amplitude[i] = 1000.0f + i;
         s.PhaseLag[i] = 2000.0f + i;
     }
@@ -104,22 +104,48 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Whatever the status, no constituent of the port before survives the load.
     const size_t constituentLines =
         status == marevo::LoadStatus::Ok ? std::min<size_t>(20, lines.raw.size() - 1) : 0;
+    float amplitude[marevo::MaxConstituents] = {}, phase[marevo::MaxConstituents] = {};
     for (int i = 0; i < marevo::ConstituentCount; ++i) {
-        float amplitude = 0, phase = 0;
         if (static_cast<size_t>(i / 2) < constituentLines) {
             const std::vector<std::string> c = Fields(lines.Get(1 + i / 2, 59));
-            amplitude = Number(c, i % 2 ? 4 : 1);
-            phase = Number(c, i % 2 ? 5 : 2);
+            amplitude[i] = Number(c, i % 2 ? 4 : 1);
+            phase[i] = Number(c, i % 2 ? 5 : 2);
         }
-        FUZZ_CHECK(Same(s.Amplitude[i], amplitude));
-        FUZZ_CHECK(Same(s.PhaseLag[i], phase));
     }
+    // After the 20 lines: a line whose two labels are a pair of the further constituents
+    // sets that pair; the other lines are the notes, three at most; 13 lines are looked at.
+    std::string notes[3];
+    int noteCount = 0, extra = 0;
+    bool carried[marevo::ExtraConstituentCount / 2] = {};
+    if (constituentLines == 20) {
+        for (size_t line = 21; line < lines.raw.size() && line < 21 + 13; ++line) {
+            const std::vector<std::string> c = Fields(lines.Get(line, 59));
+            int pair = -1;
+            for (int j = 0; j < marevo::ExtraConstituentCount / 2 && c.size() >= 4; ++j)
+                if (c[0] == marevo::ExtraConstituentLabels[2 * j] &&
+                    c[3] == marevo::ExtraConstituentLabels[2 * j + 1])
+                    pair = j;
+            if (pair >= 0) {
+                const int i = marevo::ConstituentCount + 2 * pair;
+                amplitude[i] = Number(c, 1);
+                phase[i] = Number(c, 2);
+                amplitude[i + 1] = Number(c, 4);
+                phase[i + 1] = Number(c, 5);
+                if (!carried[pair]) extra += 2;
+                carried[pair] = true;
+            } else if (noteCount < 3) {
+                notes[noteCount++] = lines.Get(line, 75);
+            }
+        }
+    }
+    for (int i = 0; i < marevo::MaxConstituents; ++i) {
+        FUZZ_CHECK(Same(s.Amplitude[i], amplitude[i]));
+        FUZZ_CHECK(Same(s.PhaseLag[i], phase[i]));
+    }
+    FUZZ_CHECK(s.ExtraConstituents == extra);
     for (int n = 0; n < 3; ++n) {
         FUZZ_CHECK(Terminated(s.StationNotes[n], sizeof s.StationNotes[n]));
-        const size_t line = 1 + constituentLines + n;
-        const bool present = status == marevo::LoadStatus::Ok && constituentLines == 20 &&
-                             line < lines.raw.size();
-        FUZZ_CHECK(std::string(s.StationNotes[n]) == (present ? lines.Get(line, 75) : std::string()));
+        FUZZ_CHECK(std::string(s.StationNotes[n]) == notes[n]);
     }
     FUZZ_CHECK(Terminated(s.StationName, sizeof s.StationName));
     if (status != marevo::LoadStatus::Ok) {

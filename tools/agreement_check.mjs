@@ -1,10 +1,12 @@
 // Agreement of the shipped port files with an independent predictor: high and low waters of a
 // month from marevo-cli (the program's engine on the converted file) against @neaps/tide-predictor
 // on the original TICON-4 constants. Times in minutes of JST, heights in cm above chart datum.
+// Only port files converted from TICON-4 can be checked: by default every TICON row of the port
+// list (data/ports.tsv).
 //
 // Usage: node tools/agreement_check.mjs --modules DIR --cli PATH [--dt data/dt]
-//            [--month 2026-01] [--ports 01函館,24尾鷲,...] [--max-time MIN] [--max-height CM]
-//            [--without-m1]
+//            [--ports-list data/ports.tsv] [--month 2026-01] [--ports 02岩崎,14久里浜,...]
+//            [--max-time MIN] [--max-height CM] [--without-m1]
 // --without-m1 runs the engine on copies of the files with M1 set to zero, so that both sides
 // hold exactly the same constituents (the predictor is never given M1, see below).
 // Exits 1 when a port's 95th percentile of |time difference| or |height difference| exceeds
@@ -14,13 +16,9 @@ import { tmpdir } from "node:os";
 import { execFileSync } from "node:child_process";
 import { join, dirname } from "node:path";
 import { fileURLToPath } from "node:url";
-import { CONSTITUENTS, loadPackages } from "./ticon_to_mv2.mjs";
+import { CONSTITUENTS, loadPackages, packagePhaseOffset, readPortList } from "./ticon_to_mv2.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
-
-// Spread over the coast: Hokkaido, Sanriku, Tokyo Bay, Kii, Sea of Japan, Seto Inland Sea,
-// Ariake Sea, Okinawa.
-const DEFAULT_PORTS = ["01函館", "04鮎川", "13東京", "24尾鷲", "15佐渡", "33宇野", "43三角", "47那覇"];
 
 // A copy of a port file with M1 (constituent 9: fields 5 and 6 of the fifth constituent line)
 // set to zero; Shift-JIS bytes are kept as they are.
@@ -36,8 +34,8 @@ function copyWithoutM1(file, dir) {
 }
 
 function parseArgs(argv) {
-  const args = { dt: join(here, "../data/dt"), month: "2026-01", ports: DEFAULT_PORTS,
-                 maxTime: 6, maxHeight: 3 };
+  const args = { dt: join(here, "../data/dt"), portsList: join(here, "../data/ports.tsv"),
+                 month: "2026-01", maxTime: 6, maxHeight: 3 };
   for (let i = 0; i < argv.length; ++i) {
     const [a, v] = [argv[i], argv[i + 1]];
     if (a === "--without-m1") { args.withoutM1 = true; continue; }
@@ -45,6 +43,7 @@ function parseArgs(argv) {
     if (a === "--modules") args.modules = v;
     else if (a === "--cli") args.cli = v;
     else if (a === "--dt") args.dt = v;
+    else if (a === "--ports-list") args.portsList = v;
     else if (a === "--month") args.month = v;
     else if (a === "--ports") args.ports = v.split(",");
     else if (a === "--max-time") args.maxTime = Number(v);
@@ -53,6 +52,8 @@ function parseArgs(argv) {
     ++i;
   }
   if (!args.modules || !args.cli) throw new Error("--modules DIR and --cli PATH are required");
+  args.ports ??= readPortList(args.portsList).filter((r) => r.source.startsWith("TICON:")).map((r) => r.file);
+  if (!args.ports.length) throw new Error(`${args.portsList}: no port converted from TICON-4`);
   return args;
 }
 
@@ -62,6 +63,7 @@ function readPortFile(path) {
   const lines = text.split("\r\n");
   const z0 = Number(lines[0].split(",")[3]);
   const note = lines.find((l) => l.startsWith("TICON-4 station "));
+  if (!note) throw new Error(`${path}: not converted from TICON-4 (no station note)`);
   return { z0, id: "ticon/" + note.slice("TICON-4 station ".length).trim() };
 }
 
@@ -80,11 +82,13 @@ function engineEvents(cli, file, year, month) {
 
 // Independent prediction from the source constants of the constituents the file carries.
 // M1 is left out: the predictor applies the perigee term of M1 on top of a tau + p argument.
+// M3's phase is turned to the predictor's own argument for it (3 tau - 180).
 function predictorEvents(predictor, station, z0, year, month) {
   const names = new Set(CONSTITUENTS.map((c) => c.source).filter((s) => s && s !== "M1"));
   const constituents = station.harmonic_constituents
     .filter((c) => names.has(c.name))
-    .map((c) => ({ name: c.name, amplitude: c.amplitude, phase: c.phase }));
+    .map((c) => ({ name: c.name, amplitude: c.amplitude,
+                   phase: c.phase + packagePhaseOffset(c.name, predictor.constituents) }));
   const startJst = Date.UTC(year, month - 1, 1) - 9 * 3600e3;
   const endJst = Date.UTC(year, month, 1) - 9 * 3600e3;
   const pad = 6 * 3600e3; // so that events near the month's ends find partners

@@ -1,14 +1,17 @@
-// Converts the TICON-4 harmonic constants of Japan's tide gauges into the port files of dt/.
-// Source amplitudes in metres and Greenwich phase lags G (UT); files in cm and degrees with
-// phase lags referred to the port's own meridian. Output is Shift-JIS with CRLF line breaks.
+// Converts the TICON-4 harmonic constants of the Japanese tide gauges that are no JMA tide-table
+// port into their port files in dt/. Source amplitudes in metres and Greenwich phase lags G (UT);
+// files in cm and degrees with phase lags referred to the port's own meridian. Output is
+// Shift-JIS with CRLF line breaks.
 //
-// Usage: node tools/ticon_to_mv2.mjs --modules DIR [--names data/ports.tsv] [--out data/dt]
-//                                    [--check] [--report]
+// Usage: node tools/ticon_to_mv2.mjs --modules DIR [--ports data/ports.tsv]
+//            [--gauges data/ticon_gauges.tsv] [--out data/dt] [--check] [--report]
 //   --modules  the node_modules folder holding @neaps/tide-database and @neaps/tide-predictor
 //              (tools/install_neaps.sh installs the pinned versions)
-//   --check    write nothing; compare every file with what is in --out and fail on a difference
-//   --report   print the constituent matching and the duplicate choices
-import { readFileSync, writeFileSync, readdirSync, mkdirSync, existsSync } from "node:fs";
+//   --ports    the list of shipped ports: the rows with source TICON:<id> are this tool's
+//   --gauges   every accepted gauge of Japan, grouped into ports, with the JMA port it duplicates
+//   --check    write nothing; compare this tool's files with what is in --out, fail on a difference
+//   --report   print the constituent matching, the gauge choices and the JMA duplicates
+import { readFileSync, writeFileSync, mkdirSync, existsSync } from "node:fs";
 import { join, resolve, dirname } from "node:path";
 import { pathToFileURL, fileURLToPath } from "node:url";
 
@@ -54,7 +57,7 @@ export const CONSTITUENTS = [
   ["K2",   30.082138,   2,  0,  2,  0,    0, "K2"],
   ["2SM2", 31.015896,   2,  2, -2,  0,    0, "2SM2"],
   ["MO3",  42.92714,    3, -4,  3,  0,  270, ""],
-  ["M3",   43.47616,    3, -3,  3,  0,  180, "M3"],
+  ["M3",   43.47616,    3, -3,  3,  0,  180, "M3"],  // see SOURCE_PHASE_REFERENCE
   ["MK3",  44.025173,   3, -2,  3,  0,   90, ""],
   ["SK3",  45.04107,    3,  0,  1,  0,   90, ""],
   ["M4",   57.96821,    4, -4,  4,  0,    0, "M4"],
@@ -74,6 +77,12 @@ const TOLERANCE_SPEED = 2e-5; // deg/h: the program's speeds are single-precisio
 // fixes it at 282. Constituents with a p1 term (T2, R2) take the difference at 2000.0.
 export const SOURCE_SOLAR_PERIGEE = 282.93735;
 
+// The predictor package writes M3's argument as 3 tau - 180, but the phase lags of the analyses
+// behind TICON-4 refer M3 to 3 tau, which is the program's own argument (3h - 3s + 180 at 0 h UT):
+// the source's M3 phases lie within a few degrees of JMA's own M3 phases, and JMA's tables are
+// fitted better without a half turn. So the package's constant is replaced by this one.
+export const SOURCE_PHASE_REFERENCE = { M3: 180 };
+
 // V0 of a source constituent at 0 h UT from its Doodson coefficients (tau, s, h, p, N', p1,
 // quarter turns), written in the terms of the table above: tau = 180 + h - s.
 function sourceV0(coefficients) {
@@ -84,6 +93,13 @@ function sourceV0(coefficients) {
 
 const mod360 = (x) => ((x % 360) + 360) % 360;
 
+// What to add to a source phase lag so that the predictor package, with its own argument for
+// the constituent, predicts the tide the source's phase lag describes (0 but for M3).
+export function packagePhaseOffset(name, predictorConstituents) {
+  if (!(name in SOURCE_PHASE_REFERENCE)) return 0;
+  return mod360(sourceV0(predictorConstituents[name].coefficients).c - SOURCE_PHASE_REFERENCE[name]);
+}
+
 // Matches each of the 40 with a source constituent: same speed, same argument apart from a
 // constant, which becomes the phase correction. Returns per index {source, correction, factor}.
 export function matchConstituents(predictorConstituents) {
@@ -92,6 +108,7 @@ export function matchConstituents(predictorConstituents) {
     const src = predictorConstituents[c.source];
     if (!src || !src.coefficients) throw new Error(`${c.label}: source ${c.source} unknown`);
     const v = sourceV0(src.coefficients);
+    if (c.source in SOURCE_PHASE_REFERENCE) v.c = SOURCE_PHASE_REFERENCE[c.source];
     const extraP = c.label === "M1" ? M1_MAIN_LINE.p : 0;
     const speedOk = c.label === "M1" || Math.abs(src.speed - c.speed) <= TOLERANCE_SPEED;
     if (!speedOk) throw new Error(`${c.label}: speed ${c.speed} against ${src.speed}`);
@@ -175,7 +192,7 @@ export function providerOf(id) {
   return PROVIDERS[key];
 }
 
-// Returns { text, lines } of the file for one station and its port name.
+// Returns { text, lines } of the file for one station under its port's full name.
 export function portFileText(station, portName, matches) {
   const latText = degMinText(station.latitude);
   const lonText = degMinText(station.longitude);
@@ -224,14 +241,42 @@ export function checkLimits(name, lines) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Names table and the choice among gauges of one port.
+// The list of shipped ports, the gauge table and the choice among gauges of one port.
 // ---------------------------------------------------------------------------------------------
-export function readNames(path) {
-  return readFileSync(path, "utf8").split("\n").filter((l) => l && !l.startsWith("#")).map((l) => {
-    const [id, station, code, port, remark = ""] = l.replace(/\r$/, "").split("\t");
+const tsvRows = (path) => readFileSync(path, "utf8").split("\n").map((l) => l.replace(/\r$/, ""))
+  .filter((l) => l && !l.startsWith("#")).map((l) => l.split("\t"));
+
+export const PORT_COLUMNS = ["file", "name", "romaji", "prefecture", "latitude", "longitude", "source", "remark"];
+
+// data/ports.tsv: a header row, then one row per port file of dt/.
+export function readPortList(path) {
+  const [header, ...rows] = tsvRows(path);
+  if (!header || header.join("\t") !== PORT_COLUMNS.join("\t"))
+    throw new Error(`${path}: header must be ${PORT_COLUMNS.join(" ")}`);
+  const files = new Set();
+  return rows.map((fields) => {
+    const row = Object.fromEntries(PORT_COLUMNS.map((c, i) => [c, fields[i] ?? ""]));
+    const where = `${path}: ${row.file}`;
+    if (fields.length < 7 || fields.length > 8) throw new Error(`${where}: ${fields.length} columns`);
+    if (!/^\d\d$/.test(row.prefecture) || !row.file.startsWith(row.prefecture))
+      throw new Error(`${where}: prefecture code ${row.prefecture}`);
+    if (sjisEncode(row.file).length > 10) throw new Error(`${where}: port name over 8 bytes`);
+    if (!row.name || row.name.includes(",") || sjisEncode(row.name).length > 19)
+      throw new Error(`${where}: name must be 1 to 19 bytes without commas`);
+    if (!/^(JMA:[0-9A-Z]{2}|TICON:[0-9a-z_-]+)$/.test(row.source)) throw new Error(`${where}: source ${row.source}`);
+    if (files.has(row.file)) throw new Error(`${where}: file named twice`);
+    files.add(row.file);
+    return row;
+  });
+}
+
+// data/ticon_gauges.tsv: id, station, code, port, jma, remark.
+export function readGauges(path) {
+  return tsvRows(path).map(([id, station, code, port, jma = "", remark = ""]) => {
     if (!/^\d\d$/.test(code)) throw new Error(`${id}: prefecture code ${code}`);
     if (!port || sjisEncode(port).length > 8) throw new Error(`${id}: port name ${port} over 8 bytes`);
-    return { id, station, code, port, remark };
+    if (jma && !/^[0-9A-Z]{2}$/.test(jma)) throw new Error(`${id}: JMA code ${jma}`);
+    return { id, station, code, port, jma, remark };
   });
 }
 
@@ -248,19 +293,6 @@ export function betterGauge(a, b) {
 // ---------------------------------------------------------------------------------------------
 // Main.
 // ---------------------------------------------------------------------------------------------
-function parseArgs(argv) {
-  const args = { names: join(here, "../data/ports.tsv"), out: join(here, "../data/dt") };
-  for (let i = 0; i < argv.length; ++i) {
-    const a = argv[i];
-    if (a === "--check") args.check = true;
-    else if (a === "--report") args.report = true;
-    else if (["--modules", "--names", "--out"].includes(a) && i + 1 < argv.length) args[a.slice(2)] = argv[++i];
-    else throw new Error(`unknown argument ${a}`);
-  }
-  if (!args.modules) throw new Error("--modules DIR is required");
-  return args;
-}
-
 export async function loadPackages(modules) {
   const dir = resolve(modules);
   const db = await import(pathToFileURL(join(dir, "@neaps/tide-database/dist/node/index.js")).href);
@@ -284,6 +316,53 @@ export function choosePorts(names, stationsById) {
   return [...groups.entries()].sort(([a], [b]) => (a < b ? -1 : a > b ? 1 : 0)).map(([, g]) => g);
 }
 
+const bareId = (id) => id.replace(/^ticon\//, "");
+
+// Distance in km between two positions in decimal degrees (equirectangular, ample at a few km).
+export function distanceKm(lat1, lon1, lat2, lon2) {
+  const r = Math.PI / 180;
+  return 6371 * Math.hypot((lon2 - lon1) * r * Math.cos(((lat1 + lat2) / 2) * r), (lat2 - lat1) * r);
+}
+
+// Splits the chosen ports into those this tool writes and those a JMA port covers, and checks
+// that the written ones are exactly the TICON rows of the port list (same gauge, same file).
+export function planPorts(ports, portList) {
+  const jmaRows = new Map(portList.filter((r) => r.source.startsWith("JMA:")).map((r) => [r.source.slice(4), r]));
+  const ticonRows = new Map(portList.filter((r) => r.source.startsWith("TICON:")).map((r) => [r.source.slice(6), r]));
+  const written = [], covered = [];
+  for (const g of ports) {
+    const key = g.row.code + g.row.port;
+    if (g.row.jma) {
+      const jma = jmaRows.get(g.row.jma);
+      if (!jma) throw new Error(`${key}: JMA port ${g.row.jma} is not in the port list`);
+      covered.push({ ...g, jma, km: distanceKm(g.station.latitude, g.station.longitude,
+                                              degMinValue(jma.latitude), degMinValue(jma.longitude)) });
+      continue;
+    }
+    const row = ticonRows.get(bareId(g.station.id));
+    if (!row) throw new Error(`${key}: gauge ${g.station.id} has no TICON row in the port list`);
+    if (row.file !== key) throw new Error(`${key}: the port list names its file ${row.file}`);
+    ticonRows.delete(bareId(g.station.id));
+    written.push({ ...g, list: row });
+  }
+  if (ticonRows.size) throw new Error(`TICON rows of the port list that are no chosen gauge: ${[...ticonRows.keys()].join(" ")}`);
+  return { written, covered };
+}
+
+function parseArgs(argv) {
+  const args = { ports: join(here, "../data/ports.tsv"), gauges: join(here, "../data/ticon_gauges.tsv"),
+                 out: join(here, "../data/dt") };
+  for (let i = 0; i < argv.length; ++i) {
+    const a = argv[i];
+    if (a === "--check") args.check = true;
+    else if (a === "--report") args.report = true;
+    else if (["--modules", "--ports", "--gauges", "--out"].includes(a) && i + 1 < argv.length) args[a.slice(2)] = argv[++i];
+    else throw new Error(`unknown argument ${a}`);
+  }
+  if (!args.modules) throw new Error("--modules DIR is required");
+  return args;
+}
+
 async function main() {
   const args = parseArgs(process.argv.slice(2));
   const { db, predictor } = await loadPackages(args.modules);
@@ -291,31 +370,34 @@ async function main() {
 
   const japan = db.stations.filter((s) => s.country_code === "JP");
   const stationsById = new Map(japan.map((s) => [s.id, s]));
-  const names = readNames(args.names);
-  const listed = new Set(names.map((r) => r.id));
+  const gauges = readGauges(args.gauges);
+  const listed = new Set(gauges.map((r) => r.id));
   const unlisted = japan.filter((s) => !listed.has(s.id)).map((s) => s.id);
-  if (unlisted.length) throw new Error(`stations without a row in the names table: ${unlisted.join(" ")}`);
+  if (unlisted.length) throw new Error(`stations without a row in the gauge table: ${unlisted.join(" ")}`);
 
-  const ports = choosePorts(names, stationsById);
+  const { written, covered } = planPorts(choosePorts(gauges, stationsById), readPortList(args.ports));
   if (args.report) {
     for (const m of matches) {
       const c = CONSTITUENTS[m.index];
       console.log(`${String(m.index).padStart(2)} ${c.label.padEnd(5)} ${m.source ? `${m.source} ${m.sourceSpeed} correction ${m.correction}${m.factor !== 1 ? ` amplitude x${m.factor.toFixed(4)}` : ""}` : m.why}`);
     }
-    for (const g of ports)
+    for (const g of [...written, ...covered])
       for (const d of g.dropped)
         console.log(`${g.row.code}${g.row.port}: kept ${g.station.id} (${g.station.epoch.start}..${g.station.epoch.end}), dropped ${d.id} (${d.epoch.start}..${d.epoch.end})`);
-    console.log(`${ports.length} ports from ${japan.length} stations`);
+    for (const g of covered)
+      console.log(`${g.row.code}${g.row.port}: ${bareId(g.station.id)} covered by JMA:${g.row.jma} ${g.jma.file} at ${g.km.toFixed(1)} km`);
+    console.log(`${written.length} ports from TICON-4, ${covered.length} covered by JMA ports, from ${japan.length} stations`);
   }
 
   if (!args.check) mkdirSync(args.out, { recursive: true });
-  const wanted = new Set();
   let differences = 0;
-  for (const { row, station } of ports) {
-    const fileName = `${row.code}${row.port}.MV2`;
-    wanted.add(fileName);
-    const { lines, text } = portFileText(station, row.port, matches);
+  for (const { list, station } of written) {
+    const fileName = `${list.file}.MV2`;
+    const { lines, text } = portFileText(station, list.name, matches);
     checkLimits(fileName, lines);
+    const [, lat, lon] = lines[0].split(",");
+    if (lat !== list.latitude || lon !== list.longitude)
+      throw new Error(`${fileName}: the port list says ${list.latitude} ${list.longitude}, the source ${lat} ${lon}`);
     const bytes = sjisEncode(text);
     const path = join(args.out, fileName);
     if (args.check) {
@@ -327,10 +409,8 @@ async function main() {
       writeFileSync(path, bytes);
     }
   }
-  const extra = existsSync(args.out) ? readdirSync(args.out).filter((f) => !wanted.has(f)) : [];
-  for (const f of extra) console.error(`not generated: ${f}`);
-  if (args.check && (differences || extra.length)) process.exit(1);
-  if (!args.report) console.log(`${ports.length} port files ${args.check ? "checked" : "written"} in ${args.out}`);
+  if (args.check && differences) process.exit(1);
+  if (!args.report) console.log(`${written.length} port files ${args.check ? "checked" : "written"} in ${args.out}`);
 }
 
 if (process.argv[1] && resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {

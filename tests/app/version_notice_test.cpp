@@ -2,6 +2,7 @@
 // texts, closing on a click) and the version dialog (version text, bold name, the link's
 // hand cursor and the address it opens).
 #include <cmath>
+#include <utility>
 
 #include "program_fixture.h"
 #include "window_probe.h"
@@ -73,19 +74,22 @@ TEST(NoticePicture, TextsNameTheShippedDataAndKeepTheNavigationNotice)
         EXPECT_EQ(call->fontHeight, t.height);
         EXPECT_EQ(call->backgroundMode, BackgroundTransparent);
     }
-    // The constants shipped are not those of the printed table: it is named nowhere.
+    // The constants shipped are not those of the printed table: it is named nowhere. Both
+    // sources are, and JMA's terms ask for the statement that its data were processed.
     EXPECT_EQ(std::string(NoticeSourceLine).find("書籍"), std::string::npos);
+    EXPECT_NE(std::string(NoticeSourceLine).find("気象庁"), std::string::npos);
     EXPECT_NE(std::string(NoticeSourceLine).find("TICON-4"), std::string::npos);
-    EXPECT_NE(std::string(NoticeLicenceLine).find("CC BY 4.0"), std::string::npos);
+    EXPECT_NE(std::string(NoticeSourceLine).find("CC BY 4.0"), std::string::npos);
+    EXPECT_EQ(std::string(NoticeLicenceLine), "出典：気象庁ホームページ（潮位表）のデータを加工して作成 ");
     // Both fit the text box (x 8 to 368) in the window's face.
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HFONT font = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
     HGDIOBJ old = SelectObject(dc, font);
-    for (const char* line : {NoticeSourceLine, NoticeLicenceLine}) {
+    for (const auto& [x, line] : {std::pair{22, NoticeSourceLine}, std::pair{17, NoticeLicenceLine}}) {
         SIZE size = {};
         GetTextExtentPoint32A(dc, line, lstrlenA(line), &size);
-        EXPECT_LT(17 + size.cx, 368) << line;
+        EXPECT_LT(x + size.cx, 368) << line;
     }
     SelectObject(dc, old);
     DeleteObject(font);
@@ -178,6 +182,7 @@ TEST_F(VersionDialogTest, ShowsTheVersionTheBoldNameAndTheMakersTexts)
         EXPECT_EQ(Text(GetDlgItem(dialog, IDC_VERSION_TEXT)), "Version,3.03");
         EXPECT_EQ(Text(GetDlgItem(dialog, IDC_WEB)), "https://marevo.example.jp/");
         EXPECT_EQ(Text(GetDlgItem(dialog, IDC_MAIL)), "support@marevo.example.jp");
+        EXPECT_NE(Text(GetDlgItem(dialog, IDC_NOTICE1)).find("気象庁"), std::string::npos);
         EXPECT_NE(Text(GetDlgItem(dialog, IDC_NOTICE1)).find("TICON-4"), std::string::npos);
         EXPECT_NE(Text(GetDlgItem(dialog, IDC_NOTICE2)).find("CC BY 4.0"), std::string::npos);
         LOGFONTA face = {};

@@ -1,12 +1,13 @@
 // Rules of the port-file conversion: degrees.minutes text, constituent matching against the
-// source's Doodson arguments, phase lags referred to the port meridian, limits, gauge choice.
+// source's Doodson arguments, phase lags referred to the port meridian, limits, gauge choice,
+// the port list and the gauges that JMA ports cover.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { mkdtempSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { CONSTITUENTS, matchConstituents, degMinText, degMinValue, portFileText, checkLimits,
-         betterGauge, readNames } from "../../tools/ticon_to_mv2.mjs";
+         betterGauge, readGauges, readPortList, choosePorts, planPorts } from "../../tools/ticon_to_mv2.mjs";
 
 test("positions are written as degrees and whole minutes", () => {
   const cases = [
@@ -45,7 +46,8 @@ test("constituents match by speed and argument; constant differences become phas
   });
   const m = matchConstituents(iho);
   const at = (label) => m[CONSTITUENTS.findIndex((c) => c.label === label)];
-  assert.equal(at("M3").correction, 180);
+  // The package's M3 argument 3 tau - 180 is not the one the source's phases refer to (3 tau).
+  assert.equal(at("M3").correction, 0);
   for (const label of ["P1", "M2", "K1", "O1", "Sa"]) assert.equal(at(label).correction, 0, label);
   // p1 = 282.93735 at 2000.0 in the source, 282 in the program: T2 has +p1, R2 has -p1.
   assert.ok(Math.abs(at("T2").correction - (360 - 0.93735)) < 1e-9);
@@ -69,7 +71,7 @@ const owase = (constituents) => ({
   harmonic_constituents: constituents,
 });
 
-test("phase lags are referred to the port meridian, M3 turned by 180, amplitudes in cm", () => {
+test("phase lags are referred to the port meridian, M3 as the source gives it, amplitudes in cm", () => {
   const m = matchConstituents(sourceTable({ M3: { speed: 43.4761564, coefficients: [3, 0, 0, 0, 0, 0, -2] } }));
   const { lines } = portFileText(owase([
     { name: "SA", amplitude: 0.11218, phase: 156.95 },
@@ -77,19 +79,19 @@ test("phase lags are referred to the port meridian, M3 turned by 180, amplitudes
     { name: "O1", amplitude: 0.15, phase: 359.9 },     // 359.9 + 136.2 - 360
     { name: "M2", amplitude: 0.43904, phase: 350 },    // 350 + 2 x 136.2 - 360
     { name: "S2", amplitude: 0.198, phase: 87.6 },     // 87.6 + 272.4: 360 written as 0
-    { name: "M3", amplitude: 0.0047, phase: 100 },     // 100 + 3 x 136.2 + 180 - 360
+    { name: "M3", amplitude: 0.0047, phase: 100 },     // 100 + 3 x 136.2 - 360
     { name: "M6", amplitude: 0.0001, phase: 0.004 },   // 0.004 + 6 x 136.2 - 720
     { name: "M1", amplitude: 0.0099, phase: 0 },
-  ]), "尾鷲", m);
+  ]), "八丈島（八重根）", m);
   const expected = {
-    0: "尾鷲,34.05,136.12,98.70", // Z0 = 43.90 + 19.80 + 20.00 + 15.00
+    0: "八丈島（八重根）,34.05,136.12,98.70", // full name; Z0 = 43.90 + 19.80 + 20.00 + 15.00
     1: "Sa,11.22,156.95,Ssa,0.00,0.00",
     4: "rho1,0.00,0.00,O1,15.00,136.10",
     5: "MP1,0.00,0.00,M1,0.66,136.20",
     7: "S1,0.00,0.00,K1,20.00,146.20",
     13: "M2,43.90,262.40,lam2,0.00,0.00",
     15: "S2,19.80,0.00,R2,0.00,0.00",
-    17: "MO3,0.00,0.00,M3,0.47,328.60",
+    17: "MO3,0.00,0.00,M3,0.47,148.60",
     20: "M6,0.01,97.20,2MS6,0.00,0.00",
   };
   for (const [i, line] of Object.entries(expected)) assert.equal(lines[i], line, `line ${i}`);
@@ -123,13 +125,54 @@ test("of two gauges of one port the longer record wins, then the later one", () 
   assert.equal(betterGauge(g("y", "2000-01-01", "2019-01-01"), g("x", "2000-01-01", "2019-01-01")).id, "x");
 });
 
-test("the names table refuses port names the program cannot load", () => {
-  const dir = mkdtempSync(join(tmpdir(), "ports-"));
-  const file = join(dir, "ports.tsv");
-  writeFileSync(file, "# comment\nticon/a\tA\t24\t尾鷲\t\n");
-  assert.deepEqual(readNames(file).map((r) => r.code + r.port), ["24尾鷲"]);
-  writeFileSync(file, "ticon/a\tA\t02\tむつ小川原\t\n");
-  assert.throws(() => readNames(file), /over 8 bytes/);
-  writeFileSync(file, "ticon/a\tA\t2\t尾鷲\t\n");
-  assert.throws(() => readNames(file), /prefecture code/);
+function tsv(text) {
+  const file = join(mkdtempSync(join(tmpdir(), "ports-")), "table.tsv");
+  writeFileSync(file, text);
+  return file;
+}
+
+const HEADER = "# comment\nfile\tname\tromaji\tprefecture\tlatitude\tlongitude\tsource\tremark\n";
+
+test("the port list and the gauge table refuse names and codes the program cannot use", () => {
+  const rows = readPortList(tsv(HEADER + "13八重根\t八丈島（八重根）\tHachijojima (Yaene)\t13\t33.06\t139.46\tJMA:D4\t\n" +
+                                "02岩崎\t岩崎\tIwasaki\t02\t40.35\t139.55\tTICON:iwasaki-ma61-jpn-jodc_jma\n"));
+  assert.deepEqual(rows.map((r) => [r.file, r.name, r.source, r.remark]),
+                   [["13八重根", "八丈島（八重根）", "JMA:D4", ""], ["02岩崎", "岩崎", "TICON:iwasaki-ma61-jpn-jodc_jma", ""]]);
+  const bad = (row) => assert.throws(() => readPortList(tsv(HEADER + row + "\n")));
+  bad("13八丈島八重根\t八丈島（八重根）\tH\t13\t33.06\t139.46\tJMA:D4\t"); // file over 8 bytes
+  bad("13八重根\t八丈島（八重根）の検潮所\tH\t13\t33.06\t139.46\tJMA:D4\t"); // name over 19 bytes
+  bad("13八重根\t八丈島,八重根\tH\t13\t33.06\t139.46\tJMA:D4\t");        // comma splits the header
+  bad("13八重根\t八重根\tH\t14\t33.06\t139.46\tJMA:D4\t");               // code is not the file's
+  bad("13八重根\t八重根\tH\t13\t33.06\t139.46\tJMA D4\t");               // unknown source form
+  bad("13八重根\t八重根\tH\t13\t33.06\t139.46\tJMA:D4\t\n13八重根\t八重根\tH\t13\t33.06\t139.46\tJMA:QQ\t");
+  assert.throws(() => readPortList(tsv("file\tname\n")), /header/);
+
+  assert.deepEqual(readGauges(tsv("# c\nticon/a\tA\t24\t尾鷲\tOW\t\n")).map((r) => [r.code + r.port, r.jma]), [["24尾鷲", "OW"]]);
+  assert.throws(() => readGauges(tsv("ticon/a\tA\t02\tむつ小川原\t\t\n")), /over 8 bytes/);
+  assert.throws(() => readGauges(tsv("ticon/a\tA\t2\t尾鷲\t\t\n")), /prefecture code/);
+});
+
+test("gauges of JMA ports are not written; the others must be exactly the list's TICON rows", () => {
+  const station = (id, latitude, longitude) =>
+    ({ id: `ticon/${id}`, latitude, longitude, epoch: { start: "2000-01-01", end: "2019-01-01" } });
+  const stations = new Map([station("owase-ma24", 34.0764, 136.2072), station("iwasaki-ma61", 40.5833, 139.9167)]
+    .map((s) => [s.id, s]));
+  const gauges = [
+    { id: "ticon/owase-ma24", code: "24", port: "尾鷲", jma: "OW" },
+    { id: "ticon/iwasaki-ma61", code: "02", port: "岩崎", jma: "" },
+  ];
+  const list = (ticonFile, ticonId) => [
+    { file: "24尾鷲", latitude: "34.05", longitude: "136.12", source: "JMA:OW" },
+    { file: ticonFile, latitude: "40.35", longitude: "139.55", source: `TICON:${ticonId}` },
+  ];
+  const { written, covered } = planPorts(choosePorts(gauges, stations), list("02岩崎", "iwasaki-ma61"));
+  assert.deepEqual(written.map((g) => g.list.file), ["02岩崎"]);
+  assert.equal(covered.length, 1);
+  // 34°05' 136°12' from 34.0764 136.2072: 0.00693° x 111.195 km = 0.771 km north,
+  // 0.0072° x 111.195 km x cos 34.08° = 0.663 km west: 1.017 km.
+  assert.ok(Math.abs(covered[0].km - 1.017) < 0.005, `${covered[0].km}`);
+  assert.throws(() => planPorts(choosePorts(gauges, stations), list("02岩崎港", "iwasaki-ma61")), /names its file/);
+  assert.throws(() => planPorts(choosePorts(gauges, stations), list("02岩崎", "other")), /no TICON row/);
+  assert.throws(() => planPorts(choosePorts([gauges[0]], stations), list("02岩崎", "iwasaki-ma61")), /no chosen gauge/);
+  assert.throws(() => planPorts(choosePorts([{ ...gauges[0], jma: "XX" }], stations), []), /not in the port list/);
 });

@@ -179,3 +179,76 @@ TEST(Constituents, L2FactorWhereItsSineTermVanishes)
     EXPECT_NEAR(f[NodL2], 0.5867, 1e-6);
     EXPECT_EQ(u[NodL2], 0.0f);
 }
+
+TEST(Constituents, FurtherConstituentsFollowTheirDoodsonNumbersAndComponents)
+{
+    // Doodson numbers (tau, s, h, p and quarter turns) of the 20 as the IHO list gives them
+    // (XDO digits of @neaps/tide-predictor 0.11.0), and their components among the 40 as
+    // index * factor: u = sum of factor * u, f = product of f to |factor|, and for the
+    // compound tides (all but the first four, which take the corrections of O1 or J1) also
+    // speed and species as the sum of the components'.
+    struct Member { int index, factor; };
+    struct Row { const char* name; int tau, s, h, p, quarter; Member m[3]; };
+    constexpr int Q1 = 5, O1 = IndexO1, K1 = IndexK1, J1 = 16, N2 = 21, M2 = IndexM2, S2 = IndexS2,
+                  K2 = 30;
+    const Row rows[ExtraConstituentCount] = {
+        {"2Q1", 1, -3, 0, 2, 1, {{O1, 1}}},          {"sigma1", 1, -3, 2, 0, 1, {{O1, 1}}},
+        {"chi1", 1, 0, 2, -1, -1, {{J1, 1}}},        {"theta1", 1, 2, -2, 1, -1, {{J1, 1}}},
+        {"OQ2", 2, -3, 0, 1, -2, {{O1, 1}, {Q1, 1}}}, {"MNS2", 2, -3, 2, 1, 0, {{M2, 1}, {N2, 1}, {S2, -1}}},
+        {"MKS2", 2, 0, 2, 0, 0, {{M2, 1}, {K2, 1}, {S2, -1}}},
+        {"MSN2", 2, 3, -2, -1, 0, {{M2, 1}, {S2, 1}, {N2, -1}}},
+        {"KJ2", 2, 3, 0, -1, -2, {{K1, 1}, {J1, 1}}}, {"SO3", 3, 1, -2, 0, 1, {{S2, 1}, {O1, 1}}},
+        {"MN4", 4, -1, 0, 1, 0, {{M2, 1}, {N2, 1}}},  {"SN4", 4, 1, -2, 1, 0, {{S2, 1}, {N2, 1}}},
+        {"MK4", 4, 2, 0, 0, 0, {{M2, 1}, {K2, 1}}},   {"S4", 4, 4, -4, 0, 0, {{S2, 2}}},
+        {"SK4", 4, 4, -2, 0, 0, {{S2, 1}, {K2, 1}}},  {"2MN6", 6, -1, 0, 1, 0, {{M2, 2}, {N2, 1}}},
+        {"MSN6", 6, 1, -2, 1, 0, {{M2, 1}, {S2, 1}, {N2, 1}}},
+        {"2MK6", 6, 2, 0, 0, 0, {{M2, 2}, {K2, 1}}},  {"2SM6", 6, 4, -4, 0, 0, {{S2, 2}, {M2, 1}}},
+        {"MSK6", 6, 4, -2, 0, 0, {{M2, 1}, {S2, 1}, {K2, 1}}},
+    };
+    // Rates of the mean longitudes (degrees an hour) and tau = 15 - s' + h'.
+    const double rs = 0.5490165, rh = 0.0410686, rp = 0.0046418, rtau = 15.0 - rs + rh;
+    const auto mod360 = [](double x) { return x - 360.0 * std::floor(x / 360.0); };
+    const auto turn = [&](double a) { return std::fabs(mod360(a + 180.0) - 180.0); };
+
+    for (int y : {1995, 2008, 2019}) {
+        Calendar cal;
+        const ConstituentTables t = Prepared(y, 5, 14, OnMeridian(), cal);
+        const AstronomicalAngles a = AstronomicalArguments(y, DayOfYear(5, 14, cal.MonthLengths) +
+                                                                  static_cast<int>(Truncate((y + 3) * 0.25)) - 500);
+        float v0[MaxConstituents];
+        EquilibriumArguments(a.s, a.h, a.p, v0);
+        for (int k = 0; k < ExtraConstituentCount; ++k) {
+            const Row& r = rows[k];
+            const int i = ConstituentCount + k;
+            SCOPED_TRACE(r.name);
+            EXPECT_STREQ(ExtraConstituentLabels[k], r.name);
+            // Speed: the Doodson number, and the sum of the components' speeds of the 40.
+            EXPECT_NEAR(t.ConstituentSpeed[i], r.tau * rtau + r.s * rs + r.h * rh + r.p * rp, 4e-6);
+            double speed = 0, u = 0, f = 1;
+            int species = 0;
+            for (const Member& m : r.m) {
+                if (m.factor == 0) continue;
+                speed += m.factor * double(t.ConstituentSpeed[m.index]);
+                species += m.factor * t.Species[m.index];
+                u += m.factor * double(t.NodalAngle[m.index]);
+                f *= std::pow(double(t.NodalFactor[m.index]), std::abs(m.factor));
+            }
+            EXPECT_EQ(t.Species[i], r.tau);
+            if (k >= 4) {
+                EXPECT_NEAR(t.ConstituentSpeed[i], speed, 2e-5);
+                EXPECT_EQ(species, r.tau);
+            }
+            EXPECT_NEAR(t.NodalAngle[i], u, 1e-4);
+            EXPECT_NEAR(t.NodalFactor[i], f, 1e-6);
+            // V0 at 0 h UT: the Doodson argument with tau = 180 + h - s, to the same constant.
+            const double doodson = (r.s - r.tau) * double(a.s) + (r.h + r.tau) * double(a.h) +
+                                   r.p * double(a.p) + 180.0 * r.tau + 90.0 * r.quarter;
+            EXPECT_LT(turn(v0[i] - doodson), 2e-3);
+            EXPECT_LT(turn(t.EquilibriumArgument[i] - (doodson + u)), 2e-3);
+            // On the zone meridian the offset is V0 + u + n 135 - sigma 9.
+            EXPECT_LT(turn(t.PhaseOffset[i] - (t.EquilibriumArgument[i] + r.tau * 135.0 -
+                                              9.0 * double(t.ConstituentSpeed[i]))),
+                      2e-3);
+        }
+    }
+}

@@ -31,12 +31,12 @@ struct Constant {
     float phaseLag;  // degrees
 };
 
-// A complete file text: header, 20 constituent lines (all constants 0 except those given),
-// line breaks as eol.
+// A complete file text: header, 20 constituent lines (all constants 0 except those given;
+// the further constituents among them are left to ExtraText), line breaks as eol.
 template <size_t N>
 std::string StationText(const char* header, const Constant (&constants)[N], const char* eol = "\r\n")
 {
-    float amp[ConstituentCount] = {}, lag[ConstituentCount] = {};
+    float amp[MaxConstituents] = {}, lag[MaxConstituents] = {};
     for (const Constant& c : constants) {
         amp[c.index] = c.amplitude;
         lag[c.index] = c.phaseLag;
@@ -46,6 +46,27 @@ std::string StationText(const char* header, const Constant (&constants)[N], cons
         char line[80];
         std::snprintf(line, sizeof line, "C%02d,%.2f,%.2f,C%02d,%.2f,%.2f", 2 * k, amp[2 * k], lag[2 * k],
                       2 * k + 1, amp[2 * k + 1], lag[2 * k + 1]);
+        text += std::string(line) + eol;
+    }
+    return text;
+}
+
+// The ten lines of the further constituents 40 to 59 with their labels (all constants 0
+// except those given), as they follow the notes.
+template <size_t N>
+std::string ExtraText(const Constant (&constants)[N], const char* eol = "\r\n")
+{
+    float amp[MaxConstituents] = {}, lag[MaxConstituents] = {};
+    for (const Constant& c : constants) {
+        amp[c.index] = c.amplitude;
+        lag[c.index] = c.phaseLag;
+    }
+    std::string text;
+    for (int i = ConstituentCount; i < MaxConstituents; i += 2) {
+        char line[80];
+        std::snprintf(line, sizeof line, "%s,%.2f,%.2f,%s,%.2f,%.2f",
+                      ExtraConstituentLabels[i - ConstituentCount], amp[i], lag[i],
+                      ExtraConstituentLabels[i + 1 - ConstituentCount], amp[i + 1], lag[i + 1]);
         text += std::string(line) + eol;
     }
     return text;

@@ -63,6 +63,57 @@ TEST(StationFile, LineBreaksAndFieldSeparators)
     EXPECT_FLOAT_EQ(s.PhaseLag[1], 4.0f);
 }
 
+TEST(StationFile, FurtherConstituentsAfterTheNotesByTheirLabels)
+{
+    const Constant extras[] = {{40, 0.5f, 10.0f}, {41, 0.25f, 20.0f}, {50, 3.75f, 300.5f}, {59, 0.01f, 359.99f}};
+    const std::string forty = StationText("P,34.04,136.12,110.5", Some);
+    const std::string notes = "n1\r\nn2\r\nn3\r\n";
+    Station s = LoadText("sixty.MV2", forty + notes + ExtraText(extras));
+    EXPECT_EQ(s.ExtraConstituents, 20);
+    EXPECT_FLOAT_EQ(s.Amplitude[40], 0.5f);
+    EXPECT_FLOAT_EQ(s.PhaseLag[41], 20.0f);
+    EXPECT_FLOAT_EQ(s.Amplitude[50], 3.75f);
+    EXPECT_FLOAT_EQ(s.PhaseLag[50], 300.5f);
+    EXPECT_FLOAT_EQ(s.PhaseLag[59], 359.99f);
+    EXPECT_FLOAT_EQ(s.Amplitude[51], 0.0f);
+    EXPECT_FLOAT_EQ(s.Amplitude[IndexM2], 52.3f);
+    EXPECT_FLOAT_EQ(s.PhaseLag[39], 359.5f);
+    EXPECT_STREQ(s.StationNotes[0], "n1");
+    EXPECT_STREQ(s.StationNotes[2], "n3");
+
+    // The next port has no further constituents: none of these may stay.
+    s = LoadText("forty.MV2", forty + notes);
+    EXPECT_EQ(s.ExtraConstituents, 0);
+    for (int i = ConstituentCount; i < MaxConstituents; ++i) EXPECT_EQ(s.Amplitude[i], 0.0f) << i;
+    EXPECT_STREQ(s.StationNotes[2], "n3");
+
+    // Lines recognised by their labels wherever they stand after the 20 (a file without
+    // notes, a note between them); a pair given twice counts once, the later values hold.
+    s = LoadText("mixed.MV2", forty + "MN4,1,2,SN4,3,4\nonly note\n2Q1,5,6,sigma1,7,8\nMN4,9,10,SN4,11,12\n");
+    EXPECT_EQ(s.ExtraConstituents, 4);
+    EXPECT_FLOAT_EQ(s.Amplitude[40], 5.0f);
+    EXPECT_FLOAT_EQ(s.Amplitude[50], 9.0f);
+    EXPECT_FLOAT_EQ(s.PhaseLag[51], 12.0f);
+    EXPECT_STREQ(s.StationNotes[0], "only note");
+    EXPECT_STREQ(s.StationNotes[1], "");
+
+    // Mislabelled lines are not taken: swapped, of two pairs, another case, a blank in a label.
+    s = LoadText("mislabelled.MV2", forty + "sigma1,1,2,2Q1,3,4\nMN4,1,2,MK4,3,4\nmn4,1,2,sn4,3,4\n"
+                                            " MN4,1,2,SN4,3,4\nMN4,1,2,SN4 ,3,4\n");
+    EXPECT_EQ(s.ExtraConstituents, 0);
+    for (int i = ConstituentCount; i < MaxConstituents; ++i) EXPECT_EQ(s.Amplitude[i], 0.0f) << i;
+    EXPECT_STREQ(s.StationNotes[0], "sigma1,1,2,2Q1,3,4");
+    EXPECT_STREQ(s.StationNotes[2], "mn4,1,2,sn4,3,4");
+
+    // After fewer than 20 constituent lines nothing is a further constituent.
+    std::string shortFile = "Short,35.00,139.00,50\n";
+    for (int k = 0; k < 5; ++k) shortFile += "A,1,2,B,3,4\n";
+    s = LoadText("short_extra.MV2", shortFile + "MN4,1,2,SN4,3,4\n");
+    EXPECT_EQ(s.ExtraConstituents, 0);
+    EXPECT_FLOAT_EQ(s.Amplitude[50], 0.0f);
+    EXPECT_FLOAT_EQ(s.Amplitude[10], 1.0f);
+}
+
 TEST(StationFile, ShortFilesLoadAsFarAsTheyGoAndLeaveNoStaleValues)
 {
     // First a complete port with notes, then files that stop early: nothing of the first

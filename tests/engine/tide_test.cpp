@@ -78,6 +78,50 @@ TEST(TideHeight, SumOfTheConstituentCosines)
     }
 }
 
+TEST(TideHeight, FurtherConstituentsAddAfterTheForty)
+{
+    const Constant mixed[] = {{0, 12.0f, 150.0f}, {7, 19.0f, 185.0f}, {13, 25.0f, 205.0f},
+                              {21, 11.0f, 160.0f}, {24, 52.0f, 170.0f}, {28, 24.0f, 195.0f}};
+    const std::string forty = StationText("Port,34.04,136.12,110.0", mixed) + "n1\r\nn2\r\nn3\r\n";
+    const Constant none[] = {{40, 0.0f, 0.0f}};
+    const Constant extras[] = {{40, 0.8f, 140.0f}, {44, 0.3f, 200.0f}, {46, 1.1f, 33.0f},
+                               {47, 0.9f, 250.0f}, {48, 0.4f, 10.0f},  {50, 2.5f, 120.0f},
+                               {53, 0.7f, 275.0f}, {57, 0.6f, 60.0f},  {59, 0.2f, 359.0f}};
+    const Station s40 = LoadText("port40.MV2", forty);
+    const Station zero = LoadText("port60zero.MV2", forty + ExtraText(none));
+    const Station s60 = LoadText("port60.MV2", forty + ExtraText(extras));
+    ASSERT_EQ(s40.ExtraConstituents, 0);
+    ASSERT_EQ(zero.ExtraConstituents, 20);
+    ASSERT_EQ(s60.ExtraConstituents, 20);
+
+    const double degToRad = 3.141593 / 180; // the program's conversion
+    for (int year : {1999, 2026}) {
+        const ConstituentTables t = Prepare(year, 3, 1, s60);
+        // Extras of zero amplitude leave every height to the bit, on both grids.
+        for (int k = -5; k <= 2016; k += 7) {
+            EXPECT_EQ(TideHeight(k / 3.0, zero, t), TideHeight(k / 3.0, s40, t)) << k;
+            EXPECT_EQ(TideHeightAtStep(k, 0.5f, zero, t), TideHeightAtStep(k, 0.5f, s40, t)) << k;
+        }
+        // All 60 against a sum formed here in double precision.
+        for (double hours : {-1.5, 0.0, 7.25, 23.9, 500.0, 1000.0}) {
+            double expected = 110.0;
+            for (int i = 0; i < MaxConstituents; ++i)
+                expected += double(s60.Amplitude[i]) * t.NodalFactor[i] *
+                            std::cos((t.ConstituentSpeed[i] * hours + t.PhaseOffset[i] - s60.PhaseLag[i]) * degToRad);
+            EXPECT_NEAR(TideHeight(hours, s60, t), expected, 1e-3) << hours;
+            EXPECT_GT(std::fabs(TideHeight(hours, s60, t) - TideHeight(hours, s40, t)), 1e-3) << hours;
+        }
+    }
+    // S4 alone on its zone meridian: V0 + u = 0 and 4 * 135 - 60 * 9 = 0, so the height is
+    // 50 + 10 cos(60 t - 30).
+    const Constant s4[] = {{53, 10.0f, 30.0f}};
+    const Station only = LoadText("s4.MV2", StationText("S4,34.00,135.00,50", none) + ExtraText(s4));
+    const ConstituentTables t = Prepare(2008, 5, 14, only);
+    EXPECT_NEAR(TideHeight(0.5, only, t), 60.0, 1e-4);
+    EXPECT_NEAR(TideHeight(2.0, only, t), 50.0, 1e-4);
+    EXPECT_NEAR(TideHeight(3.5, only, t), 40.0, 1e-4);
+}
+
 TEST(Detector, SampleSeriesAroundMidnight)
 {
     // A crest between the samples at 0 and 20 minutes: reported at the sample of 40 minutes,
