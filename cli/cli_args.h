@@ -1,4 +1,4 @@
-// Command-line words of marevo-cli: options of the subcommands, dates, error messages.
+// Command-line words of marevo-cli: options of the subcommands, dates, spans, error messages.
 // Words are UTF-8; under Windows they are taken from the wide command line.
 #pragma once
 
@@ -9,13 +9,19 @@
 
 namespace marevo::cli {
 
-// What the station options and the date name, plus any further options a subcommand
+// What the station options and the dates name, plus any further options a subcommand
 // declares. Texts stay as typed (UTF-8).
 struct CliArgs {
     std::string station;  // --station FILE
-    std::string dt;       // --dt DIR
-    std::string port;     // --port CODE+NAME
-    int year = 0, month = 0, day = 0; // --date, or today's local date
+    std::string dt;       // --dt DIR (empty: the data folder found by FindDtFolder)
+    std::string port;     // --port NAME (file name, kanji name or romanised name)
+    bool all = false;     // --all: every port of the folder
+    // --date or --from; until a station is loaded and no date was given, today's date in
+    // the zone time of that station (ResolveDefaultDate).
+    int year = 0, month = 0, day = 0;
+    bool dateGiven = false;
+    int days = 1;         // the span: --to or --days, 1 for a single date
+    bool spanGiven = false; // --from was given
     std::vector<std::string> flags;                            // given flags, e.g. "--json"
     std::vector<std::pair<std::string, std::string>> values;   // further --name value pairs
 
@@ -24,22 +30,45 @@ struct CliArgs {
     std::string Value(const std::string& name, const std::string& fallback = "") const;
 };
 
+// How a subcommand names its station.
+enum class StationUse {
+    One,      // --station FILE or --port NAME (with --dt DIR or the data folder found)
+    OneOrAll, // the same, or --all
+    None,     // no station (--dt DIR allowed)
+};
+
 // The options a subcommand accepts beside --station, --dt, --port and --date.
 struct OptionSpec {
     std::vector<std::string> flags;  // options without a value
     std::vector<std::string> valued; // options followed by a value
+    StationUse stations = StationUse::One;
+    bool span = false;               // --from DATE with --to DATE or --days N
 };
 
+// Longest span of one command, in days (a little over 100 years).
+constexpr int MaxSpanDays = 36600;
+
 // Parses the words of one subcommand. Returns false with a one-line message in error for an
-// unknown option, a missing value, a repeated option, a malformed date or a missing or
-// doubled station choice.
+// unknown option, a missing value, a repeated option, a malformed date or span, or a
+// missing or doubled station choice.
 bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::string& error);
+
+// Sets today's date in the zone time of standardMeridianDeg (degrees east) when no date was
+// given; the machine's own time zone plays no part.
+void ResolveDefaultDate(CliArgs& args, float standardMeridianDeg);
+
+// The civil date at utcSeconds (seconds since 1970-01-01 00:00 UTC) in the zone time of
+// standardMeridianDeg (degrees east, 15 degrees an hour).
+void ZoneDate(long long utcSeconds, float standardMeridianDeg, int& year, int& month, int& day);
 
 // "YYYY-MM-DD" of an existing Gregorian date, years 1 to 9999. False otherwise.
 bool ParseDate(const std::string& text, int& year, int& month, int& day);
 
 // "YYYY-MM-DD" of a date.
 std::string FormatDate(int year, int month, int day);
+
+// Days from the first date to the second (negative when the second lies before).
+int DaysBetween(int year1, int month1, int day1, int year2, int month2, int day2);
 
 // The words after the program name, UTF-8 in every build.
 Words CommandLineWords(int argc, char** argv);

@@ -1,4 +1,5 @@
-// The station a marevo-cli command works on: --station FILE, or --dt DIR --port CODE+NAME.
+// The station a marevo-cli command works on: --station FILE, or --port NAME in the data
+// folder (--dt DIR or the one FindDtFolder finds).
 #pragma once
 
 #include <string>
@@ -9,12 +10,22 @@
 
 namespace marevo::cli {
 
-// The file the options name: FILE, or DIR/CODE+NAME.MV2 (UTF-8).
-std::string StationFileOf(const CliArgs& args);
+// The port file a command names (UTF-8) and the name its CSV rows carry (the file's name
+// without .MV2). False with a one-line message when the data folder is missing, or the port
+// is unknown (with the closest names) or ambiguous (with the candidates).
+struct StationChoice {
+    std::string path;
+    std::string file;
+};
+bool ChooseStation(const CliArgs& args, StationChoice& choice, std::string& error);
 
-// Loads the station the options name. False with a one-line message (UTF-8) when the file
-// cannot be opened (an unknown port names the port) or has no header.
-bool LoadCliStation(const CliArgs& args, Station& station, std::string& error);
+// Loads the station the options name and, when no date was given, sets today's date in the
+// station's zone time. False with a one-line message (UTF-8) when the port is not found or
+// the file cannot be opened or has no header.
+bool LoadCliStation(CliArgs& args, Station& station, std::string& error,
+                    StationChoice* chosen = nullptr);
+// Loads a port file (UTF-8 path): false with the message of LoadCliStation.
+bool LoadStationAt(const std::string& path, Station& station, std::string& error);
 
 // The station the options name, with its constituents prepared for 0 h of their date.
 struct PreparedDay {
@@ -22,7 +33,7 @@ struct PreparedDay {
     Calendar calendar;
     ConstituentTables tables;
 };
-bool PrepareCliDay(const CliArgs& args, PreparedDay& day, std::string& error);
+bool PrepareCliDay(CliArgs& args, PreparedDay& day, std::string& error);
 
 // Station name, UTF-8.
 std::string StationNameUtf8(const Station& station);
@@ -31,7 +42,8 @@ std::string StationNameUtf8(const Station& station);
 
 namespace marevo::cli {
 class JsonWriter;
-// "station":{"name","latitude","longitude","meridian","z0"}: degrees (decimal, east and
-// north positive) and cm, as the program uses them.
+// "station":{"name","latitude","longitude","latitude_dm","longitude_dm","meridian","z0"}:
+// decimal degrees rounded to 1e-6 (east and north positive), degrees.minutes and Z0 (cm) as
+// written in the file.
 void WriteStationJson(JsonWriter& json, const Station& station);
 } // namespace marevo::cli

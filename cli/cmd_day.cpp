@@ -12,6 +12,7 @@
 #include "cli/cli_station.h"
 #include "cli/commands.h"
 #include "cli/day_output.h"
+#include "cli/event_output.h"
 #include "cli/event_kinds.h"
 #include "cli/json_writer.h"
 #include "cli/text_encoding.h"
@@ -19,6 +20,7 @@
 #include "engine/constituents.h"
 #include "engine/tide.h"
 #include "engine/vertical_scale.h"
+#include "views/moon_sun_panels.h"
 #include "views/palette.h"
 #include "views/recorder.h"
 #include "views/view_model.h"
@@ -95,17 +97,31 @@ int PrintOneDayText(const ViewModel& model)
     return report.sunErrors;
 }
 
-// A local standard hour, or null for an event that does not occur.
-void HourOrNull(JsonWriter& json, const char* key, float hour)
+// "HH:MM" of a panel's "%2.0f:%02.0f" text.
+std::string Clock(const std::string& panelText)
+{
+    std::string clock = panelText.substr(0, 5);
+    if (clock[0] == ' ') clock[0] = '0';
+    return clock;
+}
+
+// A local standard hour, or null for an event that does not occur, and beside it (key_time)
+// the "HH:MM" the sun panel shows.
+void HourOrNull(JsonWriter& json, const std::string& key, float hour)
 {
     json.Key(key);
     if (hour == NoEvent)
         json.Null();
     else
         json.Number(hour);
+    json.Key(key + "_time");
+    if (hour == NoEvent)
+        json.Null();
+    else
+        json.String(Clock(FormatHourMinute(hour)));
 }
 
-// {"hour","day"} of a moon event, or null.
+// {"hour","day","time"} of a moon event ("HH:MM" as the moon panel shows it), or null.
 void MoonEventJson(JsonWriter& json, const char* key, float hour, int day)
 {
     json.Key(key);
@@ -113,7 +129,8 @@ void MoonEventJson(JsonWriter& json, const char* key, float hour, int day)
         json.Null();
         return;
     }
-    json.BeginObject().Key("hour").Number(hour).Key("day").Integer(day).EndObject();
+    json.BeginObject().Key("hour").Number(hour).Key("day").Integer(day);
+    json.Key("time").String(Clock(FormatMoonTime(hour, day))).EndObject();
 }
 
 } // namespace
@@ -124,7 +141,11 @@ int RunDay(const Words& words)
     std::string error;
     if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
     PreparedDay prepared;
-    if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
+    StationChoice choice;
+    if (!LoadCliStation(args, prepared.station, error, &choice)) return Fail(1, error);
+    SetFebruaryForYear(prepared.calendar, args.year);
+    PrepareConstituents(args.year, args.month, args.day, prepared.station, prepared.calendar,
+                        prepared.tables);
     const Station& station = prepared.station;
     const Calendar& cal = prepared.calendar;
     const ConstituentTables& tables = prepared.tables;
@@ -161,15 +182,12 @@ int RunDay(const Words& words)
     JsonWriter json;
     json.BeginObject();
     WriteStationJson(json, station);
+    json.Key("port").String(choice.file);
     json.Key("date").String(FormatDate(args.year, args.month, args.day));
     json.Key("extremes").BeginArray();
-    for (int i = 0; i < day.count; ++i) {
-        const TideEvent& e = day.events[i];
-        json.BeginObject();
-        json.Key("hour").Number(e.hour).Key("minute").Number(e.minute);
-        json.Key("height").Number(e.height).Key("kind").String(KindJson(high[i]));
-        json.EndObject();
-    }
+    for (int i = 0; i < day.count; ++i)
+        WriteEventJson(json, args.year, args.month, args.day, day.events[i], KindJson(high[i]),
+                       station.StandardMeridian);
     json.EndArray();
 
     json.Key("sun").BeginObject();
@@ -183,10 +201,10 @@ int RunDay(const Words& words)
     json.Key("moon").BeginObject();
     json.Key("age").Number(moon.age);
     json.Key("illuminated").Number(moon.illuminated);
+    json.Key("illuminated_percent").Fixed(moon.illuminated, 1);
     json.Key("elongation").Number(moon.elongation);
     MoonEventJson(json, "rise", moon.rise, moon.riseDay);
-    json.Key("transit").BeginObject().Key("hour").Number(moon.transit);
-    json.Key("day").Integer(moon.transitDay).EndObject();
+    MoonEventJson(json, "transit", moon.transit, moon.transitDay);
     MoonEventJson(json, "set", moon.set, moon.setDay);
     json.EndObject();
 

@@ -3,18 +3,30 @@
 #include <cstdio>
 #include <string>
 
+#if MAREVO_RENDER_MODULE
+#include <dlfcn.h>
+#endif
+
 #include "cli/cli_args.h"
 #include "cli/cli_station.h"
 #include "cli/commands.h"
+#include "cli/data_folder.h"
+#include "cli/messages.h"
+#include "cli/render_module.h"
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 #include "engine/tide_table.h"
 #include "engine/vertical_scale.h"
 #include "views/palette.h"
+#include "views/image_canvas.h" // WindowFace only: the canvas itself is in the module
 #include "views/tide_table_view.h"
 #include "views/view_model.h"
-#if MAREVO_HAVE_IMAGE
-#include "views/image_canvas.h"
+
+#ifndef MAREVO_RENDER_MODULE_FILE
+#define MAREVO_RENDER_MODULE_FILE "marevo-render.so"
+#endif
+#ifndef MAREVO_MODULE_RELATIVE
+#define MAREVO_MODULE_RELATIVE "../lib/marevo"
 #endif
 
 namespace marevo::cli {
@@ -34,6 +46,37 @@ const ViewChoice Views[] = {
     {"table", TideTable,    0,                 TideTableHeight},
 };
 
+#if MAREVO_RENDER_MODULE
+struct ImageModule {
+    MarevoImageFormatFn format = nullptr;
+    MarevoImageOpenFn open = nullptr;
+    MarevoImageSaveFn save = nullptr;
+};
+
+// The module beside the executable, else in the installed library folder.
+bool LoadImageModule(ImageModule& module, std::string& error)
+{
+    const std::string dir = ExecutableDir();
+    void* handle = nullptr;
+    for (const std::string& path : {dir + MAREVO_RENDER_MODULE_FILE,
+                                    dir + MAREVO_MODULE_RELATIVE "/" MAREVO_RENDER_MODULE_FILE}) {
+        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (handle != nullptr) break;
+        const char* why = dlerror();
+        error = why ? why : path;
+    }
+    if (handle == nullptr) return false;
+    module.format = reinterpret_cast<MarevoImageFormatFn>(dlsym(handle, "MarevoImageFormat"));
+    module.open = reinterpret_cast<MarevoImageOpenFn>(dlsym(handle, "MarevoImageOpen"));
+    module.save = reinterpret_cast<MarevoImageSaveFn>(dlsym(handle, "MarevoImageSave"));
+    if (!module.format || !module.open || !module.save) {
+        error = MAREVO_RENDER_MODULE_FILE;
+        return false;
+    }
+    return true;
+}
+#endif
+
 } // namespace
 
 int RunRender(const Words& words)
@@ -45,15 +88,20 @@ int RunRender(const Words& words)
     const ViewChoice* view = nullptr;
     for (const ViewChoice& v : Views)
         if (args.Value("--view") == v.name) view = &v;
-    if (view == nullptr) return Fail(2, u8"--view は 1, 7, 42, table のどれかです");
+    if (view == nullptr)
+        return Fail(2, Say(u8"--view は 1, 7, 42, table のどれかです", "--view is one of 1, 7, 42, table"));
     const std::string style = args.Value("--style", "line");
-    if (style != "line" && style != "bar") return Fail(2, u8"--style は bar か line です");
+    if (style != "line" && style != "bar")
+        return Fail(2, Say(u8"--style は bar か line です", "--style is bar or line"));
     const std::string out = args.Value("--out");
-    if (out.empty()) return Fail(2, u8"--out FILE.png|.svg|.pdf が必要です");
-#if MAREVO_HAVE_IMAGE
-    ImageFormat format;
-    if (!ImageFormatFromPath(out, format))
-        return Fail(2, u8"出力は .png, .svg, .pdf のどれかです: " + out);
+    if (out.empty()) return Fail(2, Say(u8"--out FILE.png|.svg|.pdf が必要です", "--out FILE.png|.svg|.pdf is needed"));
+#if MAREVO_RENDER_MODULE
+    ImageModule module;
+    if (!LoadImageModule(module, error))
+        return Fail(1, Say(u8"画像出力のモジュールが読めません: ", "cannot load the image module: ") + error);
+    int format = 0;
+    if (!module.format(out.c_str(), &format))
+        return Fail(2, Say(u8"出力は .png, .svg, .pdf のどれかです: ", "output must be .png, .svg or .pdf: ") + out);
 
     PreparedDay prepared;
     if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
@@ -87,14 +135,15 @@ int RunRender(const Words& words)
     model.graphStyle = style == "bar" ? BarGraph : LineGraph;
     model.palette = &palette;
 
-    ImageCanvas canvas(format, width, view->height, WindowFace, out);
-    const ViewReport report = DrawView(view->period, canvas, model);
-    if (!canvas.Save()) return Fail(1, u8"書き込めませんでした: " + out);
+    Canvas* canvas = module.open(format, width, view->height, WindowFace, out.c_str());
+    const ViewReport report = DrawView(view->period, *canvas, model);
+    if (!module.save(canvas)) return Fail(1, Say(u8"書き込めませんでした: ", "could not write ") + out);
     if (report.sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", u8"日の出計算でエラー発生");
     std::printf("%s %dx%d\n", out.c_str(), width, view->height);
     return 0;
 #else
-    return Fail(1, u8"この版では render を使えません (画像出力なし)");
+    return Fail(1, Say(u8"この版では render を使えません (画像出力なし)",
+                       "render is not available in this build (no image output)"));
 #endif
 }
 

@@ -5,7 +5,9 @@
 #include "cli/cli_station.h"
 #include "cli/commands.h"
 #include "cli/day_output.h"
+#include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/messages.h"
 #include "engine/tide_table.h"
 
 namespace marevo::cli {
@@ -37,28 +39,28 @@ std::vector<TableRow> RowsOf(const TideTableResults& r, int year, int month, int
     return rows;
 }
 
-void PrintJson(const Station& station, const TideTableResults& r, const std::vector<TableRow>& rows)
+void PrintJson(const Station& station, const std::string& port, const TideTableResults& r,
+               const std::vector<TableRow>& rows)
 {
     JsonWriter json;
     json.BeginObject();
     WriteStationJson(json, station);
+    json.Key("port").String(port);
     json.Key("first_day").String(FormatDate(rows[0].year, rows[0].month, rows[0].day));
     json.Key("columns").Integer(r.TableColumns);
-    json.Key("first_event_is_high").Integer(r.FirstEventIsHigh);
+    json.Key("first_event_is_high");
+    if (r.FirstEventIsHigh < 0) json.Null();
+    else json.Bool(r.FirstEventIsHigh == 1);
     json.Key("max_low_per_day").Integer(r.MaxLowPerDay);
     json.Key("max_high_per_day").Integer(r.MaxHighPerDay);
     json.Key("days").BeginArray();
     for (const TableRow& row : rows) {
         json.BeginObject().Key("date").String(FormatDate(row.year, row.month, row.day));
         json.Key("events").BeginArray();
-        for (size_t i = 0; i < row.events.size(); ++i) {
-            const TideEvent& e = row.events[i];
-            json.BeginObject();
-            json.Key("hour").Number(e.hour).Key("minute").Number(e.minute);
-            json.Key("height").Number(e.height).Key("kind");
-            json.String(KindJson(row.high[i]));
-            json.EndObject();
-        }
+        for (size_t i = 0; i < row.events.size(); ++i)
+            WriteEventJson(json, row.year, row.month, row.day, row.events[i],
+                           r.FirstEventIsHigh < 0 ? nullptr : KindJson(row.high[i]),
+                           station.StandardMeridian);
         json.EndArray().EndObject();
     }
     json.EndArray().EndObject();
@@ -72,9 +74,11 @@ int RunTable(const Words& words)
     CliArgs args;
     std::string error;
     if (!ParseArgs(words, {{"--json", "--csv"}, {}}, args, error)) return Fail(2, error);
-    if (args.Has("--json") && args.Has("--csv")) return Fail(2, u8"--csv と --json は同時に指定できません");
+    if (args.Has("--json") && args.Has("--csv"))
+        return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     Station station;
-    if (!LoadCliStation(args, station, error)) return Fail(1, error);
+    StationChoice choice;
+    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
 
     Calendar cal;
     ConstituentTables tables;
@@ -85,21 +89,26 @@ int RunTable(const Words& words)
     const std::vector<TableRow> rows = RowsOf(results, args.year, args.month, args.day);
 
     if (args.Has("--json")) {
-        PrintJson(station, results, rows);
+        PrintJson(station, choice.file, results, rows);
         return 0;
     }
     const bool csv = args.Has("--csv");
-    if (csv) std::printf("date,time,height_cm,kind\n");
+    if (csv) std::printf("port,date,time,datetime,height_cm,kind\n");
     else std::printf(u8"%s  潮見表 %s から 42 日\n", StationNameUtf8(station).c_str(),
                      FormatDate(args.year, args.month, args.day).c_str());
     for (const TableRow& row : rows) {
         const std::string date = FormatDate(row.year, row.month, row.day);
         if (!csv) std::printf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
         for (size_t i = 0; i < row.events.size(); ++i) {
-            const char* kind = csv ? KindJson(row.high[i]) : KindText(row.high[i]);
-            const double height = TenthsCm(row.events[i].height);
-            if (csv) std::printf("%s,%s,%.1f,%s\n", date.c_str(), EventClock(row.events[i]).c_str(), height, kind);
-            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), height);
+            const char* kind = results.FirstEventIsHigh < 0 ? "" : csv ? KindJson(row.high[i]) : KindText(row.high[i]);
+            const TideEvent& e = row.events[i];
+            if (csv)
+                std::printf("%s,%s,%s,%s,%.1f,%s\n", CsvField(choice.file).c_str(), date.c_str(),
+                            EventClock(e).c_str(),
+                            IsoDateTime(row.year, row.month, row.day, static_cast<int>(e.hour),
+                                        static_cast<int>(e.minute), station.StandardMeridian).c_str(),
+                            PrintedHeight(e.height), kind);
+            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), PrintedHeight(row.events[i].height));
         }
         if (!csv) std::printf("\n");
     }

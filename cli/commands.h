@@ -9,7 +9,9 @@ namespace marevo::cli {
 
 using Words = std::vector<std::string>; // UTF-8, without the program and command names
 
+int RunPorts(const Words& words);
 int RunExtremes(const Words& words);
+int RunHeights(const Words& words);
 int RunTable(const Words& words);
 int RunRender(const Words& words);
 int RunDay(const Words& words);
@@ -17,7 +19,9 @@ int RunDay(const Words& words);
 
 struct Subcommand {
     const char* name;
-    const char* usage; // one line, UTF-8
+    const char* usage;   // one line, UTF-8
+    const char* helpJa;  // what it does and its options, Japanese (UTF-8)
+    const char* helpEn;  // the same in English
     int (*run)(const Words& words);
 };
 

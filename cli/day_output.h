@@ -11,8 +11,6 @@ namespace marevo::cli {
 std::string WeekdayUtf8(int year, int month, int day);
 // "HH:MM" of an event.
 std::string EventClock(const TideEvent& event);
-// A height for "%.1f" without a negative zero: values that print as -0.0 give 0.
-inline double TenthsCm(float height) { return height > -0.05f && height < 0.05f ? 0.0 : height; }
 // "high" / "low" for JSON, "満潮" / "干潮" for text.
 inline const char* KindJson(bool high) { return high ? "high" : "low"; }
 inline const char* KindText(bool high) { return high ? u8"満潮" : u8"干潮"; }

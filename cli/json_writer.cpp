@@ -58,6 +58,55 @@ template <typename T> std::string Shortest(T value)
 JsonWriter& JsonWriter::Number(float v) { Separate(); text_ += Shortest(v); return *this; }
 JsonWriter& JsonWriter::Number(double v) { Separate(); text_ += Shortest(v); return *this; }
 JsonWriter& JsonWriter::Integer(long long v) { Separate(); text_ += std::to_string(v); return *this; }
+JsonWriter& JsonWriter::Fixed(double v, int decimals)
+{
+    Separate();
+    if (!std::isfinite(v)) {
+        text_ += "null";
+        return *this;
+    }
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    // No negative zero: -0.04 rounds to "0.0".
+    std::string number = buffer;
+    if (number[0] == '-' && number.find_first_not_of("-0.") == std::string::npos) number.erase(0, 1);
+    text_ += number;
+    return *this;
+}
+
+namespace {
+// -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)? (RFC 8259).
+bool IsJsonNumber(const std::string& s)
+{
+    size_t i = 0;
+    auto digits = [&] {
+        const size_t from = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+        return i > from;
+    };
+    if (i < s.size() && s[i] == '-') ++i;
+    if (i < s.size() && s[i] == '0') ++i;
+    else if (!digits()) return false;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        if (!digits()) return false;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        if (!digits()) return false;
+    }
+    return i == s.size();
+}
+} // namespace
+
+JsonWriter& JsonWriter::Raw(const std::string& number)
+{
+    Separate();
+    text_ += IsJsonNumber(number) ? number : "null";
+    return *this;
+}
+
 JsonWriter& JsonWriter::Bool(bool v) { Separate(); text_ += v ? "true" : "false"; return *this; }
 JsonWriter& JsonWriter::Null() { Separate(); text_ += "null"; return *this; }
 

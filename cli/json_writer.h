@@ -17,6 +17,10 @@ public:
     JsonWriter& Number(float value);
     JsonWriter& Number(double value);
     JsonWriter& Integer(long long value);
+    // A number with a fixed count of decimals ("149.8"); null when not finite.
+    JsonWriter& Fixed(double value, int decimals);
+    // A number written as given (it must be a JSON number), else null.
+    JsonWriter& Raw(const std::string& number);
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
     const std::string& Text() const { return text_; }

@@ -15,7 +15,7 @@ namespace {
 // single precision after each one. The angles a are in degrees; their cosines are taken
 // first, as one row.
 template <int N>
-float AddTerms(float h, const double (&a)[N], int first, const Station& s, const ConstituentTables& c)
+inline __attribute__((always_inline)) float AddTerms(float h, const double (&a)[N], int first, const Station& s, const ConstituentTables& c)
 {
     double radians[N], cosine[N];
     for (int i = 0; i < N; ++i) radians[i] = a[i] * DegToRad;
@@ -30,7 +30,7 @@ float AddTerms(float h, const double (&a)[N], int first, const Station& s, const
 // station of 40 constituents gives the same bits as if there were no others. angle(i) is the
 // argument of constituent i in degrees.
 template <class Angle>
-float SumTerms(Angle angle, const Station& s, const ConstituentTables& c)
+inline __attribute__((always_inline)) float SumTerms(Angle angle, const Station& s, const ConstituentTables& c)
 {
     double a[ConstituentCount];
     for (int i = 0; i < ConstituentCount; ++i) a[i] = angle(i);
@@ -44,14 +44,15 @@ float SumTerms(Angle angle, const Station& s, const ConstituentTables& c)
 } // namespace
 
 // TideHeight: predicted height t hours after 0 h of the prepared date. Returns cm.
-float TideHeight(double t, const Station& s, const ConstituentTables& c)
+static inline __attribute__((always_inline)) float HeightAt(double t, const Station& s, const ConstituentTables& c)
 {
     return SumTerms([&](int i) { return c.ConstituentSpeed[i] * t + c.PhaseOffset[i] - s.PhaseLag[i]; },
                     s, c);
 }
 
 // TideHeightAtStep: height at step k of a grid of stepHours, sigma*t formed as k*sigma*step.
-float TideHeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
+static inline __attribute__((always_inline)) float HeightAtStep(int k, float stepHours, const Station& s,
+                                                               const ConstituentTables& c)
 {
     return SumTerms(
         [&](int i) {
@@ -59,6 +60,89 @@ float TideHeightAtStep(int k, float stepHours, const Station& s, const Constitue
                    s.PhaseLag[i];
         },
         s, c);
+}
+
+// The two heights compiled for each instruction set and chosen once from the processor.
+// Every operation is the same IEEE operation in the same order (no fused multiply-add, the
+// single-precision sum term by term), so wider vectors change the speed, never the bits.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(_WIN32)
+#define MAREVO_VECTOR_DISPATCH 1
+#endif
+
+namespace {
+using HeightFn = float (*)(double, const Station&, const ConstituentTables&);
+using HeightAtStepFn = float (*)(int, float, const Station&, const ConstituentTables&);
+
+float HeightBaseline(double t, const Station& s, const ConstituentTables& c) { return HeightAt(t, s, c); }
+float HeightAtStepBaseline(int k, float step, const Station& s, const ConstituentTables& c)
+{
+    return HeightAtStep(k, step, s, c);
+}
+#if MAREVO_VECTOR_DISPATCH
+__attribute__((target("avx2"))) float HeightAvx2(double t, const Station& s, const ConstituentTables& c)
+{
+    return HeightAt(t, s, c);
+}
+__attribute__((target("avx2"))) float HeightAtStepAvx2(int k, float step, const Station& s,
+                                                      const ConstituentTables& c)
+{
+    return HeightAtStep(k, step, s, c);
+}
+__attribute__((target("avx512f"))) float HeightAvx512(double t, const Station& s, const ConstituentTables& c)
+{
+    return HeightAt(t, s, c);
+}
+__attribute__((target("avx512f"))) float HeightAtStepAvx512(int k, float step, const Station& s,
+                                                           const ConstituentTables& c)
+{
+    return HeightAtStep(k, step, s, c);
+}
+#endif
+
+struct HeightFunctions {
+    HeightFn height;
+    HeightAtStepFn atStep;
+};
+const HeightFunctions Levels[] = {
+    {HeightBaseline, HeightAtStepBaseline},
+#if MAREVO_VECTOR_DISPATCH
+    {HeightAvx2, HeightAtStepAvx2},
+    {HeightAvx512, HeightAtStepAvx512},
+#endif
+};
+
+VectorLevel DetectWidest()
+{
+#if MAREVO_VECTOR_DISPATCH
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f")) return VectorLevel::Avx512;
+    if (__builtin_cpu_supports("avx2")) return VectorLevel::Avx2;
+#endif
+    return VectorLevel::Baseline;
+}
+
+// Constant-initialised, so that a height asked for before the choice is made still computes.
+HeightFunctions Chosen = {HeightBaseline, HeightAtStepBaseline};
+const VectorLevel Widest = [] {
+    const VectorLevel widest = DetectWidest();
+    Chosen = Levels[static_cast<int>(widest)];
+    return widest;
+}();
+} // namespace
+
+VectorLevel WidestVectorLevel() { return Widest; }
+
+void UseVectorLevel(VectorLevel level)
+{
+    if (level > Widest) level = Widest;
+    Chosen = Levels[static_cast<int>(level)];
+}
+
+float TideHeight(double t, const Station& s, const ConstituentTables& c) { return Chosen.height(t, s, c); }
+
+float TideHeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
+{
+    return Chosen.atStep(k, stepHours, s, c);
 }
 
 namespace {

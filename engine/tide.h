@@ -36,6 +36,13 @@ float TideHeight(double t, const Station& station, const ConstituentTables& tabl
 float TideHeightAtStep(int k, float stepHours, const Station& station,
                        const ConstituentTables& tables);
 
+// Instruction sets the tide sum runs on: every one gives the same bits, the wider faster.
+enum class VectorLevel { Baseline = 0, Avx2 = 1, Avx512 = 2 };
+// The widest this processor and this build offer; it is the one used from the start.
+VectorLevel WidestVectorLevel();
+// Uses level (at most the widest) from now on; not while other threads compute heights.
+void UseVectorLevel(VectorLevel level);
+
 // Feeds one sample (t minutes, h cm). Returns 1 and replaces t and h by the interpolated
 // extreme when one is found, else 0; extremes at or before t = 0 are not reported. When
 // high is given it is set to whether the extreme is a maximum (the curve rose, or stood

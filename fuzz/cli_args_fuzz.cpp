@@ -6,7 +6,6 @@
 #include <string>
 
 #include "cli/cli_args.h"
-#include "cli/cli_station.h"
 #include "engine/calendar.h"
 #include "fuzz/fuzz_check.h"
 
@@ -15,9 +14,10 @@ namespace {
 using marevo::cli::OptionSpec;
 
 const OptionSpec Specs[] = {
-    {{"--json"}, {}},                    // extremes
+    {{"--json"}, {}},                    // day
     {{"--json", "--csv"}, {}},           // table
-    {{"--json"}, {"--days", "--step"}},  // a subcommand with valued options
+    {{"--json", "--csv"}, {"--step"}, marevo::cli::StationUse::One, true},          // heights
+    {{"--json", "--ics"}, {"--below"}, marevo::cli::StationUse::OneOrAll, true},    // extremes
 };
 
 // A date is real when normalising it changes nothing.
@@ -62,7 +62,7 @@ void CheckDate(const std::string& text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    const OptionSpec& spec = Specs[data[0] % 3];
+    const OptionSpec& spec = Specs[data[0] % 4];
     marevo::cli::Words words;
     std::string word;
     for (size_t i = 1; i < size; ++i) {
@@ -84,10 +84,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(!error.empty());
         return 0;
     }
-    // Exactly one way of naming the station, complete.
-    FUZZ_CHECK(args.station.empty() != (args.dt.empty() && args.port.empty()));
-    FUZZ_CHECK(args.station.empty() == (!args.dt.empty() && !args.port.empty()));
-    FUZZ_CHECK(RealDate(args.year, args.month, args.day));
+    // Exactly one way of naming the station; a folder only with a port or --all.
+    FUZZ_CHECK(!args.station.empty() + !args.port.empty() + args.all == 1);
+    FUZZ_CHECK(args.station.empty() || args.dt.empty());
+    FUZZ_CHECK(!args.all || spec.stations == marevo::cli::StationUse::OneOrAll);
+    // A given date is real, and so is the last day of the span.
+    FUZZ_CHECK(args.days >= 1 && args.days <= marevo::cli::MaxSpanDays);
+    FUZZ_CHECK(args.days == 1 || args.spanGiven);
+    if (args.dateGiven) {
+        FUZZ_CHECK(RealDate(args.year, args.month, args.day));
+        int y = args.year, m = args.month, d = args.day + args.days - 1;
+        marevo::NormalizeDate(y, m, d);
+        FUZZ_CHECK(y >= 1 && y <= 9999);
+    }
     for (const std::string& flag : args.flags) {
         FUZZ_CHECK(Listed(spec.flags, flag));
         FUZZ_CHECK(args.Has(flag));
@@ -96,15 +105,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(Listed(spec.valued, name));
         FUZZ_CHECK(args.Value(name, "\x01") == value);
     }
-    // Every word was taken: a flag, an option with its value, the date with its value, or a
-    // station option given an empty value (which names nothing and is passed over).
-    size_t taken = args.flags.size() + 2 * args.values.size();
-    taken += args.station.empty() ? 4 : 2; // --dt DIR --port NAME, or --station FILE
-    FUZZ_CHECK(taken <= words.size() && (words.size() - taken) % 2 == 0);
-    FUZZ_CHECK(words.size() - taken <= (args.station.empty() ? 4u : 6u));
-
-    const std::string file = marevo::cli::StationFileOf(args);
-    if (!args.station.empty()) FUZZ_CHECK(file == args.station);
-    else FUZZ_CHECK(file.size() >= args.dt.size() + args.port.size() + 4);
     return 0;
 }

@@ -44,7 +44,7 @@ TEST(CliBadInput, AStationMustBeNamedOnceAndCompletely)
         {},
         {"--json"},
         {"--dt", "data/dt"},
-        {"--port", "24尾鷲"},
+        {"--station", "a.MV2", "--dt", "data/dt"},
         {"--station", "a.MV2", "--dt", "data/dt", "--port", "24尾鷲"},
         {"--station", "a.MV2", "--port", "24尾鷲"},
     };

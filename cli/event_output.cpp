@@ -1,0 +1,133 @@
+// Times, CSV fields, event JSON and iCalendar lines of marevo-cli.
+#include "cli/event_output.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+#include "cli/cli_args.h"
+#include "cli/day_output.h"
+#include "cli/json_writer.h"
+
+namespace marevo::cli {
+
+int ZoneOffsetMinutes(float standardMeridianDeg)
+{
+    return static_cast<int>(std::lround(standardMeridianDeg * 4.0));
+}
+
+std::string ZoneOffsetText(float standardMeridianDeg)
+{
+    const int offset = ZoneOffsetMinutes(standardMeridianDeg);
+    const int magnitude = offset < 0 ? -offset : offset;
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%02d:%02d", offset < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+    return text;
+}
+
+std::string IsoDateTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "T%02d:%02d", hour, minute);
+    return FormatDate(year, month, day) + text + ZoneOffsetText(standardMeridianDeg);
+}
+
+namespace {
+std::string IcsStamp(long long utcSeconds)
+{
+    int y, m, d;
+    ZoneDate(utcSeconds, 0.0f, y, m, d);
+    long long second = utcSeconds % 86400;
+    if (second < 0) second += 86400;
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", y, m, d,
+                  static_cast<int>(second / 3600), static_cast<int>(second / 60 % 60),
+                  static_cast<int>(second % 60));
+    return text;
+}
+} // namespace
+
+std::string IcsUtcDateTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
+{
+    const long long local = 86400LL * DaysBetween(1970, 1, 1, year, month, day) + 3600LL * hour + 60LL * minute;
+    return IcsStamp(local - 60LL * ZoneOffsetMinutes(standardMeridianDeg));
+}
+
+std::string IcsNow() { return IcsStamp(static_cast<long long>(std::time(nullptr))); }
+
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+void WriteEventJson(JsonWriter& json, int year, int month, int day, const TideEvent& e,
+                    const char* kind, float standardMeridianDeg)
+{
+    const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
+    json.BeginObject();
+    json.Key("hour").Integer(hour).Key("minute").Integer(minute);
+    json.Key("time").String(EventClock(e));
+    json.Key("datetime").String(IsoDateTime(year, month, day, hour, minute, standardMeridianDeg));
+    json.Key("height").Fixed(e.height, 1).Key("kind");
+    if (kind == nullptr) json.Null();
+    else json.String(kind);
+    json.EndObject();
+}
+
+void IcsWriter::Line(const std::string& name, const std::string& value)
+{
+    const std::string line = name + ":" + value;
+    size_t width = 0; // octets on the current physical line
+    for (size_t i = 0; i < line.size();) {
+        const unsigned char c = line[i];
+        size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        if (i + length > line.size()) length = line.size() - i;
+        if (width + length > 75) {
+            text_ += "\r\n ";
+            width = 1;
+        }
+        text_.append(line, i, length);
+        width += length;
+        i += length;
+    }
+    text_ += "\r\n";
+}
+
+std::string IcsEscape(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == ';' || c == ',') out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        if (c == '\r') continue;
+        out += c;
+    }
+    return out;
+}
+
+std::string UidPart(const std::string& text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' ||
+            c == '.' || c == '_') {
+            out += static_cast<char>(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+} // namespace marevo::cli

@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""marevo-cli's span outputs checked against each other and against independent readers.
+
+Usage: check_outputs.py CLI FIXTURE_DIR (FIXTURE_DIR holds dt/ and ports.tsv)
+
+- a span is the single days put together (across a year's end and a leap day);
+- --all gives for every port exactly the rows of that port alone;
+- CSV datetimes are the date, the time and the port's offset; kinds alternate;
+- the iCalendar feed loads in python3-icalendar: one event per high and low water at the
+  right UTC instant, one all-day event per day with the day's tidal-range name, unique UIDs;
+- the height series peaks where the high and low waters are;
+- --below and --daylight keep only low waters below the level between sunrise and sunset;
+- the default date is today in JST whatever the machine's time zone;
+- extremes does not load the image libraries.
+"""
+import csv
+import datetime as dt
+import io
+import json
+import os
+import subprocess
+import sys
+
+import icalendar
+
+CLI, FIXTURE = sys.argv[1], sys.argv[2]
+DT = os.path.join(FIXTURE, "dt")
+JST = dt.timezone(dt.timedelta(hours=9))
+failures = []
+
+
+def run(*args, env=None):
+    out = subprocess.run([CLI, *args], capture_output=True, env=env, check=False)
+    if out.returncode != 0:
+        raise SystemExit(f"{args}: exit {out.returncode}: {out.stderr.decode()}")
+    return out.stdout.decode("utf-8"), out.stderr.decode("utf-8")
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def days(first, count):
+    d = dt.date.fromisoformat(first)
+    return [(d + dt.timedelta(days=i)).isoformat() for i in range(count)]
+
+
+# A span is the single days put together.
+for port, first, count in [("24尾鷲", "2026-12-29", 6), ("owase", "2028-02-27", 4), ("01江差", "2026-06-20", 3)]:
+    span = json.loads(run("extremes", "--dt", DT, "--port", port, "--from", first, "--days", str(count), "--json")[0])
+    check([d["date"] for d in span["days"]] == days(first, count), f"{port} span dates")
+    for d in span["days"]:
+        single = json.loads(run("extremes", "--dt", DT, "--port", port, "--date", d["date"], "--json")[0])
+        check(single["extremes"] == d["events"], f"{port} {d['date']}: span {d['events']} single {single['extremes']}")
+
+# CSV: header, datetimes rebuilt from date and time, kinds alternating.
+text = run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-01", "--to", "2026-12-31", "--csv")[0]
+rows = list(csv.DictReader(io.StringIO(text)))
+check(text.splitlines()[0] == "port,date,time,datetime,height_cm,kind", "CSV header")
+check(len(rows) > 100, "CSV rows of a month")
+for a, b in zip(rows, rows[1:]):
+    check(a["kind"] != b["kind"], f"kinds alternate at {b['datetime']}")
+for r in rows:
+    check(r["port"] == "24尾鷲", "CSV port column")
+    check(r["datetime"] == f"{r['date']}T{r['time']}+09:00", f"CSV datetime {r}")
+    check(dt.datetime.fromisoformat(r["datetime"]).utcoffset() == dt.timedelta(hours=9), "offset")
+
+# --all: every port's rows are those of the port alone.
+all_rows = run("extremes", "--dt", DT, "--all", "--from", "2026-12-30", "--days", "5", "--csv")[0].splitlines()
+ports = sorted(f[:-4] for f in os.listdir(DT) if f.upper().endswith(".MV2"))
+alone = ["port,date,time,datetime,height_cm,kind"]
+for p in ports:
+    alone += run("extremes", "--dt", DT, "--port", p, "--from", "2026-12-30", "--days", "5", "--csv")[0].splitlines()[1:]
+check(all_rows == alone, "--all equals the ports one by one")
+
+# iCalendar through a real parser.
+ics = run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-06", "--days", "3", "--ics")[0]
+span = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-06", "--days", "3", "--json")[0])
+raw = ics.encode("utf-8")
+check(all(len(line) <= 75 for line in raw.split(b"\r\n")), "iCalendar lines within 75 octets")
+check(b"\n" not in raw.replace(b"\r\n", b""), "iCalendar lines end in CR LF")
+calendar = icalendar.Calendar.from_ical(ics)
+events = [c for c in calendar.walk("VEVENT")]
+timed = [e for e in events if isinstance(e.decoded("DTSTART"), dt.datetime)]
+allday = [e for e in events if not isinstance(e.decoded("DTSTART"), dt.datetime)]
+expected = [(dt.datetime.fromisoformat(e["datetime"]), e) for d in span["days"] for e in d["events"]]
+check(len(timed) == len(expected), f"{len(timed)} timed events for {len(expected)} extremes")
+for event, (when, e) in zip(sorted(timed, key=lambda x: x.decoded("DTSTART")), expected):
+    check(event.decoded("DTSTART") == when, f"DTSTART {event.decoded('DTSTART')} for {when}")
+    check(f"{e['height']:.1f} cm" in str(event["SUMMARY"]), f"summary {event['SUMMARY']}")
+    check(("満潮" if e["kind"] == "high" else "干潮") in str(event["SUMMARY"]), "summary kind")
+check(len(allday) == 3, "one all-day event per day")
+for event, d in zip(sorted(allday, key=lambda x: x.decoded("DTSTART")), span["days"]):
+    check(event.decoded("DTSTART") == dt.date.fromisoformat(d["date"]), "all-day date")
+    check(event.decoded("DTEND") - event.decoded("DTSTART") == dt.timedelta(days=1), "all-day length")
+    day = json.loads(run("day", "--dt", DT, "--port", "24尾鷲", "--date", d["date"], "--json")[0])
+    check(str(event["SUMMARY"]).startswith(day["tide_name"]), f"tidal-range name {event['SUMMARY']}")
+uids = [str(e["UID"]) for e in events]
+check(len(set(uids)) == len(uids), "unique UIDs")
+check(all("DTSTAMP" in e for e in events), "DTSTAMP")
+
+# The series peaks at the high and low waters (within the accuracy of the search on a
+# 20-minute grid: a flat high water can lie some minutes off).
+series = json.loads(run("heights", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--step", "1", "--json")[0])
+h = [s["height"] for s in series["heights"]]
+check(len(h) == 1440 and series["heights"][1]["datetime"] == "2026-12-07T00:01+09:00", "a day in minutes")
+day = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--json")[0])
+for e in day["extremes"]:
+    m = e["hour"] * 60 + e["minute"]
+    window = h[max(0, m - 15):m + 16]
+    peak = max(window) if e["kind"] == "high" else min(window)
+    at = max(0, m - 15) + window.index(peak)
+    check(abs(at - m) <= 10 and abs(peak - e["height"]) <= 0.3, f"series {at} {peak} for {e}")
+
+# Low waters below a level in daylight.
+found = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-06-01", "--days", "30",
+                       "--below", "40", "--daylight", "--json")[0])
+kept = [(d["date"], e) for d in found["days"] for e in d["events"]]
+check(len(kept) > 0, "some daylight low waters below 40 cm in June")
+for date, e in kept:
+    sun = json.loads(run("day", "--dt", DT, "--port", "24尾鷲", "--date", date, "--json")[0])["sun"]
+    t = e["hour"] + e["minute"] / 60
+    check(e["kind"] == "low" and e["height"] < 40 and sun["sunrise"] <= t <= sun["sunset"], f"filter {date} {e}")
+
+# Today in JST, whatever the machine's zone.
+for zone in ["UTC", "America/Los_Angeles", "Pacific/Kiritimati"]:
+    env = dict(os.environ, TZ=zone)
+    today = dt.datetime.now(JST).date().isoformat()
+    got = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--json", env=env)[0])["date"]
+    check(got == today or dt.datetime.now(JST).date().isoformat() != today, f"default date {got} under TZ={zone}")
+
+# No image library at the start of extremes.
+loaded = run("extremes", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07",
+             env=dict(os.environ, LD_DEBUG="libs"))[1]
+check("cairo" not in loaded and "pango" not in loaded and "libstdc++" in loaded, "extremes loads no image library")
+
+for f in failures:
+    print("FAIL:", f)
+sys.exit(1 if failures else 0)
