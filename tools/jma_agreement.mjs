@@ -18,7 +18,6 @@ import { readPortList } from "./ticon_to_mv2.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
 const PAIR_WINDOW = 60; // minutes
-const TABLE_DAYS = 42;  // days of one `table` run
 
 function parseArgs(argv) {
   const args = { data: join(here, "../data"), year: 2024, jobs: Math.max(2, cpus().length),
@@ -39,7 +38,6 @@ function parseArgs(argv) {
   return args;
 }
 
-const dayMs = 86400000;
 // Minutes from 0 h of January 1 of the year to 0 h of the date (any calendar date).
 const minutesFromNewYear = (year, y, m, d) => (Date.UTC(y, m - 1, d) - Date.UTC(year, 0, 1)) / 60000;
 
@@ -62,15 +60,17 @@ export function tableEvents(text, year) {
   return events.sort((a, b) => a.t - b.t); // a line lists its highs before its lows
 }
 
-// The program's events from `table --csv` (date,time,height_cm,kind in the port's zone time),
-// shifted to JST by the zone's offset from 135 degrees.
+// The program's events from `extremes --csv` (columns found by the header's names: date, time
+// and kind in the port's zone time, height_cm), shifted to JST by the zone's offset from 135 degrees.
 export function programEvents(csv, year, zoneShiftMinutes) {
-  return csv.split("\n").slice(1).filter((l) => l.trim()).map((l) => {
-    const [date, time, height, kind] = l.trim().split(",");
-    const [y, m, d] = date.split("-").map(Number);
-    const [hh, mi] = time.split(":").map(Number);
+  const [header, ...lines] = csv.split("\n");
+  const column = Object.fromEntries(header.trim().split(",").map((name, i) => [name, i]));
+  return lines.filter((l) => l.trim()).map((l) => {
+    const f = l.trim().split(",");
+    const [y, m, d] = f[column.date].split("-").map(Number);
+    const [hh, mi] = f[column.time].split(":").map(Number);
     return { t: minutesFromNewYear(year, y, m, d) + 60 * hh + mi - zoneShiftMinutes,
-             h: Number(height), high: kind === "high" };
+             h: Number(f[column.height_cm]), high: f[column.kind] === "high" };
   });
 }
 
@@ -119,17 +119,14 @@ function run(cli, args) {
   });
 }
 
-// The program's events of the whole year (and a day either side) for one port file.
+// The program's events of the whole year (and a day either side) for one port file: one
+// process, the span of days in one run.
 async function programYear(cli, station, year) {
   const json = JSON.parse(await run(cli, ["extremes", "--station", station, "--date", `${year}-01-01`, "--json"]));
   const zoneShiftMinutes = (json.station.meridian - 135) * 4;
-  const days = (Date.UTC(year + 1, 0, 2) - Date.UTC(year - 1, 11, 31)) / dayMs;
-  const events = [];
-  for (let first = 0; first < days; first += TABLE_DAYS) {
-    const d = new Date(Date.UTC(year - 1, 11, 31) + first * dayMs).toISOString().slice(0, 10);
-    events.push(...programEvents(await run(cli, ["table", "--station", station, "--date", d, "--csv"]), year, zoneShiftMinutes));
-  }
-  return events;
+  const csv = await run(cli, ["extremes", "--station", station, "--from", `${year - 1}-12-31`,
+                              "--to", `${year + 1}-01-01`, "--csv"]);
+  return programEvents(csv, year, zoneShiftMinutes);
 }
 
 async function main() {

@@ -21,7 +21,8 @@ test("table events in time order, blank-padded times, the day from the date", ()
 });
 
 test("program events: zone time of 150 E is an hour ahead of JST", () => {
-  const csv = "date,time,height_cm,kind\n2023-12-31,23:30,10.5,low\n2024-01-02,00:45,99.0,high\n";
+  const csv = "port,date,time,datetime,height_cm,kind\nX,2023-12-31,23:30,2023-12-31T23:30+10:00,10.5,low\n" +
+              "X,2024-01-02,00:45,2024-01-02T00:45+10:00,99.0,high\n";
   assert.deepEqual(programEvents(csv, 2024, 0), [
     { t: -30, h: 10.5, high: false }, { t: 1440 + 45, h: 99, high: true }]);
   assert.equal(programEvents(csv, 2024, 60)[1].t, 1440 - 15);
