@@ -25,7 +25,7 @@ SIZE ClientSize(HWND window)
 void OnCreate(HWND pane)
 {
     AppState& app = App();
-    app.CanvasWindow = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+    app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);
 }
@@ -237,7 +237,7 @@ LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lP
         OnLeftButton(App());
         return 0;
     default:
-        return DefWindowProcA(pane, message, wParam, lParam);
+        return DefWindowProcW(pane, message, wParam, lParam);
     }
 }
 

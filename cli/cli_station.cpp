@@ -23,7 +23,7 @@ bool LoadCliStation(const CliArgs& args, Station& station, std::string& error)
         error = u8"ファイル名が長すぎます: " + file;
         return false;
     }
-    switch (LoadStationFile(path.c_str(), station)) {
+    switch (LoadStationFrom(OpenUtf8File(file, "rb"), path.c_str(), station)) {
     case LoadStatus::Ok:
         return true;
     case LoadStatus::OpenFailed:

@@ -6,6 +6,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
 #else
 #include <cerrno>
 #include <iconv.h>
@@ -73,11 +76,33 @@ std::string SjisToUtf8(const std::string& sjis) { return Narrow(WidenSjis(sjis),
 std::string Utf8ToSjis(const std::string& utf8) { return Narrow(Widen(utf8, CP_UTF8), 932); }
 std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
 
-// The ANSI argv of a Windows program has lost what code page 932 cannot hold; the wide
-// command line has everything. The console is switched to UTF-8 output as well.
+std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
+{
+    return _wfopen(Widen(utf8, CP_UTF8).c_str(), Widen(mode, CP_UTF8).c_str());
+}
+
+namespace {
+
+UINT consoleCodePage = 0;
+
+void RestoreConsoleCodePage()
+{
+    std::fflush(stdout); // what is still buffered is UTF-8 too
+    std::fflush(stderr);
+    SetConsoleOutputCP(consoleCodePage);
+}
+
+} // namespace
+
+// The ANSI argv of a Windows program depends on the system's code page and has lost what
+// it cannot hold; the wide command line has everything. Output is UTF-8 in every case:
+// bytes as they are into a file or pipe, and a console is switched to UTF-8 for the run
+// (its own code page is given back at the end).
 Words CommandLineWords(int, char**)
 {
-    SetConsoleOutputCP(CP_UTF8);
+    consoleCodePage = GetConsoleOutputCP();
+    if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+        std::atexit(RestoreConsoleCodePage);
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     Words words;
@@ -119,6 +144,11 @@ std::string Convert(const std::string& text, const char* to, const char* from)
 std::string SjisToUtf8(const std::string& sjis) { return Convert(sjis, "UTF-8", "CP932"); }
 std::string Utf8ToSjis(const std::string& utf8) { return Convert(utf8, "CP932", "UTF-8"); }
 std::string NativePath(const std::string& utf8) { return utf8; }
+
+std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
+{
+    return std::fopen(utf8.c_str(), mode);
+}
 
 Words CommandLineWords(int argc, char** argv) { return Words(argv + 1, argv + argc); }
 

@@ -79,8 +79,12 @@ float ZoneMeridian(float latitude, float longitude)
 // so a short file never carries entries of the port loaded before it.
 LoadStatus LoadStationFile(const char* path, Station& station)
 {
+    return LoadStationFrom(std::fopen(path, "rb"), path, station);
+}
+
+LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
+{
     std::snprintf(station.StationPath, sizeof station.StationPath, "%s", path);
-    std::FILE* f = std::fopen(path, "rb");
     if (!f) return LoadStatus::OpenFailed;
     for (int i = 0; i < ConstituentCount; ++i) station.Amplitude[i] = station.PhaseLag[i] = 0;
     for (auto& note : station.StationNotes) note[0] = '\0';
