@@ -8,6 +8,7 @@
 
 #include "app/ids.h"
 #include "app/printing.h"
+#include "app/profile_text.h"
 
 namespace marevo {
 namespace {
@@ -31,11 +32,13 @@ protected:
     {
         return GetPrivateProfileIntA(section, key, fallback, app.IniPath);
     }
+    // A text value as the file holds it (Shift-JIS; the platform's reader would pass it
+    // through the system's code page).
     std::string TextKey(const char* section, const char* key) const
     {
-        char text[512] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, app.IniPath);
-        return text;
+        std::string value = "<missing>";
+        FindProfileValue(ReadFile("marevo.ini"), section, key, value);
+        return value;
     }
     // The value as the file holds it, blanks included (the platform's reader trims them).
     std::string RawValue(const std::string& key) const
