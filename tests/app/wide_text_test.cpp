@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/main_window.h"
 #include "views/gdi_canvas.h"
 #include "views/wide_text.h"
 #include "window_probe.h"
@@ -68,6 +69,26 @@ TEST(WideText, AJapaneseFileNameIsTheNameOnDisk)
     EXPECT_EQ(std::fgetc(f), 'x');
     std::fclose(f);
     DeleteFileW(wide.c_str());
+}
+
+TEST(WideText, AProgramFolderTheCodePageLacksIsTakenByItsShortName)
+{
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder = std::wstring(temp) + L"marevo-Zo\u00eb";
+    const std::wstring exe = folder + L"\\Marevo.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::FILE* f = _wfopen(exe.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    const std::string path = SjisPathOf(exe.c_str());
+    EXPECT_EQ(path.find('?'), std::string::npos) << path;
+    EXPECT_NE(GetFileAttributesW(WideFromSjis(path).c_str()), INVALID_FILE_ATTRIBUTES) << path;
+    // A path the code page holds is kept as it is.
+    EXPECT_EQ(SjisPathOf((std::wstring(temp) + L"尾鷲\\Marevo.exe").c_str()),
+              SjisFromWide(temp) + "尾鷲\\Marevo.exe");
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST(WideText, TheCanvasDrawsTheCharactersOfItsTexts)
