@@ -103,6 +103,15 @@ Words CommandLineWords(int, char**)
     consoleCodePage = GetConsoleOutputCP();
     if (consoleCodePage != 0 && consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
         std::atexit(RestoreConsoleCodePage);
+    // The runtime hands a console its unbuffered output piece by piece, and a piece that
+    // ends inside a UTF-8 character shows as other characters: the console gets whole
+    // texts from a buffer instead.
+    DWORD mode = 0;
+    static char outBuffer[1 << 16], errBuffer[1 << 12];
+    if (GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode))
+        std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
+    if (GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode))
+        std::setvbuf(stderr, errBuffer, _IOFBF, sizeof errBuffer);
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     Words words;
