@@ -1,6 +1,6 @@
 // The program under the system code page of each test run (932; 1252 of an English
-// Windows; 65001 of the UTF-8 option): the default port opens from dt\, the tree, the
-// labels and the message boxes show the Japanese names, the picture is the one drawn under
+// Windows; 65001 of the UTF-8 option): the ports open from dt\, the tree, the labels, the
+// menu and the message boxes show the Japanese names, the picture is the one drawn under
 // the Japanese code page, and marevo.ini keeps its Shift-JIS texts from one start to the next.
 #include <cstdio>
 #include <string>
@@ -57,26 +57,7 @@ protected:
 
 using Names = std::vector<std::wstring>;
 
-TEST_F(CodePageTest, TheDefaultPortOpensAndTheJapaneseNamesShow)
-{
-    WritePort({"24尾鷲.MV2", "尾鷲"});
-    WritePort({"01函館.MV2", "函館"});
-    Start();
-    EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
-    EXPECT_EQ(WideText(app.PrefLabel), L"三重県");
-    EXPECT_EQ(WideText(app.PortLabel), L"尾鷲");
-    EXPECT_EQ(WideChildren(app.PrefectureItems[24]), Names{L"尾鷲"});
-    EXPECT_EQ(WideChildren(app.RegionItems[1]), Names{L"函館"});
-    EXPECT_EQ(WideChildren(nullptr), (Names{L"北海道", L"東北", L"関東", L"中部", L"近畿", L"中国",
-                                           L"四国", L"九州", L"その他"}));
-    wchar_t item[32] = {};
-    GetMenuStringW(GetMenu(app.MainWindow), CMD_PRINT, item, 32, MF_BYCOMMAND);
-    EXPECT_STREQ(item, L"印刷(&P)");
-    Screenshot(GetACP() == 932 ? "codepage-932" : GetACP() == 1252 ? "codepage-1252" : "codepage-utf8");
-}
-
-TEST_F(CodePageTest, MarevoIniKeepsItsShiftJisTexts)
+TEST_F(CodePageTest, PortsOpenTheNamesShowAndMarevoIniKeepsThem)
 {
     WritePort({"24尾鷲.MV2", "尾鷲"});
     WritePort({"01函館.MV2", "函館"});
@@ -85,6 +66,15 @@ TEST_F(CodePageTest, MarevoIniKeepsItsShiftJisTexts)
     EXPECT_TRUE(messages.empty()) << messages.front();
     EXPECT_STREQ(app.station.StationName, "函館");
     EXPECT_EQ(WideText(app.PortLabel), L"函館");
+    EXPECT_EQ(WideChildren(app.PrefectureItems[24]), Names{L"尾鷲"});
+    EXPECT_EQ(WideChildren(app.RegionItems[1]), Names{L"函館"});
+    EXPECT_EQ(WideChildren(nullptr), (Names{L"北海道", L"東北", L"関東", L"中部", L"近畿", L"中国",
+                                           L"四国", L"九州", L"その他"}));
+    wchar_t item[32] = {};
+    GetMenuStringW(GetMenu(app.MainWindow), CMD_PRINT, item, 32, MF_BYCOMMAND);
+    EXPECT_STREQ(item, L"印刷(&P)");
+    Screenshot(GetACP() == 932 ? "codepage-932" : GetACP() == 1252 ? "codepage-1252" : "codepage-utf8");
+
     SelectNode(app.PrefectureItems[24], "尾鷲");
     EXPECT_STREQ(app.station.StationName, "尾鷲");
     Stop();
