@@ -25,12 +25,18 @@ deps() {
         apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     fi
-    # Wine takes its ANSI code page (932) from a generated Japanese locale.
-    if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-        sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
-        locale-gen >/dev/null
-    fi
+    # Wine takes its ANSI code page from a generated locale: 932 from the Japanese one, and
+    # for the tests of other code pages 1252 from the English one and 65001 (UTF-8) from
+    # the Hindi one, whose Windows locale has no ANSI code page of its own.
+    local generate=0
+    for name in ja_JP en_US hi_IN; do
+        if ! locale -a 2>/dev/null | grep -qi "^$name.utf8$"; then
+            sed -i "s/^# *$name.UTF-8 UTF-8/$name.UTF-8 UTF-8/; s/^# *$name UTF-8/$name UTF-8/" /etc/locale.gen
+            grep -q "^$name[. ]" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >> /etc/locale.gen
+            generate=1
+        fi
+    done
+    if [ $generate = 1 ]; then locale-gen >/dev/null; fi
 }
 
 build() { # preset

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/refresh.h"
+#include "views/wide_text.h"
 
 namespace marevo {
 
@@ -13,6 +14,7 @@ namespace {
 static_assert(static_cast<int>(MCN_SELCHANGE) == -749, "selection-changed code");
 
 const char CloseFace[] = "ＭＳ ゴシック";
+const char CloseText[] = "閉じる";
 constexpr int CloseWidth = 50, CloseHeight = 20;
 
 HWND monthCalendar = nullptr;
@@ -34,7 +36,7 @@ void OnCreate(HWND popup)
 {
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_DATE_CLASSES};
     InitCommonControlsEx(&init);
-    monthCalendar = CreateWindowExA(0, MONTHCAL_CLASSA, "",
+    monthCalendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"",
                                     WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE |
                                         MCS_NOTODAY,
                                     0, 0, 0, 0, popup, nullptr,
@@ -48,12 +50,13 @@ void OnCreate(HWND popup)
     SendMessageA(monthCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
     const int w = minimum.right - minimum.left, h = minimum.bottom - minimum.top;
 
-    HWND close = CreateWindowExA(0, "BUTTON", "閉じる", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+    HWND close = CreateWindowExW(0, L"BUTTON", WideFromSjis(CloseText).c_str(),
+                                 WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                                  w - 51, h - 1, CloseWidth, CloseHeight, popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    closeFont = CreateFontA(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                            CloseFace);
+    closeFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            WideFromSjis(CloseFace).c_str());
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont), TRUE);
 
     MoveWindow(monthCalendar, -1, -1, w, h, TRUE);
@@ -125,7 +128,7 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         armed = 0;
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "app/pending.h"
 #include "app/port_tree.h"
 #include "app/refresh.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -58,9 +59,9 @@ void ShowStyleChecks(HWND window, int style)
 // Help: the platform's help file when it is installed, else the HTML page beside the program.
 void OpenHelp(const AppState& app, HWND window)
 {
-    const std::string hlp = std::string(app.ModuleDir) + "marevo.hlp";
-    if (GetFileAttributesA(hlp.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        WinHelpA(window, hlp.c_str(), HELP_FINDER, 0);
+    const std::wstring hlp = WideFromSjis(std::string(app.ModuleDir) + "marevo.hlp");
+    if (GetFileAttributesW(hlp.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        WinHelpW(window, hlp.c_str(), HELP_FINDER, 0);
         return;
     }
     const std::string html = std::string(app.ModuleDir) + "marevo.html";
@@ -107,7 +108,7 @@ void OnCommand(AppState& app, HWND window, int id)
         SetToday(app);
         char day[4];
         std::snprintf(day, sizeof day, "%02d", app.CurrentDay);
-        SetWindowTextA(app.DayLabel, day);
+        SetSjisText(app.DayLabel, day);
         RefreshDisplay(app, app.GraphPane);
         break;
     }
@@ -156,13 +157,13 @@ void ApplyStartupState(AppState& app, HWND window)
     SetToday(app);
     char text[8];
     std::snprintf(text, sizeof text, "%d", app.CurrentYear);
-    SetWindowTextA(app.YearLabel, text);
+    SetSjisText(app.YearLabel, text);
     std::snprintf(text, sizeof text, "%02d", app.CurrentMonth);
-    SetWindowTextA(app.MonthLabel, text);
+    SetSjisText(app.MonthLabel, text);
     std::snprintf(text, sizeof text, "%02d", app.CurrentDay);
-    SetWindowTextA(app.DayLabel, text);
-    SetWindowTextA(app.FirstSlash, "/");
-    SetWindowTextA(app.SecondSlash, "/");
+    SetSjisText(app.DayLabel, text);
+    SetSjisText(app.FirstSlash, "/");
+    SetSjisText(app.SecondSlash, "/");
 
     if (app.settings.GraphStyle == 1) {
         SetButton(app.Toolbar, TB_BARS, true);
@@ -180,8 +181,8 @@ void ApplyStartupState(AppState& app, HWND window)
 
     ApplyTreeExpansion(app);
 
-    SetWindowTextA(app.PortLabel, app.settings.SavedPort);
-    SetWindowTextA(app.PrefLabel, app.settings.SavedPref);
+    SetSjisText(app.PortLabel, app.settings.SavedPort);
+    SetSjisText(app.PrefLabel, app.settings.SavedPref);
 
     CreateOffscreen(app);
     RefreshDisplay(app, app.GraphPane);
@@ -206,12 +207,22 @@ void SyncPeriodIndicators(AppState& app, HWND window)
     }
 }
 
-void SetToolTipText(const AppState& app, NMTTDISPINFOA& request)
+namespace {
+
+// The tooltip of a toolbar button is the string with its command number; the print
+// button has none.
+template <class Request>
+void SetToolTipOf(const AppState& app, Request& request)
 {
     request.hinst = app.Instance;
     const UINT_PTR id = request.hdr.idFrom;
     if (id == TB_REDRAW || (id >= TB_PRINT && id <= TB_TABLE))
-        request.lpszText = MAKEINTRESOURCEA(id);
+        request.lpszText = reinterpret_cast<decltype(request.lpszText)>(id);
 }
+
+} // namespace
+
+void SetToolTipText(const AppState& app, NMTTDISPINFOA& request) { SetToolTipOf(app, request); }
+void SetToolTipText(const AppState& app, NMTTDISPINFOW& request) { SetToolTipOf(app, request); }
 
 } // namespace marevo

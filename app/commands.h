@@ -16,8 +16,10 @@ void ApplyStartupState(AppState& app, HWND mainWindow);
 // Menu checks of window's menu and the toolbar's period buttons for app's DisplayPeriod.
 void SyncPeriodIndicators(AppState& app, HWND window);
 
-// Answers the toolbar's tooltip-text request: every button shows the string of its command.
+// Answers the toolbar's tooltip-text request (wide or narrow form): every button shows the
+// string of its command.
 void SetToolTipText(const AppState& app, NMTTDISPINFOA& request);
+void SetToolTipText(const AppState& app, NMTTDISPINFOW& request);
 
 // Sets the date of app to today's local date.
 void SetToday(AppState& app);

@@ -56,17 +56,17 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     default:
-        return CallWindowProcA(canvasPrevious, canvas, message, wParam, lParam);
+        return CallWindowProcW(canvasPrevious, canvas, message, wParam, lParam);
     }
 }
 
 void OnCreate(HWND pane)
 {
     AppState& app = App();
-    app.CanvasWindow = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
+    app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);
-    canvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    canvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         app.CanvasWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
 }
 
@@ -292,7 +292,7 @@ LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lP
         OnLeftButton(App());
         return 0;
     default:
-        return DefWindowProcA(pane, message, wParam, lParam);
+        return DefWindowProcW(pane, message, wParam, lParam);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/pending.h"
 #include "app/port_tree.h"
 #include "app/settings.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -76,10 +77,11 @@ HWND AppState::*const FontWindows[] = {
     &AppState::YearLabel, &AppState::MonthLabel, &AppState::DayLabel, &AppState::CalendarButton,
 };
 
-bool RegisterPlainClass(HINSTANCE instance, WNDPROC procedure, const char* name, HICON icon,
-                        const char* menu)
+// Every class of the program is a wide one: its windows take and give UTF-16 texts.
+bool RegisterPlainClass(HINSTANCE instance, WNDPROC procedure, const wchar_t* name, HICON icon,
+                        const wchar_t* menu)
 {
-    WNDCLASSA wc = {};
+    WNDCLASSW wc = {};
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hIcon = icon;
@@ -87,7 +89,18 @@ bool RegisterPlainClass(HINSTANCE instance, WNDPROC procedure, const char* name,
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszMenuName = menu;
     wc.lpszClassName = name;
-    return RegisterClassA(&wc) != 0;
+    return RegisterClassW(&wc) != 0;
+}
+
+// A string resource (UTF-16 in the executable) as Shift-JIS, at most size - 1 bytes.
+void LoadSjisString(HINSTANCE instance, UINT id, char* out, int size)
+{
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
+    const std::string sjis = length > 0 ? SjisFromWide(std::wstring(text, length),
+                                                       static_cast<size_t>(size - 1))
+                                        : std::string();
+    std::memcpy(out, sjis.c_str(), sjis.size() + 1);
 }
 
 void CreateToolbar(AppState& app, HWND window)
@@ -141,11 +154,11 @@ void OnCreate(HWND window)
     app.MainWindow = window;
 
     RegisterPaneClass(app.Instance, GraphPaneProc, "TideGraphWnd");
-    app.GraphPane = CreateWindowExA(WS_EX_CLIENTEDGE, "TideGraphWnd", "", WS_CHILD | WS_VISIBLE,
+    app.GraphPane = CreateWindowExW(WS_EX_CLIENTEDGE, L"TideGraphWnd", L"", WS_CHILD | WS_VISIBLE,
                                     0, 0, 0, 0, window, reinterpret_cast<HMENU>(ID_GRAPH_PANE),
                                     app.Instance, nullptr);
     RegisterPaneClass(app.Instance, PortTreeProc, "PortTreeWnd");
-    app.TreePane = CreateWindowExA(WS_EX_CLIENTEDGE, "PortTreeWnd", "",
+    app.TreePane = CreateWindowExW(WS_EX_CLIENTEDGE, L"PortTreeWnd", L"",
                                    WS_CHILD | WS_VISIBLE | WS_THICKFRAME, 0, 0,
                                    app.settings.TreeWidth, 0, window,
                                    reinterpret_cast<HMENU>(ID_TREE_PANE), app.Instance, nullptr);
@@ -155,7 +168,8 @@ void OnCreate(HWND window)
     CreateToolbar(app, window);
 
     for (const ChildRow& row : ToolbarChildren) {
-        app.*row.handle = CreateWindowExA(row.exStyle, row.className, row.text,
+        app.*row.handle = CreateWindowExW(row.exStyle, WideFromSjis(row.className).c_str(),
+                                          WideFromSjis(row.text).c_str(),
                                           WS_CHILD | WS_VISIBLE | row.style, row.x, row.y,
                                           row.width, row.height, app.*row.parent,
                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
@@ -164,8 +178,8 @@ void OnCreate(HWND window)
 
     LayoutPanes(app);
 
-    app.UiFont = CreateFontA(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             UiFace);
+    app.UiFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                             WideFromSjis(UiFace).c_str());
     for (HWND AppState::*handle : FontWindows)
         SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
     FitPortLabel(app);
@@ -197,17 +211,29 @@ int IsAlreadyRunning()
     return GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
 }
 
+std::string SjisPathOf(const wchar_t* path)
+{
+    const std::string sjis = SjisFromWide(path);
+    if (WideFromSjis(sjis) == path) return sjis;
+    // A name code page 932 does not hold (such as "Zoë") has a short form in ASCII.
+    wchar_t shortPath[MAX_PATH + 1] = {};
+    const DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return sjis;
+    return SjisFromWide(shortPath);
+}
+
 ATOM RegisterPaneClass(HINSTANCE instance, WNDPROC procedure, const char* className)
 {
-    WNDCLASSEXA wc = {};
+    const std::wstring name = WideFromSjis(className);
+    WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
+    wc.lpszClassName = name.c_str();
     wc.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
-    return RegisterClassExA(&wc);
+    return RegisterClassExW(&wc);
 }
 
 bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
@@ -225,20 +251,20 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     const Point notice = NoticePosition(s.XPosition, s.YPosition, s.Width, s.Height);
 
     app.Instance = instance;
-    LoadStringA(instance, STR_VERSION, app.VersionText, sizeof app.VersionText);
-    LoadStringA(instance, STR_MAIL, app.MailText, sizeof app.MailText);
-    LoadStringA(instance, STR_WEB, app.WebText, sizeof app.WebText);
+    LoadSjisString(instance, STR_VERSION, app.VersionText, sizeof app.VersionText);
+    LoadSjisString(instance, STR_MAIL, app.MailText, sizeof app.MailText);
+    LoadSjisString(instance, STR_WEB, app.WebText, sizeof app.WebText);
 
-    if (!RegisterPlainClass(instance, NoticeWindowProc, "Warning", nullptr, nullptr)) return false;
-    app.NoticeWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "Warning", "", WS_POPUP | WS_DLGFRAME,
+    if (!RegisterPlainClass(instance, NoticeWindowProc, L"Warning", nullptr, nullptr)) return false;
+    app.NoticeWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"Warning", L"", WS_POPUP | WS_DLGFRAME,
                                        notice.x, notice.y, NoticeWidth, NoticeHeight, nullptr,
                                        nullptr, instance, nullptr);
 
     HICON icon = static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAREVO), IMAGE_ICON, 32, 32, 0));
-    if (!RegisterPlainClass(instance, MainWindowProc, "Marevo", icon, MAKEINTRESOURCEA(IDM_MAIN)))
+    if (!RegisterPlainClass(instance, MainWindowProc, L"Marevo", icon, MAKEINTRESOURCEW(IDM_MAIN)))
         return false;
-    HWND main = CreateWindowExA(0, "Marevo", "Marevo", WS_OVERLAPPEDWINDOW, s.XPosition,
+    HWND main = CreateWindowExW(0, L"Marevo", L"Marevo", WS_OVERLAPPEDWINDOW, s.XPosition,
                                 s.YPosition, s.Width, s.Height, nullptr, nullptr, instance, nullptr);
     app.MainWindow = main;
     ShowWindow(main, showCommand);
@@ -250,8 +276,8 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
         UpdateWindow(app.NoticeWindow);
     }
 
-    if (!RegisterPlainClass(instance, CalendarWindowProc, "Cal", nullptr, nullptr)) return false;
-    app.CalendarWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "Cal", "", WS_POPUP | WS_BORDER, 0, 0,
+    if (!RegisterPlainClass(instance, CalendarWindowProc, L"Cal", nullptr, nullptr)) return false;
+    app.CalendarWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"Cal", L"", WS_POPUP | WS_BORDER, 0, 0,
                                          0, 0, main, nullptr, instance, nullptr);
     UpdateWindow(app.CalendarWindow);
 
@@ -264,26 +290,26 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
 void DispatchProgramMessage(AppState& app, MSG& message)
 {
     if (app.Accelerators && app.MainWindow &&
-        TranslateAcceleratorA(app.MainWindow, app.Accelerators, &message))
+        TranslateAcceleratorW(app.MainWindow, app.Accelerators, &message))
         return;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
 }
 
 int RunMessageLoop(AppState& app)
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(app, message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchProgramMessage(app, message);
     return static_cast<int>(message.wParam);
 }
 
 int MarevoMain(HINSTANCE instance, int showCommand)
 {
     if (IsAlreadyRunning()) return 0;
-    char exePath[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    wchar_t exePath[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, exePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return 0;
-    const std::string moduleDir = ModuleDirOf(exePath);
+    const std::string moduleDir = ModuleDirOf(SjisPathOf(exePath).c_str());
     if (!StartProgram(instance, moduleDir.c_str(), showCommand)) return 0;
     return RunMessageLoop(App());
 }
@@ -300,7 +326,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-        if (header->code == TTN_GETDISPINFOA)
+        // A wide window is asked in the wide form; the other is answered alike.
+        if (header->code == TTN_GETDISPINFOW)
+            SetToolTipText(app, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        else if (header->code == TTN_GETDISPINFOA)
             SetToolTipText(app, *reinterpret_cast<NMTTDISPINFOA*>(lParam));
         return 0;
     }
@@ -311,7 +340,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnDestroy(app);
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

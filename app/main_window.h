@@ -2,6 +2,8 @@
 // classes, the notice, main and calendar windows, and the message loop.
 #pragma once
 
+#include <string>
+
 #include "app/app_state.h"
 
 namespace marevo {
@@ -9,6 +11,10 @@ namespace marevo {
 // 1 when another copy runs (the named mutex existed already), else 0. The handle stays
 // open for the life of the process.
 int IsAlreadyRunning();
+
+// A full path of the system (UTF-16) in Shift-JIS, for the program's paths; a path with a
+// character code page 932 does not hold is given in its short form when the system has one.
+std::string SjisPathOf(const wchar_t* path);
 
 // Registers a child-pane class (extended class structure, button-face background).
 ATOM RegisterPaneClass(HINSTANCE instance, WNDPROC procedure, const char* className);

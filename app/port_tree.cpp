@@ -8,6 +8,7 @@
 #include "app/graph_pane.h"
 #include "app/ids.h"
 #include "app/refresh.h"
+#include "app/system_text.h"
 
 namespace marevo {
 
@@ -37,27 +38,28 @@ const PrefectureRow Prefectures[] = {
 
 HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const char* text)
 {
-    TVINSERTSTRUCTA insert = {};
+    std::wstring wide = WideFromSjis(text);
+    TVINSERTSTRUCTW insert = {};
     insert.hParent = parent ? parent : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text);
+    insert.item.pszText = &wide[0];
     return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 void ListPortFiles(AppState& app, HWND tree)
 {
-    const std::string pattern = std::string(app.ModuleDir) + "dt\\*";
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    const std::wstring pattern = WideFromSjis(std::string(app.ModuleDir) + "dt\\*");
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue; // ".", ".." too
-        const PortFileName entry = ParsePortFileName(found.cFileName);
+        const PortFileName entry = ParsePortFileName(SjisFromWide(found.cFileName).c_str());
         HTREEITEM parent = IsTreeCode(entry.code) ? app.PrefectureItems[entry.code] : nullptr;
         InsertNode(tree, parent, entry.port.c_str());
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
@@ -66,8 +68,8 @@ void OnCreate(HWND pane)
     AppState& app = App();
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&init);
-    app.TreeControl = CreateWindowExA(
-        0, WC_TREEVIEWA, "",
+    app.TreeControl = CreateWindowExW(
+        0, WC_TREEVIEWW, L"",
         WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
             TVS_SHOWSELALWAYS,
         0, 0, 0, 0, pane, reinterpret_cast<HMENU>(ID_TREE), app.Instance, nullptr);
@@ -81,11 +83,10 @@ void OnSize(int width, int height)
     LayoutPanes(app);
 }
 
-void OnSelection(const NMTREEVIEWA& change)
+void OnSelection(HTREEITEM node)
 {
     AppState& app = App();
     HWND tree = app.TreeControl;
-    HTREEITEM node = change.itemNew.hItem;
     char portText[MaxNodeText + 1], prefText[MaxNodeText + 1];
     NodeText(tree, node, portText, sizeof portText);
     if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
@@ -93,8 +94,8 @@ void OnSelection(const NMTREEVIEWA& change)
     HTREEITEM parent = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)));
     NodeText(tree, parent, prefText, sizeof prefText);
-    SetWindowTextA(app.PortLabel, portText);
-    SetWindowTextA(app.PrefLabel, prefText);
+    SetSjisText(app.PortLabel, portText);
+    SetSjisText(app.PrefLabel, prefText);
     RefreshDisplay(app, app.GraphPane);
 }
 
@@ -126,13 +127,17 @@ void NodeText(HWND tree, HTREEITEM item, char* out, int size)
 {
     out[0] = '\0';
     if (!tree || !item) return;
-    TVITEMA tv = {};
+    // The tree keeps at most 256 characters of a text (the longest port name listed).
+    wchar_t wide[257] = {};
+    TVITEMW tv = {};
     tv.mask = TVIF_TEXT | TVIF_HANDLE;
     tv.hItem = item;
-    tv.pszText = out;
-    tv.cchTextMax = size;
-    if (!SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) out[0] = '\0';
-    out[size - 1] = '\0';
+    tv.pszText = wide;
+    tv.cchTextMax = sizeof wide / sizeof wide[0];
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv))) return;
+    wide[256] = L'\0';
+    const std::string text = SjisFromWide(tv.pszText, static_cast<size_t>(size - 1));
+    std::memcpy(out, text.c_str(), text.size() + 1);
 }
 
 int PrefectureCodeOf(const AppState& app, const char* name)
@@ -157,12 +162,15 @@ LRESULT CALLBACK PortTreeProc(HWND pane, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->idFrom == ID_TREE && header->code == TVN_SELCHANGEDA)
-            OnSelection(*reinterpret_cast<const NMTREEVIEWA*>(lParam));
+        // The wide control tells a wide pane in the wide form; both carry the node alike.
+        if (header->idFrom == ID_TREE && header->code == TVN_SELCHANGEDW)
+            OnSelection(reinterpret_cast<const NMTREEVIEWW*>(lParam)->itemNew.hItem);
+        else if (header->idFrom == ID_TREE && header->code == TVN_SELCHANGEDA)
+            OnSelection(reinterpret_cast<const NMTREEVIEWA*>(lParam)->itemNew.hItem);
         return 0;
     }
     default:
-        return DefWindowProcA(pane, message, wParam, lParam);
+        return DefWindowProcW(pane, message, wParam, lParam);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "app/printing.h"
 #include "app/settings.h"
 #include "app/shell_rules.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -19,7 +20,7 @@ constexpr int RatioFieldChars = 9;
 void Initialise(const AppState& app, HWND dialog)
 {
     const std::string ratio = RatioText(app.settings.PrinterRatio);
-    SetDlgItemTextA(dialog, IDC_RATIO, ratio.empty() ? " 1.0" : ratio.c_str());
+    SetSjisText(GetDlgItem(dialog, IDC_RATIO), ratio.empty() ? " 1.0" : ratio.c_str());
     const bool mono = app.settings.PrinterColor == 0;
     CheckDlgButton(dialog, IDC_MONO, mono ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_COLOUR, mono ? BST_UNCHECKED : BST_CHECKED);
@@ -29,7 +30,7 @@ void Initialise(const AppState& app, HWND dialog)
 bool Confirm(AppState& app, HWND dialog)
 {
     char text[RatioFieldChars + 1] = {};
-    GetDlgItemTextA(dialog, IDC_RATIO, text, sizeof text);
+    GetSjisText(GetDlgItem(dialog, IDC_RATIO), text, sizeof text);
     const double ratio = ReadRatioText(text);
     if (!IsPrintableRatio(ratio) || RatioText(ratio).empty()) {
         ShowMessage(TextBadRatio, CaptionError);
@@ -79,7 +80,7 @@ double ReadRatioText(const char* text)
 
 INT_PTR ShowPrintSettings(AppState& app, HWND owner)
 {
-    return DialogBoxParamA(app.Instance, MAKEINTRESOURCEA(IDD_PRINT_SETTINGS), owner,
+    return DialogBoxParamW(app.Instance, MAKEINTRESOURCEW(IDD_PRINT_SETTINGS), owner,
                            PrintSettingsProc, reinterpret_cast<LPARAM>(&app));
 }
 

@@ -8,6 +8,7 @@
 #include "app/ui_seam.h"
 #include "views/gdi_canvas.h"
 #include "views/view_model.h"
+#include "views/wide_text.h"
 
 namespace marevo {
 
@@ -19,14 +20,14 @@ const char DocumentName[] = "Marevo 印刷";
 
 HDC PlatformPrinterDialog(HWND owner)
 {
-    PRINTDLGA dialog = {};
+    PRINTDLGW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE |
                    PD_HIDEPRINTTOFILE;
     dialog.nFromPage = dialog.nToPage = dialog.nMinPage = dialog.nMaxPage = 1;
     dialog.nCopies = 1;
-    if (!PrintDlgA(&dialog)) return nullptr;
+    if (!PrintDlgW(&dialog)) return nullptr;
     // The dialog's device mode and names are not kept between prints.
     if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
@@ -72,10 +73,11 @@ void PrintView(AppState& app, HWND owner)
                         app.calendar, app.tables);
     SetViewPalette(app.palette, app.settings.PrinterColor);
 
-    DOCINFOA document = {};
+    const std::wstring documentName = WideFromSjis(DocumentName);
+    DOCINFOW document = {};
     document.cbSize = sizeof document;
-    document.lpszDocName = DocumentName;
-    StartDocA(printer, &document);
+    document.lpszDocName = documentName.c_str();
+    StartDocW(printer, &document);
     StartPage(printer);
 
     const ViewModel model = ViewModelOf(app);

@@ -1,8 +1,6 @@
 // Setting values in initialisation-file text (see profile_text.h).
 #include "app/profile_text.h"
 
-#include <cstdio>
-
 namespace marevo {
 
 namespace {
@@ -101,20 +99,26 @@ std::string SetProfileValues(std::string text, const std::vector<ProfileValue>& 
     return text;
 }
 
-bool WriteProfileValues(const std::string& path, const std::vector<ProfileValue>& entries)
+bool FindProfileValue(const std::string& text, const std::string& section,
+                      const std::string& key, std::string& value)
 {
-    std::string text;
-    if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, n);
-        std::fclose(in);
+    bool inSection = false;
+    for (const Line& line : SplitLines(text)) {
+        const std::string content = text.substr(line.begin, line.end - line.begin);
+        std::string name;
+        if (SectionOf(content, name)) {
+            inSection = SameName(name, section);
+            continue;
+        }
+        const size_t eq = content.find('=');
+        if (!inSection || eq == std::string::npos || !SameName(Trim(content.substr(0, eq)), key))
+            continue;
+        value = Trim(content.substr(eq + 1));
+        if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+            value = value.substr(1, value.size() - 2);
+        return true;
     }
-    text = SetProfileValues(text, entries);
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (!out) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    return std::fclose(out) == 0 && written;
+    return false;
 }
 
 } // namespace marevo

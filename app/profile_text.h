@@ -1,6 +1,7 @@
 // Initialisation-file text ("[SECTION]" lines, "key=value" lines): setting values the way
 // the platform's private-profile writer does, but keeping every value byte for byte (a
-// ratio written " 1.0" keeps its leading blank). Texts are Shift-JIS bytes.
+// ratio written " 1.0" keeps its leading blank), and reading them as its reader does, on
+// the file's own bytes whatever the system's code page. Texts are Shift-JIS bytes.
 #pragma once
 
 #include <string>
@@ -21,8 +22,11 @@ std::string SetProfileValue(const std::string& text, const ProfileValue& entry);
 // The values applied one after another, in order.
 std::string SetProfileValues(std::string text, const std::vector<ProfileValue>& entries);
 
-// Reads the file at path (empty when missing), applies the values in order and writes it
-// back. Returns false when the file cannot be written.
-bool WriteProfileValues(const std::string& path, const std::vector<ProfileValue>& entries);
+// The value of key in section, as the platform's private-profile reader gives it: section
+// and key compared as above, the first line of the key in file order (a section named twice
+// is searched in both), blanks around the value dropped and one pair of matching quotes
+// around it removed. False when the file has no such key.
+bool FindProfileValue(const std::string& text, const std::string& section,
+                      const std::string& key, std::string& value);
 
 } // namespace marevo

@@ -7,6 +7,7 @@
 
 #include "app/graph_pane.h"
 #include "app/port_tree.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 #include "engine/vertical_scale.h"
 #include "views/gdi_canvas.h"
@@ -21,7 +22,7 @@ void SetNumberLabel(HWND label, const char* format, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, format, value);
-    SetWindowTextA(label, text);
+    SetSjisText(label, text);
 }
 
 } // namespace
@@ -50,8 +51,8 @@ void RefreshDisplay(AppState& app, HWND window)
 
     // The labels hold the whole node texts, so every port the tree lists can be loaded.
     char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
-    GetWindowTextA(app.PortLabel, port, sizeof port);
-    GetWindowTextA(app.PrefLabel, pref, sizeof pref);
+    GetSjisText(app.PortLabel, port, sizeof port);
+    GetSjisText(app.PrefLabel, pref, sizeof pref);
     if (!port[0] || !pref[0]) {
         ShowMessage(TextNoPort, CaptionError);
         return;
@@ -64,7 +65,10 @@ void RefreshDisplay(AppState& app, HWND window)
     if (code >= 0) {
         char fileName[MaxNodeText + 8];
         std::snprintf(fileName, sizeof fileName, "%02d%s", code, port);
-        status = LoadStation(app.ModuleDir, fileName, loaded);
+        // Opened through the wide file functions: the path is Shift-JIS whatever the
+        // system's code page.
+        const std::string path = StationFilePath(app.ModuleDir, fileName);
+        status = LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), loaded);
     }
     if (status != LoadStatus::Ok) {
         // The old picture stays and the user may choose another port.

@@ -1,9 +1,11 @@
-// Reading and writing marevo.ini, key by key: read through the private-profile functions,
-// written in the same key order with the values kept byte for byte (the platform's writer
-// may drop the leading blank of " 1.0"). Shift-JIS texts, the program's ANSI code page.
+// Reading and writing marevo.ini, key by key, as the private-profile functions do but on
+// the file's own bytes: written in the same key order with the values kept byte for byte
+// (the platform's writer may drop the leading blank of " 1.0"), read without passing
+// through the system's ANSI code page. The file and its texts are Shift-JIS.
 #include "app/settings.h"
 
 #include "app/profile_text.h"
+#include "app/system_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,17 +19,17 @@ constexpr int NumberWidth = 6;
 // The labels and the saved site keep the longest node text of the tree.
 constexpr int SiteWidth = MaxNodeText + 1;
 
-std::string ReadText(const AppState& app, const char* section, const char* key,
+std::string ReadText(const std::string& file, const char* section, const char* key,
                      const char* fallback, int width)
 {
-    char buffer[256] = {};
-    GetPrivateProfileStringA(section, key, fallback, buffer, width, app.IniPath);
-    return CutToWidth(buffer, width);
+    std::string value;
+    if (!FindProfileValue(file, section, key, value)) value = fallback;
+    return CutToWidth(value, width);
 }
 
-int ReadInt(const AppState& app, const char* section, const char* key, const char* fallback)
+int ReadInt(const std::string& file, const char* section, const char* key, const char* fallback)
 {
-    return ProfileInt(ReadText(app, section, key, fallback, NumberWidth));
+    return ProfileInt(ReadText(file, section, key, fallback, NumberWidth));
 }
 
 using Writes = std::vector<ProfileValue>;
@@ -51,43 +53,49 @@ void PrinterKeys(const AppState& app, Writes& writes)
     WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
 }
 
-// A file an editor saved as "Unicode" (UTF-16 with its signature, either byte order) is read by the platform
-// as such, while the writer edits text of the program's code page: values written into it
-// as they are would never be read. Such a file is first turned into the code page.
-void ConvertUtf16File(const char* path)
+// The file's text in the program's code page. A file an editor saved as "Unicode" (UTF-16
+// with its signature, either byte order) or as UTF-8 with its signature holds its texts in
+// that form, as the platform's reader takes it: such a text is turned into Shift-JIS, and
+// is written back so at the next save (values written into it as they are would never be
+// read). A missing file is empty.
+std::string ReadSettingsFile(const char* path)
 {
     std::string bytes;
-    if (std::FILE* in = std::fopen(path, "rb")) {
+    if (std::FILE* in = OpenSjisFile(path, "rb")) {
         char buffer[4096];
         size_t n;
         while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, n);
         std::fclose(in);
     }
-    if (bytes.size() < 2) return;
     const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
     const bool big = bytes.compare(0, 2, "\xFE\xFF") == 0;
-    if (!little && !big) return;
-    std::wstring wide((bytes.size() - 2) / 2, L'\0');
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const unsigned char a = bytes[2 + 2 * i], b = bytes[3 + 2 * i];
-        wide[i] = static_cast<wchar_t>(little ? a | b << 8 : b | a << 8);
+    if (little || big) {
+        std::wstring wide((bytes.size() - 2) / 2, L'\0');
+        for (size_t i = 0; i < wide.size(); ++i) {
+            const unsigned char a = bytes[2 + 2 * i], b = bytes[3 + 2 * i];
+            wide[i] = static_cast<wchar_t>(little ? a | b << 8 : b | a << 8);
+        }
+        return SjisFromWide(wide);
     }
-    const int length = static_cast<int>(wide.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(size, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
-    if (std::FILE* out = std::fopen(path, "wb")) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        const int length = static_cast<int>(bytes.size() - 3);
+        std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, length, nullptr, 0), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, length, &wide[0],
+                            static_cast<int>(wide.size()));
+        return SjisFromWide(wide);
+    }
+    return bytes;
+}
+
+void Commit(const AppState& app, const Writes& writes)
+{
+    const std::string text = SetProfileValues(ReadSettingsFile(app.IniPath), writes);
+    if (std::FILE* out = OpenSjisFile(app.IniPath, "wb")) {
         std::fwrite(text.data(), 1, text.size(), out);
         std::fclose(out);
     }
-}
-
-// Flushes the platform's cached copy so that later reads see the new file.
-void Commit(const AppState& app, const Writes& writes)
-{
-    ConvertUtf16File(app.IniPath);
-    WriteProfileValues(app.IniPath, writes);
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, app.IniPath);
+    // Flushes the platform's cached copy, so that its readers see the new file.
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, WideFromSjis(app.IniPath).c_str());
 }
 
 // The expanded bit of a tree node, or -1 when the control gives no answer (no node).
@@ -105,7 +113,7 @@ int ExpandedState(HWND tree, HTREEITEM item)
 void ReadLabel(HWND label, char* out, int size)
 {
     out[0] = '\0';
-    if (label) GetWindowTextA(label, out, size);
+    if (label) GetSjisText(label, out, size);
 }
 
 } // namespace
@@ -113,29 +121,30 @@ void ReadLabel(HWND label, char* out, int size)
 void LoadSettings(AppState& app)
 {
     Settings& s = app.settings;
+    const std::string file = ReadSettingsFile(app.IniPath);
     char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         std::snprintf(key, sizeof key, "CHI%d", i);
-        s.RegionExpanded[i] = ReadInt(app, "TREE", key, "0");
+        s.RegionExpanded[i] = ReadInt(file, "TREE", key, "0");
     }
     for (int k = 0; k < PrefectureCodes; ++k) {
         std::snprintf(key, sizeof key, "KEN%02d", k);
-        s.PrefectureExpanded[k] = ReadInt(app, "TREE", key, "0");
+        s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, "0");
     }
-    s.GraphStyle = SanitisedStyle(ReadInt(app, "WINDOWS", "BOX", "1"));
-    s.DisplayPeriod = SanitisedPeriod(ReadInt(app, "WINDOWS", "ONEORSEVEN", "-1"));
-    s.XPosition = ReadInt(app, "WINDOWS", "XPosition", "100");
-    s.YPosition = ReadInt(app, "WINDOWS", "YPosition", "100");
-    s.Width = ReadInt(app, "WINDOWS", "Width", "725");
-    s.Height = ReadInt(app, "WINDOWS", "Height", "480");
-    s.TreeWidth = ReadInt(app, "WINDOWS", "TreeWidth", "120");
+    s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", "1"));
+    s.DisplayPeriod = SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", "-1"));
+    s.XPosition = ReadInt(file, "WINDOWS", "XPosition", "100");
+    s.YPosition = ReadInt(file, "WINDOWS", "YPosition", "100");
+    s.Width = ReadInt(file, "WINDOWS", "Width", "725");
+    s.Height = ReadInt(file, "WINDOWS", "Height", "480");
+    s.TreeWidth = ReadInt(file, "WINDOWS", "TreeWidth", "120");
     std::snprintf(s.SavedPref, sizeof s.SavedPref, "%s",
-                  ReadText(app, "SITE", "PREF", "三重県", SiteWidth).c_str());
+                  ReadText(file, "SITE", "PREF", "三重県", SiteWidth).c_str());
     std::snprintf(s.SavedPort, sizeof s.SavedPort, "%s",
-                  ReadText(app, "SITE", "PORT", "尾鷲", SiteWidth).c_str());
+                  ReadText(file, "SITE", "PORT", "尾鷲", SiteWidth).c_str());
     s.PrinterRatio = SanitisedRatio(
-        ProfileDouble(ReadText(app, "PRINTER", "PrinterRatio", "1.0", NumberWidth)));
-    s.PrinterColor = SanitisedColour(ReadInt(app, "PRINTER", "PrinterColor", "1"));
+        ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", "1.0", NumberWidth)));
+    s.PrinterColor = SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", "1"));
 }
 
 void SaveSettings(AppState& app)

@@ -34,7 +34,17 @@ Point NoticePosition(int xPosition, int yPosition, int width, int height)
 std::string CutToWidth(const std::string& text, int width)
 {
     if (width <= 0) return std::string();
-    return text.size() > static_cast<size_t>(width - 1) ? text.substr(0, width - 1) : text;
+    const size_t limit = static_cast<size_t>(width - 1);
+    if (text.size() <= limit) return text;
+    // A double-byte character that does not fit whole is left out, not halved.
+    size_t cut = 0;
+    while (cut < limit) {
+        const unsigned char c = static_cast<unsigned char>(text[cut]);
+        const size_t step = ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? 2 : 1;
+        if (cut + step > limit) break;
+        cut += step;
+    }
+    return text.substr(0, cut);
 }
 
 int ProfileInt(const std::string& text)

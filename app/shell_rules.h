@@ -33,7 +33,8 @@ constexpr int FirstYear = 1, LastYear = 9999;
 
 // ---- Settings -------------------------------------------------------------------------
 
-// A settings value as the read call returns it: cut to width - 1 bytes.
+// A settings value as the read call returns it: cut to width - 1 bytes, without halving a
+// double-byte Shift-JIS character.
 std::string CutToWidth(const std::string& text, int width);
 // Signed decimal integer: leading blanks, optional sign, digits up to the first other
 // character; no digits gives 0. Out-of-range values saturate at the int limits.

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "views/wide_text.h"
+
 namespace marevo {
 
 const char TextCannotOpen[] = "ファイルがオープンできませんでした";
@@ -18,12 +20,13 @@ namespace {
 
 void PlatformMessageBox(const char* text, const char* caption)
 {
-    MessageBoxA(nullptr, text, caption, MB_OK);
+    MessageBoxW(nullptr, WideFromSjis(text).c_str(), WideFromSjis(caption).c_str(), MB_OK);
 }
 
 bool PlatformOpen(const char* path)
 {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(nullptr, L"open", WideFromSjis(path).c_str(), nullptr,
+                                     nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ids.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -23,8 +24,8 @@ WNDPROC linkPrevious = nullptr;
 
 HFONT MakeTextFont(bool underline)
 {
-    return CreateFontA(12, 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                       TextFace);
+    return CreateFontW(12, 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                       WideFromSjis(TextFace).c_str());
 }
 
 LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
@@ -39,8 +40,8 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         HGDIOBJ previous = SelectObject(dc, linkFont);
         SetTextColor(dc, RGB(0, 0, 255));
         SetBkMode(dc, TRANSPARENT);
-        const char* web = App().WebText;
-        TextOutA(dc, 0, 0, web, lstrlenA(web));
+        const std::wstring web = WideFromSjis(App().WebText);
+        TextOutW(dc, 0, 0, web.c_str(), static_cast<int>(web.size()));
         SelectObject(dc, previous);
         EndPaint(link, &paint);
         return 0;
@@ -49,19 +50,19 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(LoadCursorA(App().Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
         return TRUE;
     default:
-        return CallWindowProcA(linkPrevious, link, message, wParam, lParam);
+        return CallWindowProcW(linkPrevious, link, message, wParam, lParam);
     }
 }
 
 void Initialise(const AppState& app, HWND dialog)
 {
     HWND name = GetDlgItem(dialog, IDC_NAME);
-    LOGFONTA face = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(name, WM_GETFONT, 0, 0)), sizeof face, &face);
+    LOGFONTW face = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name, WM_GETFONT, 0, 0)), sizeof face, &face);
     face.lfHeight = 17;
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
-    nameFont = CreateFontIndirectA(&face);
+    nameFont = CreateFontIndirectW(&face);
     SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
 
     // The version and mail texts take the place of the placeholders, in the 12-dot face.
@@ -72,13 +73,13 @@ void Initialise(const AppState& app, HWND dialog)
         {IDC_MAIL, app.MailText},
     };
     for (const auto& row : texts) {
-        SetDlgItemTextA(dialog, row.id, row.text);
+        SetSjisText(GetDlgItem(dialog, row.id), row.text);
         SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), TRUE);
     }
 
     HWND link = GetDlgItem(dialog, IDC_WEB);
     linkPrevious = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
 }
 
 // The link's text is a web address, or the name of a page beside the program (the help
@@ -86,7 +87,7 @@ void Initialise(const AppState& app, HWND dialog)
 void OpenLink(const AppState& app, HWND dialog)
 {
     char address[LinkTextChars + 1] = {};
-    GetDlgItemTextA(dialog, IDC_WEB, address, sizeof address);
+    GetSjisText(GetDlgItem(dialog, IDC_WEB), address, sizeof address);
     const std::string target = std::strstr(address, "://") ? std::string(address)
                                                              : std::string(app.ModuleDir) + address;
     OpenDocument(target.c_str()); // nothing is said when the shell cannot open it
@@ -96,7 +97,7 @@ void Release(HWND dialog)
 {
     HWND link = GetDlgItem(dialog, IDC_WEB);
     if (link && linkPrevious)
-        SetWindowLongPtrA(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkPrevious));
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkPrevious));
     linkPrevious = nullptr;
     for (HFONT* font : {&nameFont, &textFont, &linkFont}) {
         if (*font) DeleteObject(*font);
@@ -143,7 +144,7 @@ INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 INT_PTR ShowVersionDialog(AppState& app, HWND owner)
 {
-    return DialogBoxParamA(app.Instance, MAKEINTRESOURCEA(IDD_VERSION), owner, VersionProc,
+    return DialogBoxParamW(app.Instance, MAKEINTRESOURCEW(IDD_VERSION), owner, VersionProc,
                            reinterpret_cast<LPARAM>(&app));
 }
 

@@ -61,7 +61,7 @@ bool LoadStationAt(const std::string& file, Station& station, std::string& error
         error = Say(u8"ファイル名が長すぎます: ", "file name too long: ") + file;
         return false;
     }
-    switch (LoadStationFile(path.c_str(), station)) {
+    switch (LoadStationFrom(OpenUtf8File(file, "rb"), path.c_str(), station)) {
     case LoadStatus::Ok:
         return true;
     case LoadStatus::OpenFailed:

@@ -6,6 +6,12 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
 #else
 #include <cerrno>
 #include <iconv.h>
@@ -73,11 +79,96 @@ std::string SjisToUtf8(const std::string& sjis) { return Narrow(WidenSjis(sjis),
 std::string Utf8ToSjis(const std::string& utf8) { return Narrow(Widen(utf8, CP_UTF8), 932); }
 std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
 
-// The ANSI argv of a Windows program has lost what code page 932 cannot hold; the wide
-// command line has everything. The console is switched to UTF-8 output as well.
+std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
+{
+    return _wfopen(Widen(utf8, CP_UTF8).c_str(), Widen(mode, CP_UTF8).c_str());
+}
+
+namespace {
+
+// A console shown the program's UTF-8 output: what the C library writes to the stream goes
+// through a pipe to a thread that hands it to WriteConsoleW, whole characters at a time, so
+// that neither the system's nor the console's code page matters.
+struct ConsoleRelay {
+    HANDLE console = nullptr, pipe = nullptr, thread = nullptr;
+    int fd = -1;
+};
+ConsoleRelay relays[2]; // stdout, stderr
+
+// Bytes of text up to its last whole UTF-8 character.
+size_t WholeCharacters(const std::string& text)
+{
+    size_t end = text.size(), trail = 0;
+    while (trail < 3 && trail < end && (static_cast<unsigned char>(text[end - 1 - trail]) & 0xC0) == 0x80)
+        ++trail;
+    if (trail == end) return end;
+    const unsigned char lead = text[end - 1 - trail];
+    const size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return length > trail + 1 ? end - trail - 1 : end;
+}
+
+DWORD WINAPI Relay(void* parameter)
+{
+    ConsoleRelay& relay = *static_cast<ConsoleRelay*>(parameter);
+    std::string pending;
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(relay.pipe, buffer, sizeof buffer, &n, nullptr) && n > 0) {
+        pending.append(buffer, n);
+        const size_t whole = WholeCharacters(pending);
+        const std::wstring wide = Widen(pending.substr(0, whole), CP_UTF8);
+        DWORD written = 0;
+        if (!wide.empty())
+            WriteConsoleW(relay.console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        pending.erase(0, whole);
+    }
+    return 0;
+}
+
+void StartRelay(ConsoleRelay& relay, std::FILE* stream, DWORD which)
+{
+    DWORD mode = 0;
+    const HANDLE standard = GetStdHandle(which);
+    if (!GetConsoleMode(standard, &mode)) return; // a file or a pipe takes the bytes
+    // A handle of its own: the stream's descriptor closes the standard one when it is moved.
+    if (!DuplicateHandle(GetCurrentProcess(), standard, GetCurrentProcess(), &relay.console, 0,
+                         FALSE, DUPLICATE_SAME_ACCESS))
+        return;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&relay.pipe, &writeEnd, nullptr, 0)) return;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), _O_TEXT);
+    if (fd < 0 || _dup2(fd, _fileno(stream)) != 0) {
+        if (fd >= 0) _close(fd); else CloseHandle(writeEnd);
+        CloseHandle(relay.pipe);
+        relay.pipe = nullptr;
+        return;
+    }
+    _close(fd);
+    relay.fd = _fileno(stream);
+    relay.thread = CreateThread(nullptr, 0, Relay, &relay, 0, nullptr);
+}
+
+void StopRelays()
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    for (ConsoleRelay& relay : relays) {
+        if (!relay.thread) continue;
+        _close(relay.fd); // the pipe's last writer: the thread reads to its end
+        WaitForSingleObject(relay.thread, 5000);
+    }
+}
+
+} // namespace
+
+// The ANSI argv of a Windows program depends on the system's code page and has lost what
+// it cannot hold; the wide command line has everything. Output is UTF-8: bytes as they are
+// into a file or pipe, and through WriteConsoleW into a console.
 Words CommandLineWords(int, char**)
 {
-    SetConsoleOutputCP(CP_UTF8);
+    StartRelay(relays[0], stdout, STD_OUTPUT_HANDLE);
+    StartRelay(relays[1], stderr, STD_ERROR_HANDLE);
+    if (relays[0].thread || relays[1].thread) std::atexit(StopRelays);
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     Words words;
@@ -119,6 +210,11 @@ std::string Convert(const std::string& text, const char* to, const char* from)
 std::string SjisToUtf8(const std::string& sjis) { return Convert(sjis, "UTF-8", "CP932"); }
 std::string Utf8ToSjis(const std::string& utf8) { return Convert(utf8, "CP932", "UTF-8"); }
 std::string NativePath(const std::string& utf8) { return utf8; }
+
+std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
+{
+    return std::fopen(utf8.c_str(), mode);
+}
 
 Words CommandLineWords(int argc, char** argv) { return Words(argv + 1, argv + argc); }
 

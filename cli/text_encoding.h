@@ -2,6 +2,7 @@
 // terminal, JSON and file names; iconv on Linux, the code-page API under Windows.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace marevo::cli {
@@ -10,8 +11,12 @@ namespace marevo::cli {
 std::string SjisToUtf8(const std::string& sjis);
 std::string Utf8ToSjis(const std::string& utf8);
 
-// A UTF-8 path in the form the C library's fopen takes on this system: unchanged on Linux
-// (file names are UTF-8), Shift-JIS under Windows (the ANSI code page 932).
+// A UTF-8 path in the form the program's own texts hold it: unchanged on Linux (file names
+// are UTF-8), Shift-JIS under Windows.
 std::string NativePath(const std::string& utf8);
+
+// fopen of a UTF-8 path: as it is on Linux; under Windows through the wide file functions,
+// so that any name opens whatever the system's ANSI code page.
+std::FILE* OpenUtf8File(const std::string& utf8, const char* mode);
 
 } // namespace marevo::cli

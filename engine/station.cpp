@@ -107,8 +107,12 @@ float ZoneMeridian(float latitude, float longitude)
 // are the notes. A reader of the 40 alone takes the three notes and stops before them.
 LoadStatus LoadStationFile(const char* path, Station& station)
 {
+    return LoadStationFrom(std::fopen(path, "rb"), path, station);
+}
+
+LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
+{
     std::snprintf(station.StationPath, sizeof station.StationPath, "%s", path);
-    std::FILE* f = std::fopen(path, "rb");
     if (!f) return LoadStatus::OpenFailed;
     for (int i = 0; i < MaxConstituents; ++i) station.Amplitude[i] = station.PhaseLag[i] = 0;
     station.ExtraConstituents = 0;

@@ -2,6 +2,7 @@
 // Heights in cm above chart datum; angles in degrees; positions east and north positive.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 namespace marevo {
@@ -47,6 +48,9 @@ enum class LoadStatus {
 // Reads the station file at path into station. What a short file does not reach keeps its
 // previous value; the caller shows the message for a status other than Ok.
 LoadStatus LoadStationFile(const char* path, Station& station);
+// The same for a file the caller opened (in binary mode) in its own way, such as through
+// the wide file functions of Windows; f is closed here. A null f gives OpenFailed.
+LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station);
 
 // ModuleDir + "dt\" + fileName + ".MV2" (fileName is "%02d" code followed by the port name).
 std::string StationFilePath(const std::string& moduleDir, const std::string& fileName);

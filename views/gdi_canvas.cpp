@@ -2,7 +2,9 @@
 // created and deleted within one shape.
 #include "views/gdi_canvas.h"
 
-#include <cstring>
+#include <string>
+
+#include "views/wide_text.h"
 
 namespace marevo {
 
@@ -54,7 +56,8 @@ GdiCanvas::~GdiCanvas()
 
 int GdiCanvas::PutText(int x, int y, const char* text)
 {
-    return TextOutA(dc_, x, y, text, static_cast<int>(std::strlen(text)));
+    const std::wstring wide = WideFromSjis(text);
+    return TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 void GdiCanvas::SelectViewFont(const char* face, int height, int escapement, int weight,
@@ -62,9 +65,9 @@ void GdiCanvas::SelectViewFont(const char* face, int height, int escapement, int
 {
     // A second select without its release would lose the displaced font and leak this one.
     if (font_) ReleaseViewFont();
-    font_ = CreateFontA(height, 0, escapement, 0, weight, FALSE, underline ? TRUE : FALSE,
+    font_ = CreateFontW(height, 0, escapement, 0, weight, FALSE, underline ? TRUE : FALSE,
                         FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        PROOF_QUALITY, FIXED_PITCH | FF_MODERN, face);
+                        PROOF_QUALITY, FIXED_PITCH | FF_MODERN, WideFromSjis(face).c_str());
     previousFont_ = static_cast<HFONT>(SelectObject(dc_, font_));
 }
 

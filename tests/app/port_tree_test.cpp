@@ -8,6 +8,7 @@
 
 #include "app/ids.h"
 #include "app/port_tree.h"
+#include "views/wide_text.h"
 
 namespace marevo {
 namespace {
@@ -88,11 +89,13 @@ TEST_F(PortTreeTest, PortsArePlacedByTheirCode)
 TEST_F(PortTreeTest, TwoPortsOfOnePrefectureKeepTheDirectoryOrder)
 {
     std::vector<std::string> listed;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "dt\\24*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(WideFromSjis(dir + "dt\\24*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    do listed.push_back(std::string(found.cFileName + 2, std::strlen(found.cFileName) - 6));
-    while (FindNextFileA(search, &found));
+    do {
+        const std::string name = SjisFromWide(found.cFileName);
+        listed.push_back(name.substr(2, name.size() - 6));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     EXPECT_EQ(ChildTexts(app.PrefectureItems[24]), listed);
 }
@@ -137,9 +140,7 @@ TEST_F(PortTreeTest, LongPortNamesAreLoadedAndRemembered)
     EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
     EXPECT_TRUE(messages.empty());
     Stop();
-    char port[64] = {};
-    GetPrivateProfileStringA("SITE", "PORT", "", port, sizeof port, app.IniPath);
-    EXPECT_STREQ(port, "横須賀長井漁港");
+    EXPECT_NE(ReadFile("marevo.ini").find("\nPORT=横須賀長井漁港\r\n"), std::string::npos);
     Start();
     EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
 }

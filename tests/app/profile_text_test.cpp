@@ -1,5 +1,6 @@
 // Setting values in initialisation-file text: new file, new section, new key after the
-// last key of its section, replaced keys with any case, values kept byte for byte.
+// last key of its section, replaced keys with any case, values kept byte for byte; and
+// reading them back as the platform's reader does.
 #include "app/profile_text.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,37 @@ TEST(ProfileText, FilesWithoutFinalLineBreakOrWithLfOnly)
     // A key that only occurs in another section is not touched.
     EXPECT_EQ(SetProfileValue("[A]\r\nk=1\r\n[B]\r\nk=2\r\n", {"B", "k", "5"}),
               "[A]\r\nk=1\r\n[B]\r\nk=5\r\n");
+}
+
+TEST(ProfileText, ValuesAreReadAsThePlatformsReaderGivesThem)
+{
+    const std::string text = "; note\r\n[windows]\r\n width = 12 \r\nHeight=480\r\n"
+                             "[SITE]\r\nPORT=\"尾鷲\"\r\nPREF='三重県'\nNAME=\"x\r\nEMPTY=\r\n"
+                             "[WINDOWS]\r\nBOX=0\r\nHeight=1\r\n";
+    struct Case { const char* section; const char* key; bool found; std::string value; };
+    const Case cases[] = {
+        {"WINDOWS", "Width", true, "12"},   // names in any case, blanks dropped
+        {"Windows", "height", true, "480"}, // the first in file order
+        {"WINDOWS", "BOX", true, "0"},      // a section named twice is searched in both
+        {"SITE", "PORT", true, "尾鷲"},     // one pair of quotes removed
+        {"SITE", "PREF", true, "三重県"},
+        {"SITE", "NAME", true, "\"x"},      // a quote without its pair stays
+        {"SITE", "EMPTY", true, ""},
+        {"SITE", "Width", false, ""},       // a key of another section
+        {"PRINTER", "PrinterRatio", false, ""},
+    };
+    for (const Case& c : cases) {
+        std::string value;
+        EXPECT_EQ(FindProfileValue(text, c.section, c.key, value), c.found) << c.key;
+        if (c.found) {
+            EXPECT_EQ(value, c.value) << c.key;
+        }
+    }
+    // What the writer sets is what the reader finds.
+    std::string value;
+    const std::string written = SetProfileValue(text, {"printer", "PrinterRatio", " 1.0"});
+    EXPECT_TRUE(FindProfileValue(written, "PRINTER", "PRINTERRATIO", value));
+    EXPECT_EQ(value, "1.0");
 }
 
 } // namespace

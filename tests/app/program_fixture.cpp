@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/port_tree.h"
+#include "app/system_text.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -22,20 +23,21 @@ bool RecordOpen(const char* path)
     return true;
 }
 
-void DeleteTree(const std::string& path)
+// The wide functions, so that Japanese names go whatever the system's code page.
+void DeleteTree(const std::wstring& path)
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L"*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(path + name + "\\");
-            else DeleteFileA((path + name).c_str());
-        } while (FindNextFileA(search, &found));
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(path + name + L"\\");
+            else DeleteFileW((path + name).c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 const char* const ClassNames[] = {"Warning", "Marevo", "Cal", "TideGraphWnd", "PortTreeWnd"};
@@ -59,7 +61,7 @@ void ProgramTest::SetUp()
     char name[64];
     std::snprintf(name, sizeof name, "marevo-test-%lu-%d\\", GetCurrentProcessId(), ++counter);
     dir = std::string(temp) + name;
-    DeleteTree(dir);
+    DeleteTree(WideFromSjis(dir));
     ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
     ASSERT_TRUE(CreateDirectoryA((dir + "dt").c_str(), nullptr));
     messages.clear();
@@ -71,7 +73,7 @@ void ProgramTest::SetUp()
 void ProgramTest::TearDown()
 {
     Stop();
-    DeleteTree(dir);
+    DeleteTree(WideFromSjis(dir));
 }
 
 void ProgramTest::WritePort(const PortFile& port)
@@ -99,7 +101,7 @@ void ProgramTest::WritePort(const PortFile& port)
 
 void ProgramTest::WriteFile(const std::string& relativePath, const std::string& content)
 {
-    FILE* f = std::fopen((dir + relativePath).c_str(), "wb");
+    FILE* f = OpenSjisFile((dir + relativePath).c_str(), "wb");
     ASSERT_NE(f, nullptr) << relativePath;
     std::fwrite(content.data(), 1, content.size(), f);
     std::fclose(f);
@@ -108,7 +110,7 @@ void ProgramTest::WriteFile(const std::string& relativePath, const std::string& 
 std::string ProgramTest::ReadFile(const std::string& relativePath) const
 {
     std::string content;
-    FILE* f = std::fopen((dir + relativePath).c_str(), "rb");
+    FILE* f = OpenSjisFile((dir + relativePath).c_str(), "rb");
     if (!f) return content;
     char buffer[4096];
     size_t n;
@@ -144,7 +146,7 @@ void ProgramTest::Pump()
 {
     MSG message;
     for (int round = 0; round < 3; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) continue;
             DispatchProgramMessage(app, message);
         }
@@ -171,7 +173,7 @@ bool ProgramTest::ButtonChecked(int id) const
 std::string ProgramTest::Text(HWND window) const
 {
     char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
+    GetSjisText(window, text, sizeof text);
     return text;
 }
 

@@ -48,6 +48,11 @@ TEST(SettingsRules, IntegersAreReadAfterCuttingToTheReadWidth)
     EXPECT_EQ(ProfileInt("99999999999"), 2147483647);
     EXPECT_EQ(ProfileInt("-99999999999"), -2147483647 - 1);
     EXPECT_EQ(CutToWidth("三重県", 5), std::string("三重"));
+    // A double-byte character that does not fit whole is left out, not halved; half-width
+    // katakana are single bytes.
+    EXPECT_EQ(CutToWidth("三重県", 6), std::string("三重"));
+    EXPECT_EQ(CutToWidth("表a表", 5), std::string("表a"));
+    EXPECT_EQ(CutToWidth("ｸﾞﾗﾌ", 4), std::string("ｸﾞﾗ"));
 }
 
 TEST(SettingsRules, RatioIsWrittenWithFourOnePointFormatOrRefused)

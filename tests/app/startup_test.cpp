@@ -9,6 +9,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
+#include "views/wide_text.h"
 #include "views/tide_table_view.h"
 
 namespace marevo {
@@ -174,12 +175,13 @@ TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
         {STR_VERSION, "Version,3.03"},
     };
     for (const Row& row : strings) {
-        char text[64] = {};
-        LoadStringA(instance, row.id, text, sizeof text);
-        EXPECT_STREQ(text, row.text) << row.id;
+        // Read wide and converted as the program does, so that any code page reads them.
+        wchar_t text[64] = {};
+        LoadStringW(instance, row.id, text, 64);
+        EXPECT_EQ(SjisFromWide(text), row.text) << row.id;
     }
 
-    HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN));
+    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDM_MAIN));
     ASSERT_NE(menu, nullptr);
     const Row items[] = {
         {CMD_PRINT, "印刷(&P)"}, {CMD_PRINT_SETTINGS, "印刷設定(&S)"}, {CMD_EXIT, "終了(&Q)"},
@@ -190,16 +192,16 @@ TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
         {CMD_LINES, "線ｸﾞﾗﾌ"}, {CMD_HELP, "Marevoのﾍﾙﾌﾟ(&T)"}, {CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
     };
     for (const Row& row : items) {
-        char text[64] = {};
-        GetMenuStringA(menu, row.id, text, sizeof text, MF_BYCOMMAND);
-        EXPECT_STREQ(text, row.text) << row.id;
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, row.id, text, 64, MF_BYCOMMAND);
+        EXPECT_EQ(SjisFromWide(text), row.text) << row.id;
     }
     const char* const tops[] = {"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ﾍﾙﾌﾟ(&H)"};
     ASSERT_EQ(GetMenuItemCount(menu), 5);
     for (int i = 0; i < 5; ++i) {
-        char text[64] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        EXPECT_STREQ(text, tops[i]);
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        EXPECT_EQ(SjisFromWide(text), tops[i]);
     }
     DestroyMenu(menu);
 

@@ -8,6 +8,7 @@
 
 #include "app/ids.h"
 #include "app/printing.h"
+#include "app/profile_text.h"
 
 namespace marevo {
 namespace {
@@ -31,11 +32,13 @@ protected:
     {
         return GetPrivateProfileIntA(section, key, fallback, app.IniPath);
     }
+    // A text value as the file holds it (Shift-JIS; the platform's reader would pass it
+    // through the system's code page).
     std::string TextKey(const char* section, const char* key) const
     {
-        char text[512] = {};
-        GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, app.IniPath);
-        return text;
+        std::string value = "<missing>";
+        FindProfileValue(ReadFile("marevo.ini"), section, key, value);
+        return value;
     }
     // The value as the file holds it, blanks included (the platform's reader trims them).
     std::string RawValue(const std::string& key) const
@@ -279,9 +282,13 @@ TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
 // every exit wrote a second one that was never read).
 TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
 {
-    WriteSettings("\xEF\xBB\xBF[WINDOWS]\r\nONEORSEVEN=7\r\nBOX=0\r\n[PRINTER]\r\nPrinterColor=1\r\n");
+    // Its texts are UTF-8, read as the names they are.
+    WritePort({"01函館.MV2", "函館"});
+    WriteSettings(u8"\xEF\xBB\xBF[WINDOWS]\r\nONEORSEVEN=7\r\nBOX=0\r\n[SITE]\r\nPREF=北海道\r\n"
+                  u8"PORT=函館\r\n[PRINTER]\r\nPrinterColor=1\r\n");
     Start();
-    ExpectDrawnQuietly();
+    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_STREQ(app.station.StationName, "函館");
     Command(CMD_PERIOD1);
     Command(CMD_BARS);
     Stop();
@@ -292,6 +299,7 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
     const std::string file = ReadFile("marevo.ini");
     EXPECT_EQ(file.compare(0, 9, "[WINDOWS]"), 0) << file.substr(0, 20);
     EXPECT_EQ(file.find("[WINDOWS]", 1), std::string::npos); // one section, not two
+    EXPECT_NE(file.find("PORT=函館\r\n"), std::string::npos); // in the program's code page
 }
 
 // A file an editor saved as "Unicode" (UTF-16 with its signature, in either byte order), which the platform reads
@@ -300,8 +308,8 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
 TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
 {
     const std::string text = "[WINDOWS]\r\nONEORSEVEN=7\r\n[SITE]\r\nPREF=三重県\r\nPORT=尾鷲\r\n";
-    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+    std::wstring wide(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0), L'\0');
+    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0],
                         static_cast<int>(wide.size()));
     for (const bool big : {false, true}) {
         SCOPED_TRACE(big ? "big-endian" : "little-endian");

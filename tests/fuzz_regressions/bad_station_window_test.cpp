@@ -7,6 +7,7 @@
 #include "bad_input_window_fixture.h"
 
 #include "app/ids.h"
+#include "views/wide_text.h"
 
 namespace marevo {
 namespace {
@@ -185,7 +186,7 @@ TEST_F(BadStationWindowTest, AFileRemovedAfterTheListingIsReported)
     Start();
     Command(CMD_PERIOD1);
     ASSERT_NE(FindNode(app.PrefectureItems[24], "消える"), nullptr);
-    ASSERT_TRUE(DeleteFileA((dir + "dt\\24消える.MV2").c_str()));
+    ASSERT_TRUE(DeleteFileW(WideFromSjis(dir + "dt\\24消える.MV2").c_str()));
     const std::vector<COLORREF> before = Picture();
     SelectPort(24, "消える");
     EXPECT_TRUE(Running());
