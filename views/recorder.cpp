@@ -23,6 +23,16 @@ CanvasCall RecordingCanvas::Begin(CanvasOp op) const
     return c;
 }
 
+CanvasCall RecordingCanvas::Corners(CanvasOp op, int x1, int y1, int x2, int y2) const
+{
+    CanvasCall c = Begin(op);
+    c.x1 = x1;
+    c.y1 = y1;
+    c.x2 = x2;
+    c.y2 = y2;
+    return c;
+}
+
 void RecordingCanvas::Fault(const std::string& what)
 {
     faults_.push_back("call " + std::to_string(calls_.size()) + ": " + what);
@@ -84,11 +94,7 @@ void RecordingCanvas::ReleaseViewPen()
 
 void RecordingCanvas::DrawBox(int left, int top, int right, int bottom, Color fill)
 {
-    CanvasCall c = Begin(CanvasOp::DrawBox);
-    c.x1 = left;
-    c.y1 = top;
-    c.x2 = right;
-    c.y2 = bottom;
+    CanvasCall c = Corners(CanvasOp::DrawBox, left, top, right, bottom);
     c.color = fill;
     if (!pen_) Fault("DrawBox with no view pen");
     calls_.push_back(c);
@@ -96,11 +102,7 @@ void RecordingCanvas::DrawBox(int left, int top, int right, int bottom, Color fi
 
 void RecordingCanvas::DrawDisc(int left, int top, int right, int bottom, Color fill)
 {
-    CanvasCall c = Begin(CanvasOp::DrawDisc);
-    c.x1 = left;
-    c.y1 = top;
-    c.x2 = right;
-    c.y2 = bottom;
+    CanvasCall c = Corners(CanvasOp::DrawDisc, left, top, right, bottom);
     c.color = fill;
     if (!pen_) Fault("DrawDisc with no view pen");
     calls_.push_back(c);
@@ -108,22 +110,14 @@ void RecordingCanvas::DrawDisc(int left, int top, int right, int bottom, Color f
 
 void RecordingCanvas::DrawLine(int x1, int y1, int x2, int y2)
 {
-    CanvasCall c = Begin(CanvasOp::DrawLine);
-    c.x1 = x1;
-    c.y1 = y1;
-    c.x2 = x2;
-    c.y2 = y2;
+    CanvasCall c = Corners(CanvasOp::DrawLine, x1, y1, x2, y2);
     if (!pen_) Fault("DrawLine with no view pen");
     calls_.push_back(c);
 }
 
 void RecordingCanvas::SelectClipBox(int left, int top, int right, int bottom)
 {
-    CanvasCall c = Begin(CanvasOp::SelectClip);
-    c.x1 = left;
-    c.y1 = top;
-    c.x2 = right;
-    c.y2 = bottom;
+    CanvasCall c = Corners(CanvasOp::SelectClip, left, top, right, bottom);
     if (clip_) Fault("second SelectClipBox while a clip box is held");
     calls_.push_back(c);
     clip_ = true;

@@ -72,6 +72,8 @@ public:
 
 private:
     CanvasCall Begin(CanvasOp op) const;
+    // A call of op on the corners (x1, y1) and (x2, y2).
+    CanvasCall Corners(CanvasOp op, int x1, int y1, int x2, int y2) const;
     void Fault(const std::string& what);
 
     std::vector<CanvasCall> calls_;
