@@ -50,16 +50,37 @@ static inline __attribute__((always_inline)) float HeightAt(double t, const Stat
                     s, c);
 }
 
-// TideHeightAtStep: height at step k of a grid of stepHours, sigma*t formed as k*sigma*step.
+// The argument of constituent i in degrees at step k of a grid of stepHours, sigma*t formed
+// as k*sigma*step.
+static inline __attribute__((always_inline)) double StepAngle(int k, float stepHours, const Station& s,
+                                                              const ConstituentTables& c, int i)
+{
+    return k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] - s.PhaseLag[i];
+}
+
+// TideHeightAtStep.
 static inline __attribute__((always_inline)) float HeightAtStep(int k, float stepHours, const Station& s,
                                                                const ConstituentTables& c)
 {
-    return SumTerms(
-        [&](int i) {
-            return k * static_cast<double>(c.ConstituentSpeed[i]) * stepHours + c.PhaseOffset[i] -
-                   s.PhaseLag[i];
-        },
-        s, c);
+    return SumTerms([&](int i) { return StepAngle(k, stepHours, s, c, i); }, s, c);
+}
+
+// The heights of Lanes consecutive steps first, first + 1, ... at once: each lane is the sum
+// of HeightAtStep, operation for operation, but the lanes' sums run side by side instead of
+// one long chain of dependent additions.
+constexpr int Lanes = 8;
+static inline __attribute__((always_inline)) void HeightsAtSteps(int first, float stepHours, const Station& s,
+                                                                const ConstituentTables& c, float (&h)[Lanes])
+{
+    for (int j = 0; j < Lanes; ++j) h[j] = s.MeanSeaLevel;
+    const int count = s.ExtraConstituents == 0 ? ConstituentCount : MaxConstituents;
+    for (int i = 0; i < count; ++i) {
+        double radians[Lanes], cosine[Lanes];
+        for (int j = 0; j < Lanes; ++j) radians[j] = StepAngle(first + j, stepHours, s, c, i) * DegToRad;
+        Cosines(radians, cosine);
+        const double weight = static_cast<double>(s.Amplitude[i]) * c.NodalFactor[i];
+        for (int j = 0; j < Lanes; ++j) h[j] = static_cast<float>(h[j] + cosine[j] * weight);
+    }
 }
 
 // The two heights compiled for each instruction set and chosen once from the processor.
@@ -72,11 +93,16 @@ static inline __attribute__((always_inline)) float HeightAtStep(int k, float ste
 namespace {
 using HeightFn = float (*)(double, const Station&, const ConstituentTables&);
 using HeightAtStepFn = float (*)(int, float, const Station&, const ConstituentTables&);
+using HeightsAtStepsFn = void (*)(int, float, const Station&, const ConstituentTables&, float (&)[Lanes]);
 
 float HeightBaseline(double t, const Station& s, const ConstituentTables& c) { return HeightAt(t, s, c); }
 float HeightAtStepBaseline(int k, float step, const Station& s, const ConstituentTables& c)
 {
     return HeightAtStep(k, step, s, c);
+}
+void HeightsAtStepsBaseline(int first, float step, const Station& s, const ConstituentTables& c, float (&h)[Lanes])
+{
+    HeightsAtSteps(first, step, s, c, h);
 }
 #if MAREVO_VECTOR_DISPATCH
 __attribute__((target("avx2"))) float HeightAvx2(double t, const Station& s, const ConstituentTables& c)
@@ -88,6 +114,11 @@ __attribute__((target("avx2"))) float HeightAtStepAvx2(int k, float step, const 
 {
     return HeightAtStep(k, step, s, c);
 }
+__attribute__((target("avx2"))) void HeightsAtStepsAvx2(int first, float step, const Station& s,
+                                                        const ConstituentTables& c, float (&h)[Lanes])
+{
+    HeightsAtSteps(first, step, s, c, h);
+}
 __attribute__((target("avx512f"))) float HeightAvx512(double t, const Station& s, const ConstituentTables& c)
 {
     return HeightAt(t, s, c);
@@ -97,17 +128,23 @@ __attribute__((target("avx512f"))) float HeightAtStepAvx512(int k, float step, c
 {
     return HeightAtStep(k, step, s, c);
 }
+__attribute__((target("avx512f"))) void HeightsAtStepsAvx512(int first, float step, const Station& s,
+                                                             const ConstituentTables& c, float (&h)[Lanes])
+{
+    HeightsAtSteps(first, step, s, c, h);
+}
 #endif
 
 struct HeightFunctions {
     HeightFn height;
     HeightAtStepFn atStep;
+    HeightsAtStepsFn atSteps;
 };
 const HeightFunctions Levels[] = {
-    {HeightBaseline, HeightAtStepBaseline},
+    {HeightBaseline, HeightAtStepBaseline, HeightsAtStepsBaseline},
 #if MAREVO_VECTOR_DISPATCH
-    {HeightAvx2, HeightAtStepAvx2},
-    {HeightAvx512, HeightAtStepAvx512},
+    {HeightAvx2, HeightAtStepAvx2, HeightsAtStepsAvx2},
+    {HeightAvx512, HeightAtStepAvx512, HeightsAtStepsAvx512},
 #endif
 };
 
@@ -122,7 +159,7 @@ VectorLevel DetectWidest()
 }
 
 // Constant-initialised, so that a height asked for before the choice is made still computes.
-HeightFunctions Chosen = {HeightBaseline, HeightAtStepBaseline};
+HeightFunctions Chosen = {HeightBaseline, HeightAtStepBaseline, HeightsAtStepsBaseline};
 const VectorLevel Widest = [] {
     const VectorLevel widest = DetectWidest();
     Chosen = Levels[static_cast<int>(widest)];
@@ -143,6 +180,16 @@ float TideHeight(double t, const Station& s, const ConstituentTables& c) { retur
 float TideHeightAtStep(int k, float stepHours, const Station& s, const ConstituentTables& c)
 {
     return Chosen.atStep(k, stepHours, s, c);
+}
+
+void TideHeightsAtSteps(int first, int count, float stepHours, const Station& s, const ConstituentTables& c,
+                        float* out)
+{
+    for (int done = 0; done < count; done += Lanes) {
+        float h[Lanes];
+        Chosen.atSteps(first + done, stepHours, s, c, h);
+        std::copy(h, h + std::min(Lanes, count - done), out + done);
+    }
 }
 
 namespace {
@@ -232,10 +279,13 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
     int lastK = -100; // the step of the last turning point, and its kind and height
     bool lastHigh = false;
     float lastH = 0;
-    for (int k = -5; k <= EndStraddle; ++k) {
-        const float h = k <= StartStraddle ? TideHeightAtStep(k + beforeShift, 0.33333334f, s, before)
-                                           : TideHeightAtStep(k, 0.33333334f, s, c);
-        if (!FindTurn(d, 20.0f * k, h, turn)) continue;
+    constexpr int First = -5, Samples = EndStraddle - First + 1;
+    constexpr int Early = StartStraddle - First + 1; // samples from before
+    float heights[Samples];
+    TideHeightsAtSteps(First + beforeShift, Early, 0.33333334f, s, before, heights);
+    TideHeightsAtSteps(StartStraddle + 1, Samples - Early, 0.33333334f, s, c, heights + Early);
+    for (int k = First; k <= EndStraddle; ++k) {
+        if (!FindTurn(d, 20.0f * k, heights[k - First], turn)) continue;
         // A turning point lies between its two midpoints; heights beyond the float range (a
         // port file with absurd constants) give none that can be placed.
         if (!(turn.x >= 0 && turn.x <= 1)) continue;

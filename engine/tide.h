@@ -35,6 +35,10 @@ float TideHeight(double t, const Station& station, const ConstituentTables& tabl
 // views sample with 0.33333334f (20 min) and 0.5f (30 min).
 float TideHeightAtStep(int k, float stepHours, const Station& station,
                        const ConstituentTables& tables);
+// out[j] = TideHeightAtStep(first + j, ...) for j < count, the same bits, computed several
+// steps at a time.
+void TideHeightsAtSteps(int first, int count, float stepHours, const Station& station,
+                        const ConstituentTables& tables, float* out);
 
 // Instruction sets the tide sum runs on: every one gives the same bits, the wider faster.
 enum class VectorLevel { Baseline = 0, Avx2 = 1, Avx512 = 2 };

@@ -1,5 +1,6 @@
 // The tide sum compiled for wider vectors gives the same bits as the baseline build of it,
-// over a year of a real port's 20-minute grid and at arbitrary times.
+// over a year of a real port's 20-minute grid and at arbitrary times, one step at a time or
+// a run of steps together.
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
@@ -26,8 +27,15 @@ std::vector<float> YearOfHeights(const Station& station) {
         int y = 2028, m = 1, d = day;
         NormalizeDate(y, m, d);
         PrepareConstituents(y, m, d, station, cal, tables);
-        for (int k = -5; k <= 74; ++k)
-            heights.push_back(TideHeightAtStep(k, 0.33333334f, station, tables));
+        // A run of steps computed together (79: not a whole number of blocks) gives the
+        // bits of the steps one at a time.
+        float run[79];
+        TideHeightsAtSteps(-5, 79, 0.33333334f, station, tables, run);
+        for (int k = -5; k < 74; ++k) {
+            const float h = TideHeightAtStep(k, 0.33333334f, station, tables);
+            EXPECT_EQ(std::memcmp(&h, &run[k + 5], sizeof h), 0) << "step " << k;
+            heights.push_back(h);
+        }
         for (double t = -3.7; t < 30; t += 1.37)
             heights.push_back(TideHeight(t, station, tables));
     }
