@@ -296,74 +296,79 @@ int PrintSingleDay(const CliArgs& args, const PortSpan& p, bool json)
     return 0;
 }
 
-} // namespace
-
-int RunExtremes(const Words& words)
+// The request of the options: format, filters and the iCalendar stamp; false and the message
+// when they contradict each other.
+bool ReadRequest(const CliArgs& args, Request& r, std::string& error)
 {
-    CliArgs args;
-    std::string error;
-    OptionSpec spec{{"--json", "--csv", "--ics", "--daylight"}, {"--below"}, StationUse::OneOrAll, true};
-    if (!ParseArgs(words, spec, args, error)) return Fail(2, error);
-    Request r;
     const int formats = args.Has("--json") + args.Has("--csv") + args.Has("--ics");
-    if (formats > 1)
-        return Fail(2, Say(u8"--json, --csv, --ics はどれか一つだけ指定してください",
-                           "give only one of --json, --csv, --ics"));
+    if (formats > 1) {
+        error = Say(u8"--json, --csv, --ics はどれか一つだけ指定してください", "give only one of --json, --csv, --ics");
+        return false;
+    }
     r.format = args.Has("--json") ? Format::Json : args.Has("--csv") ? Format::Csv
              : args.Has("--ics") ? Format::Ics : Format::Text;
     r.filters.daylight = args.Has("--daylight");
     const std::string below = args.Value("--below");
     if (!below.empty() || args.Value("--below", "x").empty()) {
-        if (!ParseBelow(below, r.filters.belowCm))
-            return Fail(2, Say(u8"--below は cm の数です: ", "--below takes a height in cm: ") + below);
+        if (!ParseBelow(below, r.filters.belowCm)) {
+            error = Say(u8"--below は cm の数です: ", "--below takes a height in cm: ") + below;
+            return false;
+        }
         r.filters.below = true;
     }
     r.stamp = IcsNow();
+    return true;
+}
 
+// --all: every port of the folder, a few per worker at a time, written out in order and then
+// freed, so that long spans of every port do not all wait in memory.
+int RunAllPorts(CliArgs& args, Request& r)
+{
+    std::string dt, error;
+    if (!FindDtFolder(args.dt, dt, error)) return Fail(1, error);
     std::vector<PortSpan> ports;
-    if (args.all) {
-        std::string dt;
-        if (!FindDtFolder(args.dt, dt, error)) return Fail(1, error);
-        for (const PortEntry& entry : ReadPortCatalog(dt)) {
-            PortSpan p;
-            p.path = entry.path;
-            p.file = entry.file;
-            ports.push_back(p);
-        }
-        if (ports.empty()) return Fail(1, Say(u8"港のファイルがありません: ", "no port files in ") + dt);
-        // Today, when no date was given, in the zone time of the first port.
-        Station firstPort;
-        if (!args.dateGiven && LoadStationAt(ports[0].path, firstPort, error))
-            ResolveDefaultDate(args, firstPort.StandardMeridian);
-        ResolveDefaultDate(args, 135.0f);
-        r.year = args.year, r.month = args.month, r.day = args.day, r.days = args.days;
-        // A few ports per worker at a time, written out in order and then freed, so that
-        // long spans of every port do not all wait in memory.
-        const Frame frame = FrameOf(r, true, std::string());
-        Write(frame.head);
-        const int count = static_cast<int>(ports.size()), group = 4 * WorkerCount();
-        int status = 0;
-        bool first = true;
-        for (int start = 0; start < count; start += group) {
-            std::vector<PortSpan> some(ports.begin() + start, ports.begin() + std::min(start + group, count));
-            AllJob job{&r, &some};
-            ParallelFor(static_cast<int>(some.size()), WorkerCount(), RunPort, &job);
-            for (const PortSpan& p : some) {
-                if (!p.error.empty()) {
-                    status = Fail(1, p.error);
-                    continue;
-                }
-                if (!first) Write(frame.separator);
-                first = false;
-                Write(p.output);
-            }
-        }
-        Write(frame.tail);
-        return status;
+    for (const PortEntry& entry : ReadPortCatalog(dt)) {
+        PortSpan p;
+        p.path = entry.path;
+        p.file = entry.file;
+        ports.push_back(p);
     }
+    if (ports.empty()) return Fail(1, Say(u8"港のファイルがありません: ", "no port files in ") + dt);
+    // Today, when no date was given, in the zone time of the first port.
+    Station firstPort;
+    if (!args.dateGiven && LoadStationAt(ports[0].path, firstPort, error))
+        ResolveDefaultDate(args, firstPort.StandardMeridian);
+    ResolveDefaultDate(args, 135.0f);
+    r.year = args.year, r.month = args.month, r.day = args.day, r.days = args.days;
+    const Frame frame = FrameOf(r, true, std::string());
+    Write(frame.head);
+    const int count = static_cast<int>(ports.size()), group = 4 * WorkerCount();
+    int status = 0;
+    bool first = true;
+    for (int start = 0; start < count; start += group) {
+        std::vector<PortSpan> some(ports.begin() + start, ports.begin() + std::min(start + group, count));
+        AllJob job{&r, &some};
+        ParallelFor(static_cast<int>(some.size()), WorkerCount(), RunPort, &job);
+        for (const PortSpan& p : some) {
+            if (!p.error.empty()) {
+                status = Fail(1, p.error);
+                continue;
+            }
+            if (!first) Write(frame.separator);
+            first = false;
+            Write(p.output);
+        }
+    }
+    Write(frame.tail);
+    return status;
+}
 
+// One port: its days shared out between the workers.
+int RunOnePort(CliArgs& args, Request& r)
+{
     PortSpan p;
     StationChoice choice;
+    std::string error;
     if (!LoadCliStation(args, p.station, error, &choice)) return Fail(1, error);
     p.path = choice.path;
     p.file = choice.file;
@@ -379,6 +384,19 @@ int RunExtremes(const Words& words)
     Write(p.output);
     Write(frame.tail);
     return 0;
+}
+
+} // namespace
+
+int RunExtremes(const Words& words)
+{
+    CliArgs args;
+    std::string error;
+    OptionSpec spec{{"--json", "--csv", "--ics", "--daylight"}, {"--below"}, StationUse::OneOrAll, true};
+    if (!ParseArgs(words, spec, args, error)) return Fail(2, error);
+    Request r;
+    if (!ReadRequest(args, r, error)) return Fail(2, error);
+    return args.all ? RunAllPorts(args, r) : RunOnePort(args, r);
 }
 
 } // namespace marevo::cli
