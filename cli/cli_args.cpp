@@ -139,10 +139,17 @@ void ResolveDefaultDate(CliArgs& args, float standardMeridianDeg)
     args.dateGiven = true;
 }
 
-bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::string& error)
-{
-    out = CliArgs{};
+namespace {
+
+// The span options as given, before they are checked against each other.
+struct SpanWords {
     std::string from, to, days;
+};
+
+// The words one by one: flags, options and their values; false on an unknown, repeated or
+// value-less option.
+bool ReadWords(const Words& words, const OptionSpec& spec, CliArgs& out, SpanWords& span, std::string& error)
+{
     std::vector<std::string> seen;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -175,9 +182,9 @@ bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::st
         if (word == "--station") out.station = value;
         else if (word == "--dt") out.dt = value;
         else if (word == "--port") out.port = value;
-        else if (word == "--from") from = value;
-        else if (word == "--to") to = value;
-        else if (word == "--days") days = value;
+        else if (word == "--from") span.from = value;
+        else if (word == "--to") span.to = value;
+        else if (word == "--days") span.days = value;
         else if (word == "--date") {
             if (!ParseDate(value, out.year, out.month, out.day)) {
                 error = BadDate(value);
@@ -186,44 +193,62 @@ bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::st
             out.dateGiven = true;
         } else out.values.emplace_back(word, value);
     }
-    if (spec.stations != StationUse::None) {
-        const int choices = !out.station.empty() + !out.port.empty() + out.all;
-        if (choices != 1) {
-            error = choices > 1 ? Say(u8"--station, --port, --all はどれか一つだけ指定してください",
-                                      "give only one of --station, --port, --all")
-                  : spec.stations == StationUse::OneOrAll
-                      ? Say(u8"--port NAME, --station FILE か --all を指定してください",
-                            "give --port NAME, --station FILE or --all")
-                      : Say(u8"--port NAME か --station FILE を指定してください",
-                            "give --port NAME or --station FILE");
-            return false;
-        }
-        if (!out.station.empty() && !out.dt.empty()) {
-            error = Say(u8"--station と --dt は同時に指定できません", "--station and --dt exclude each other");
-            return false;
-        }
+    return true;
+}
+
+// Exactly one of --station, --port and (where allowed) --all; --station without --dt.
+bool CheckStationChoice(const OptionSpec& spec, const CliArgs& out, std::string& error)
+{
+    if (spec.stations == StationUse::None) return true;
+    const int choices = !out.station.empty() + !out.port.empty() + out.all;
+    if (choices != 1) {
+        error = choices > 1 ? Say(u8"--station, --port, --all はどれか一つだけ指定してください",
+                                  "give only one of --station, --port, --all")
+              : spec.stations == StationUse::OneOrAll
+                  ? Say(u8"--port NAME, --station FILE か --all を指定してください",
+                        "give --port NAME, --station FILE or --all")
+                  : Say(u8"--port NAME か --station FILE を指定してください", "give --port NAME or --station FILE");
+        return false;
     }
-    if (!from.empty() && out.dateGiven) {
+    if (!out.station.empty() && !out.dt.empty()) {
+        error = Say(u8"--station と --dt は同時に指定できません", "--station and --dt exclude each other");
+        return false;
+    }
+    return true;
+}
+
+// --from with --to or --days (not both), never beside --date.
+bool ResolveSpanWords(const SpanWords& span, CliArgs& out, std::string& error)
+{
+    if (!span.from.empty() && out.dateGiven) {
         error = Say(u8"--date と --from は同時に指定できません", "--date and --from exclude each other");
         return false;
     }
-    if (from.empty() && (!to.empty() || !days.empty())) {
+    if (span.from.empty() && (!span.to.empty() || !span.days.empty())) {
         error = Say(u8"--to と --days には --from が必要です", "--to and --days need --from");
         return false;
     }
-    if (!to.empty() && !days.empty()) {
+    if (!span.to.empty() && !span.days.empty()) {
         error = Say(u8"--to と --days は同時に指定できません", "--to and --days exclude each other");
         return false;
     }
-    if (!from.empty()) {
-        if (!ParseDate(from, out.year, out.month, out.day)) {
-            error = BadDate(from);
-            return false;
-        }
-        out.dateGiven = out.spanGiven = true;
-        if (!ParseSpan(out, to, days, out, error)) return false;
+    if (span.from.empty()) return true;
+    if (!ParseDate(span.from, out.year, out.month, out.day)) {
+        error = BadDate(span.from);
+        return false;
     }
-    return true;
+    out.dateGiven = out.spanGiven = true;
+    return ParseSpan(out, span.to, span.days, out, error);
+}
+
+} // namespace
+
+bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::string& error)
+{
+    out = CliArgs{};
+    SpanWords span;
+    return ReadWords(words, spec, out, span, error) && CheckStationChoice(spec, out, error) &&
+           ResolveSpanWords(span, out, error);
 }
 
 int Fail(int status, const std::string& message)

@@ -33,6 +33,67 @@ bool ParseNear(const std::string& text, double& lat, double& lon)
     return std::fabs(lat) <= 90 && std::fabs(lon) <= 360;
 }
 
+// The ports listed, each with its distance in km from --near (0 without it).
+using Listed = std::vector<std::pair<double, const PortEntry*>>;
+
+std::string PortsJson(const Listed& listed, bool byDistance)
+{
+    JsonWriter json;
+    json.BeginObject().Key("ports").BeginArray();
+    for (const auto& [km, p] : listed) {
+        json.BeginObject();
+        json.Key("file").String(p->file).Key("name").String(p->name);
+        json.Key("romaji").String(p->romaji);
+        json.Key("prefecture").Integer(p->prefecture);
+        json.Key("prefecture_name").String(PrefectureName(p->prefecture));
+        json.Key("latitude").Fixed(p->latitude, 6).Key("longitude").Fixed(p->longitude, 6);
+        json.Key("latitude_dm").Raw(p->latitudeDM).Key("longitude_dm").Raw(p->longitudeDM);
+        json.Key("source").String(p->source).Key("remark").String(p->remark);
+        if (byDistance) json.Key("distance_km").Fixed(km, 1);
+        json.EndObject();
+    }
+    json.EndArray().EndObject();
+    return json.Text() + "\n";
+}
+
+std::string PortsCsv(const Listed& listed, bool byDistance)
+{
+    std::string out = "file,name,romaji,prefecture,prefecture_name,latitude_dm,longitude_dm,latitude,longitude,source,remark";
+    out += byDistance ? ",distance_km\n" : "\n";
+    char number[64];
+    for (const auto& [km, p] : listed) {
+        std::snprintf(number, sizeof number, "%02d", p->prefecture);
+        out += CsvField(p->file) + "," + CsvField(p->name) + "," + CsvField(p->romaji) + "," + number + "," +
+               PrefectureName(p->prefecture) + "," + CsvField(p->latitudeDM) + "," + CsvField(p->longitudeDM);
+        std::snprintf(number, sizeof number, ",%.6f,%.6f,", p->latitude, p->longitude);
+        out += number + CsvField(p->source) + "," + CsvField(p->remark);
+        if (byDistance) {
+            std::snprintf(number, sizeof number, ",%.1f", km);
+            out += number;
+        }
+        out += "\n";
+    }
+    return out;
+}
+
+std::string PortsText(const Listed& listed, bool byDistance)
+{
+    std::string out;
+    char number[64];
+    for (const auto& [km, p] : listed) {
+        std::snprintf(number, sizeof number, "  %.4f %.4f", p->latitude, p->longitude);
+        out += p->file + "  " + p->name + "  " + (p->romaji.empty() ? "-" : p->romaji) + "  " +
+               PrefectureName(p->prefecture) + number;
+        if (!p->source.empty()) out += "  " + p->source;
+        if (byDistance) {
+            std::snprintf(number, sizeof number, "  %.1f km", km);
+            out += number;
+        }
+        out += "\n";
+    }
+    return out;
+}
+
 } // namespace
 
 int RunPorts(const Words& words)
@@ -61,61 +122,15 @@ int RunPorts(const Words& words)
     if (!FindDtFolder(args.dt, dt, error)) return Fail(1, error);
     const std::vector<PortEntry> catalog = ReadPortCatalog(dt);
     std::vector<const PortEntry*> ports = SearchPorts(catalog, query);
-    std::vector<std::pair<double, const PortEntry*>> listed;
+    Listed listed;
     for (const PortEntry* p : ports)
         listed.emplace_back(byDistance ? DistanceKm(nearLat, nearLon, p->latitude, p->longitude) : 0.0, p);
     if (byDistance)
         std::stable_sort(listed.begin(), listed.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-
-    std::string out;
-    char number[64];
-    if (args.Has("--json")) {
-        JsonWriter json;
-        json.BeginObject().Key("ports").BeginArray();
-        for (const auto& [km, p] : listed) {
-            json.BeginObject();
-            json.Key("file").String(p->file).Key("name").String(p->name);
-            json.Key("romaji").String(p->romaji);
-            json.Key("prefecture").Integer(p->prefecture);
-            json.Key("prefecture_name").String(PrefectureName(p->prefecture));
-            json.Key("latitude").Fixed(p->latitude, 6).Key("longitude").Fixed(p->longitude, 6);
-            json.Key("latitude_dm").Raw(p->latitudeDM).Key("longitude_dm").Raw(p->longitudeDM);
-            json.Key("source").String(p->source).Key("remark").String(p->remark);
-            if (byDistance) json.Key("distance_km").Fixed(km, 1);
-            json.EndObject();
-        }
-        json.EndArray().EndObject();
-        out = json.Text() + "\n";
-    } else if (args.Has("--csv")) {
-        out = "file,name,romaji,prefecture,prefecture_name,latitude_dm,longitude_dm,latitude,longitude,source,remark";
-        out += byDistance ? ",distance_km\n" : "\n";
-        for (const auto& [km, p] : listed) {
-            std::snprintf(number, sizeof number, "%02d", p->prefecture);
-            out += CsvField(p->file) + "," + CsvField(p->name) + "," + CsvField(p->romaji) + "," + number +
-                   "," + PrefectureName(p->prefecture) + "," + CsvField(p->latitudeDM) + "," +
-                   CsvField(p->longitudeDM);
-            std::snprintf(number, sizeof number, ",%.6f,%.6f,", p->latitude, p->longitude);
-            out += number + CsvField(p->source) + "," + CsvField(p->remark);
-            if (byDistance) {
-                std::snprintf(number, sizeof number, ",%.1f", km);
-                out += number;
-            }
-            out += "\n";
-        }
-    } else {
-        for (const auto& [km, p] : listed) {
-            std::snprintf(number, sizeof number, "  %.4f %.4f", p->latitude, p->longitude);
-            out += p->file + "  " + p->name + "  " + (p->romaji.empty() ? "-" : p->romaji) + "  " +
-                   PrefectureName(p->prefecture) + number;
-            if (!p->source.empty()) out += "  " + p->source;
-            if (byDistance) {
-                std::snprintf(number, sizeof number, "  %.1f km", km);
-                out += number;
-            }
-            out += "\n";
-        }
-    }
+    const std::string out = args.Has("--json")  ? PortsJson(listed, byDistance)
+                          : args.Has("--csv") ? PortsCsv(listed, byDistance)
+                                              : PortsText(listed, byDistance);
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (listed.empty())
         return Fail(1, Say(u8"該当する港はありません: ", "no port matches ") + query);
