@@ -95,45 +95,27 @@ using HeightFn = float (*)(double, const Station&, const ConstituentTables&);
 using HeightAtStepFn = float (*)(int, float, const Station&, const ConstituentTables&);
 using HeightsAtStepsFn = void (*)(int, float, const Station&, const ConstituentTables&, float (&)[Lanes]);
 
-float HeightBaseline(double t, const Station& s, const ConstituentTables& c) { return HeightAt(t, s, c); }
-float HeightAtStepBaseline(int k, float step, const Station& s, const ConstituentTables& c)
-{
-    return HeightAtStep(k, step, s, c);
-}
-void HeightsAtStepsBaseline(int first, float step, const Station& s, const ConstituentTables& c, float (&h)[Lanes])
-{
-    HeightsAtSteps(first, step, s, c, h);
-}
+// The three heights compiled with the given attributes, named with the given suffix.
+#define MAREVO_HEIGHT_FUNCTIONS(SUFFIX, ATTRIBUTES)                                                     \
+    ATTRIBUTES float Height##SUFFIX(double t, const Station& s, const ConstituentTables& c)            \
+    {                                                                                                   \
+        return HeightAt(t, s, c);                                                                       \
+    }                                                                                                   \
+    ATTRIBUTES float HeightAtStep##SUFFIX(int k, float step, const Station& s, const ConstituentTables& c) \
+    {                                                                                                   \
+        return HeightAtStep(k, step, s, c);                                                             \
+    }                                                                                                   \
+    ATTRIBUTES void HeightsAtSteps##SUFFIX(int first, float step, const Station& s,                    \
+                                           const ConstituentTables& c, float (&h)[Lanes])              \
+    {                                                                                                   \
+        HeightsAtSteps(first, step, s, c, h);                                                           \
+    }
+MAREVO_HEIGHT_FUNCTIONS(Baseline, )
 #if MAREVO_VECTOR_DISPATCH
-__attribute__((target("avx2"))) float HeightAvx2(double t, const Station& s, const ConstituentTables& c)
-{
-    return HeightAt(t, s, c);
-}
-__attribute__((target("avx2"))) float HeightAtStepAvx2(int k, float step, const Station& s,
-                                                      const ConstituentTables& c)
-{
-    return HeightAtStep(k, step, s, c);
-}
-__attribute__((target("avx2"))) void HeightsAtStepsAvx2(int first, float step, const Station& s,
-                                                        const ConstituentTables& c, float (&h)[Lanes])
-{
-    HeightsAtSteps(first, step, s, c, h);
-}
-__attribute__((target("avx512f"))) float HeightAvx512(double t, const Station& s, const ConstituentTables& c)
-{
-    return HeightAt(t, s, c);
-}
-__attribute__((target("avx512f"))) float HeightAtStepAvx512(int k, float step, const Station& s,
-                                                           const ConstituentTables& c)
-{
-    return HeightAtStep(k, step, s, c);
-}
-__attribute__((target("avx512f"))) void HeightsAtStepsAvx512(int first, float step, const Station& s,
-                                                             const ConstituentTables& c, float (&h)[Lanes])
-{
-    HeightsAtSteps(first, step, s, c, h);
-}
+MAREVO_HEIGHT_FUNCTIONS(Avx2, __attribute__((target("avx2"))))
+MAREVO_HEIGHT_FUNCTIONS(Avx512, __attribute__((target("avx512f"))))
 #endif
+#undef MAREVO_HEIGHT_FUNCTIONS
 
 struct HeightFunctions {
     HeightFn height;
