@@ -7,7 +7,7 @@
 #include "app/refresh.h"
 #include "app/ui_seam.h"
 #include "views/gdi_canvas.h"
-#include "views/view_model.h"
+#include "views/prepare_view.h"
 #include "views/wide_text.h"
 
 namespace marevo {
@@ -68,10 +68,11 @@ void PrintView(AppState& app, HWND owner)
                      static_cast<int>(dpiY * app.settings.PrinterRatio), nullptr);
     SetViewportOrgEx(printer, 0, 0, nullptr);
 
-    SetFebruaryForYear(app.calendar, app.CurrentYear);
-    PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
-                        app.calendar, app.tables);
-    SetViewPalette(app.palette, app.settings.PrinterColor);
+    // Prepared apart from the state: the screen's records and palette stay as drawn.
+    const int period = app.settings.DisplayPeriod;
+    PreparedView prepared;
+    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
+                app.settings.GraphStyle, app.settings.PrinterColor, prepared);
 
     const std::wstring documentName = WideFromSjis(DocumentName);
     DOCINFOW document = {};
@@ -80,10 +81,9 @@ void PrintView(AppState& app, HWND owner)
     StartDocW(printer, &document);
     StartPage(printer);
 
-    const ViewModel model = ViewModelOf(app);
     {
         GdiCanvas canvas(printer);
-        DrawView(app.settings.DisplayPeriod, canvas, model);
+        DrawView(period, canvas, prepared.model);
     }
 
     EndPage(printer);

@@ -16,9 +16,13 @@ namespace marevo {
 
 namespace {
 
-constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
-constexpr int StripHeight = 56;
+constexpr int PlotLeft = DayPlotLeft, PlotRight = DayPlotRight;
+constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
+constexpr int StripHeight = WeekStripHeight;
 constexpr int SamplesPerStrip = 336; // half hours in a week
+
+// Left edge of day column i.
+constexpr int ColumnLeft(int i) { return PlotLeft + DayColumnWidth * i; }
 
 // Zero line of strip r.
 constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
@@ -70,8 +74,8 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
     const int w = WeekdayOf(model.year, model.month, model.day);
     const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(30 + 80 * sun, PlotTop, 110 + 80 * sun, PlotBottom, pal.SundayFill);
-    canvas.DrawBox(30 + 80 * sat, PlotTop, 110 + 80 * sat, PlotBottom, pal.SaturdayFill);
+    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
+    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
     canvas.ReleaseViewPen();
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);

@@ -16,8 +16,12 @@ namespace marevo {
 
 namespace {
 
-constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
-constexpr int ColumnWidth = 80;
+constexpr int PlotLeft = DayPlotLeft, PlotRight = DayPlotRight;
+constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
+constexpr int ColumnWidth = DayColumnWidth;
+
+// Left edge of day column i.
+constexpr int ColumnLeft(int i) { return PlotLeft + ColumnWidth * i; }
 constexpr int GridTop = 194;
 
 int LevelY(float levelCm, float scale)
@@ -96,12 +100,12 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
     const int w = WeekdayOf(model.year, model.month, model.day);
     const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(30 + 80 * sun, PlotTop, 110 + 80 * sun, PlotBottom, pal.SundayFill);
-    canvas.DrawBox(30 + 80 * sat, PlotTop, 110 + 80 * sat, PlotBottom, pal.SaturdayFill);
+    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
+    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
     canvas.ReleaseViewPen();
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);
-    for (int x = 110; x <= 510; x += ColumnWidth) canvas.DrawLine(x, PlotBottom, x, PlotTop);
+    for (int i = 1; i < WeekDays; ++i) canvas.DrawLine(ColumnLeft(i), PlotBottom, ColumnLeft(i), PlotTop);
     canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, NoFill);
     canvas.ReleaseViewPen();
 

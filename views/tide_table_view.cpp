@@ -15,9 +15,9 @@ namespace marevo {
 
 namespace {
 
-constexpr int TableLeft = 20, TableTop = 28, HeadingBottom = 43, TableBottom = 673;
-constexpr int RowHeight = 15, RowTextOffset = 2;
-constexpr int EventsLeft = 195;
+constexpr int HeadingBottom = TableHeadingBottom, RowHeight = TableRowHeight;
+constexpr int RowTextOffset = 2;
+constexpr int EventsLeft = TableEventsLeft;
 
 int RowTop(int r) { return HeadingBottom + RowHeight * r; }
 
@@ -171,7 +171,10 @@ int TideTableRight(const TideTableResults& results)
     return EventsLeft + TideTableColumnWidth * TideTableEventColumns(results);
 }
 
-int TideTableWidth(const TideTableResults& results) { return TideTableRight(results) + 20; }
+int TideTableWidth(const TideTableResults& results)
+{
+    return TableCanvasWidth(TideTableEventColumns(results));
+}
 
 ViewReport DrawTideTableView(Canvas& canvas, const ViewModel& model)
 {

@@ -375,13 +375,9 @@ TEST(OneDayView, ListAgreesWithTheSevenDayColumnAndTheTableNamedDay)
     RecordingCanvas one, seven, table;
     DrawOneDayCurve(one, v.model);
     DrawSevenDayCurve(seven, v.model);
-    Calendar cal = v.calendar;
-    ConstituentTables tables;
-    ExtremeDetector detector;
-    TideTableResults results;
-    ComputeTideTable(2027, 12, 5, v.station, cal, tables, detector, results);
-    v.model.tideTable = &results;
-    DrawTideTableView(table, v.model);
+    PreparedView tableView;
+    PrepareView(v.station, 2027, 12, 5, TideTable, LineGraph, 1, tableView);
+    DrawTideTableView(table, tableView.model);
     const auto list = timesAndHeights(one, 347, 600, 288, 377);
     ASSERT_EQ(list.size(), 8u);
     EXPECT_EQ(list.back().first, 18 * 60 + 34);

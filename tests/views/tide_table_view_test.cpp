@@ -330,10 +330,8 @@ TEST(TideTableView, EveryComputedEventFindsItsColumn)
     f.station.PhaseLag[IndexM2] = 150;
     f.station.PhaseLag[IndexS2] = 170;
     Calendar cal;
-    ConstituentTables tables;
-    ExtremeDetector detector;
     SetFebruaryForYear(cal, 2008);
-    ComputeTideTable(2008, 6, 1, f.station, cal, tables, detector, f.table);
+    ComputeTideTable(2008, 6, 1, f.station, cal, f.table);
     ASSERT_GE(f.table.FirstEventIsHigh, 0);
     const int right = TideTableRight(f.table);
     EXPECT_EQ(right, 195 + 75 * (f.table.MaxLowPerDay + f.table.MaxHighPerDay));
