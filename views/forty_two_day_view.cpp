@@ -21,9 +21,6 @@ constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
 constexpr int StripHeight = WeekStripHeight;
 constexpr int SamplesPerStrip = 336; // half hours in a week
 
-// Left edge of day column i.
-constexpr int ColumnLeft(int i) { return PlotLeft + DayColumnWidth * i; }
-
 // Zero line of strip r.
 constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
 
@@ -44,21 +41,12 @@ int FortyTwoDayHeightY(double heightCm, int strip, float scale)
 
 ViewReport DrawFortyTwoDayView(Canvas& canvas, const ViewModel& model)
 {
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 380, 19, White);
-    canvas.ReleaseViewPen();
-
-    canvas.SetBackgroundMode(BackgroundTransparent);
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
     int lastYear = model.year, lastMonth = model.month, lastDay = model.day + 41;
     NormalizeDate(lastYear, lastMonth, lastDay);
     const std::string name = TrimLeadingSpaces(model.station->StationName);
-    canvas.PutText(30, 8,
+    DrawTitleStrip(canvas, 380,
                    Format("【 %s 】   %d年%d月%d日 ～ %d年%d月%d日", name.c_str(), model.year,
-                          model.month, model.day, lastYear, lastMonth, lastDay)
-                       .c_str());
-    canvas.ReleaseViewFont();
+                          model.month, model.day, lastYear, lastMonth, lastDay));
 
     DrawFortyTwoDayFrame(canvas, model);
     DrawFortyTwoDayHeaders(canvas, model);
@@ -70,13 +58,7 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
 {
     const ViewPalette& pal = *model.palette;
 
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
-    const int w = WeekdayOf(model.year, model.month, model.day);
-    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
-    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
-    canvas.ReleaseViewPen();
+    DrawWeekPlotBackground(canvas, model);
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);
     for (int r = 0; r <= WeekStrips; ++r) {

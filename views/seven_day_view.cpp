@@ -19,9 +19,7 @@ namespace {
 constexpr int PlotLeft = DayPlotLeft, PlotRight = DayPlotRight;
 constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
 constexpr int ColumnWidth = DayColumnWidth;
-
-// Left edge of day column i.
-constexpr int ColumnLeft(int i) { return PlotLeft + ColumnWidth * i; }
+constexpr int ColumnLeft(int i) { return DayColumnLeft(i); }
 constexpr int GridTop = 194;
 
 int LevelY(float levelCm, float scale)
@@ -65,6 +63,31 @@ void PrepareDayGroup(int year, int month, int day, float standardMeridianDeg,
     }
 }
 
+void DrawWeekPlotBackground(Canvas& canvas, const ViewModel& model)
+{
+    const ViewPalette& pal = *model.palette;
+    canvas.SelectViewPen(PenSolid, 1, White);
+    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
+    const int w = WeekdayOf(model.year, model.month, model.day);
+    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
+    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
+    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
+    canvas.ReleaseViewPen();
+}
+
+void DrawTitleStrip(Canvas& canvas, int stripRight, const std::string& title)
+{
+    canvas.SelectViewPen(PenSolid, 1, White);
+    canvas.DrawBox(DayPlotLeft, 7, stripRight, 19, White);
+    canvas.ReleaseViewPen();
+
+    canvas.SetBackgroundMode(BackgroundTransparent);
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+    canvas.PutText(DayPlotLeft, 8, title.c_str());
+    canvas.ReleaseViewFont();
+}
+
 int SevenDayHeightY(double heightCm, float scale)
 {
     return 346 - PixelOffset(heightCm * 1.6 / scale) / 2;
@@ -72,17 +95,8 @@ int SevenDayHeightY(double heightCm, float scale)
 
 ViewReport DrawSevenDayView(Canvas& canvas, const ViewModel& model)
 {
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 250, 19, White);
-    canvas.ReleaseViewPen();
-
-    canvas.SetBackgroundMode(BackgroundTransparent);
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
     const std::string name = TrimLeadingSpaces(model.station->StationName);
-    canvas.PutText(30, 8,
-                   Format("【 %s 】   %d年%d月", name.c_str(), model.year, model.month).c_str());
-    canvas.ReleaseViewFont();
+    DrawTitleStrip(canvas, 250, Format("【 %s 】   %d年%d月", name.c_str(), model.year, model.month));
 
     DrawSevenDayFrame(canvas, model);
     DrawSevenDayHeaders(canvas, model);
@@ -96,13 +110,7 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
     const ViewPalette& pal = *model.palette;
     const float s = model.verticalScale;
 
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
-    const int w = WeekdayOf(model.year, model.month, model.day);
-    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
-    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
-    canvas.ReleaseViewPen();
+    DrawWeekPlotBackground(canvas, model);
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);
     for (int i = 1; i < WeekDays; ++i) canvas.DrawLine(ColumnLeft(i), PlotBottom, ColumnLeft(i), PlotTop);

@@ -3,6 +3,8 @@
 // Logical units of a 600 x 375 canvas; heights in cm; times in hours of zone time.
 #pragma once
 
+#include <string>
+
 #include "views/canvas.h"
 #include "views/view_model.h"
 
@@ -43,6 +45,12 @@ constexpr int SevenDayListTightStep = 12, SevenDayListTightLines = 8;
 **  Given: heightCm; scale s. Returns: y in logical units.
 */
 int SevenDayHeightY(double heightCm, float scale);
+
+// The title line's white strip from x = 30 to stripRight and the title on it (12-unit font,
+// black, transparent background); the multi-day views and the table open with it.
+void DrawTitleStrip(Canvas& canvas, int stripRight, const std::string& title);
+// The plot's white background and the weekend columns of the seven-day and 42-day views.
+void DrawWeekPlotBackground(Canvas& canvas, const ViewModel& model);
 
 // The parts of the view, in the order DrawSevenDayView calls them.
 void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model);

@@ -38,6 +38,8 @@ constexpr int DayColumnWidth = 80, WeekStripHeight = 56;
 constexpr int DayPlotLeft = 30, DayPlotTop = 26;
 constexpr int DayPlotRight = DayPlotLeft + WeekDays * DayColumnWidth;       // 590
 constexpr int DayPlotBottom = DayPlotTop + WeekStrips * WeekStripHeight;    // 362
+// Left edge of day column i (i = 7 the plot's right edge).
+constexpr int DayColumnLeft(int i) { return DayPlotLeft + DayColumnWidth * i; }
 
 // ---- The tide table: a heading row, then a row a day; the event columns from x = 195 ----
 
