@@ -1,5 +1,6 @@
 // Printing through the platform's print dialog into a printer context whose mapping scales
-// the view's pixels by the print magnification. Printer dots; view units.
+// the view's pixels by the print magnification; the view is prepared apart from the
+// screen's (PrepareView with the print colour). Printer dots; view units.
 #include "app/printing.h"
 
 #include <commdlg.h>

@@ -1,5 +1,6 @@
 // The refresh pipeline: every change of port, date, period or style ends here; the station
-// file is read again and everything is recomputed. Heights in cm; canvas sizes in pixels.
+// file is read again and PrepareView recomputes everything else. Heights in cm; canvas
+// sizes in pixels.
 #include "app/refresh.h"
 
 #include <cstdio>
