@@ -1,5 +1,6 @@
 // marevo-cli day: what the one-day view of a port and date shows as text (header, tidal
-// constants, sun and moon panels, high and low waters), or the same data as JSON with the
+// constants, sun and moon panels, high and low waters: the view's own texts, box by box,
+// laid out as lines), or the same data as JSON with the
 // sun's and moon's times in local standard hours and the phase dates around the date.
 #include <cstdio>
 #include <string>

@@ -1,5 +1,6 @@
 // The one-day view: header strip, information boxes and panels, plot frame, tide curve and
-// the list of high and low waters. Logical units; heights in cm; times in zone hours.
+// the list of high and low waters; the texts of the boxes are laid out first (OneDayTextsOf,
+// which marevo-cli day prints), then drawn. Logical units; heights in cm; times in zone hours.
 #include "views/one_day_view.h"
 
 #include <algorithm>

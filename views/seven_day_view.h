@@ -1,6 +1,7 @@
 // The seven-day view: one tide curve over seven day columns with the weekend shaded, and
 // per day its date, weekday, tidal-range name, moon age, phase and high and low waters.
-// Logical units of a 600 x 375 canvas; heights in cm; times in hours of zone time.
+// The title strip and the week plot's background are shared with the 42-day view and the
+// table. Logical units of a 600 x 375 canvas; heights in cm; times in hours of zone time.
 #pragma once
 
 #include <string>

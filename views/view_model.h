@@ -1,6 +1,7 @@
-// ViewModel: the read-only picture of the state that the four views draw from, and the
-// entry points of the views. The views keep any day-by-day preparation in scratch records
-// of their own, so drawing never changes the caller's state.
+// ViewModel: the read-only picture of the state that the four views draw from (PrepareView
+// makes one), and the entry points of the views. The views keep any day-by-day preparation
+// in scratch records of their own, so drawing never changes the caller's state. Their
+// geometry is views/view_layout.h.
 #pragma once
 
 #include "engine/calendar.h"
