@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -33,14 +34,11 @@ bool Crosses(const CanvasCall& l, const CellRect& r, bool verticals)
            std::min(l.y1, l.y2) < r.bottom && std::max(l.y1, l.y2) > r.top;
 }
 
-// The day of the month a date label shows ("12月 7日", "    7日(月)"), or 0.
+// The day of the month a date label shows ("12月 7日", "    7日(月)": "%2d日"), or 0.
 int LabelDay(const std::string& text)
 {
     const size_t at = text.find("日");
-    if (at == std::string::npos || at == 0 || text[at - 1] < '0' || text[at - 1] > '9') return 0;
-    size_t start = at - 1;
-    while (start > 0 && text[start - 1] >= '0' && text[start - 1] <= '9') --start;
-    return std::stoi(text.substr(start, at - start));
+    return at == std::string::npos || at < 2 ? 0 : std::atoi(text.substr(at - 2, 2).c_str());
 }
 
 // Checks every cell of a view: inside its rule lines, mapped back to itself from its corners,
@@ -79,30 +77,28 @@ void ExpectCellsFitTheView(int period, int tableWidth, const std::vector<Cell>& 
     }
 }
 
-// The drawn plot frame's points hit valid cells; the points just outside it, none.
-void ExpectFrameHitsCells(int period, const CanvasCall& frame)
+struct Probe { int x, y; bool valid; };
+
+void ExpectProbes(int period, int tableWidth, const std::vector<Probe>& probes)
 {
-    struct Probe { int x, y; bool valid; };
-    const Probe probes[] = {
-        {frame.x1, frame.y1, true},          {frame.x2 - 1, frame.y2 - 1, true},
-        {frame.x1 - 1, frame.y1, false},     {frame.x1, frame.y1 - 1, false},
-        {frame.x2, frame.y1 + 40, false},    {frame.x1 + 40, frame.y2, false},
-    };
     for (const Probe& p : probes) {
         Cell cell;
-        ASSERT_TRUE(CellAt(period, 0, p.x, p.y, cell));
+        ASSERT_TRUE(CellAt(period, tableWidth, p.x, p.y, cell));
         EXPECT_EQ(CellIsValid(period, cell), p.valid) << p.x << "," << p.y;
     }
 }
 
-const CanvasCall& PlotFrame(const RecordingCanvas& canvas, Color pen)
+// The drawn plot frame's points hit valid cells; the points just outside it, none.
+void ExpectFrameHitsCells(int period, const RecordingCanvas& canvas, Color pen)
 {
-    const CanvasCall* frame = nullptr;
-    for (const CanvasCall& b : canvas.CallsOf(CanvasOp::DrawBox))
-        if (b.color == NoFill && b.penColor == pen) frame = &b;
-    EXPECT_NE(frame, nullptr);
-    static const CanvasCall none{};
-    return frame ? *frame : none;
+    for (const CanvasCall& f : canvas.CallsOf(CanvasOp::DrawBox)) {
+        if (f.color != NoFill || f.penColor != pen) continue;
+        ExpectProbes(period, 0, {{f.x1, f.y1, true}, {f.x2 - 1, f.y2 - 1, true},
+                                 {f.x1 - 1, f.y1, false}, {f.x1, f.y1 - 1, false},
+                                 {f.x2, f.y1 + 40, false}, {f.x1 + 40, f.y2, false}});
+        return;
+    }
+    ADD_FAILURE() << "no plot frame";
 }
 
 TEST(ViewLayout, CellsOfTheMultiDayViewsAreTheDaysDrawn)
@@ -120,8 +116,8 @@ TEST(ViewLayout, CellsOfTheMultiDayViewsAreTheDaysDrawn)
     DrawView(FortyTwoDays, fortyTwo, v.model);
     ExpectCellsFitTheView(SevenDays, 0, week, seven, frame, true, v.model);
     ExpectCellsFitTheView(FortyTwoDays, 0, weeks, fortyTwo, frame, true, v.model);
-    ExpectFrameHitsCells(SevenDays, PlotFrame(seven, frame));
-    ExpectFrameHitsCells(FortyTwoDays, PlotFrame(fortyTwo, frame));
+    ExpectFrameHitsCells(SevenDays, seven, frame);
+    ExpectFrameHitsCells(FortyTwoDays, fortyTwo, frame);
     Cell cell;
     EXPECT_FALSE(CellAt(OneDay, 0, 100, 100, cell)); // the one-day view has no cells
     EXPECT_FALSE(CellAt(3, 0, 100, 100, cell));
@@ -143,17 +139,10 @@ TEST(ViewLayout, RowsOfTheTableAreTheDaysDrawn)
 
     // The heading, the rows past the last day and the canvas right of the table are no cells.
     const int right = TideTableRight(table.tideTable);
-    struct Probe { int x, y; bool valid; };
-    const Probe probes[] = {
-        {TableLeft, TableHeadingBottom - 1, false}, {TableLeft, TableHeadingBottom, true},
-        {right - 1, TableBottom - 1, true},         {right, TableHeadingBottom + 5, false},
-        {TableLeft, TableBottom, false},            {TableLeft - 1, TableHeadingBottom, false},
-    };
-    for (const Probe& p : probes) {
-        Cell cell;
-        ASSERT_TRUE(CellAt(TideTable, width, p.x, p.y, cell));
-        EXPECT_EQ(CellIsValid(TideTable, cell), p.valid) << p.x << "," << p.y;
-    }
+    ExpectProbes(TideTable, width,
+                 {{TableLeft, TableHeadingBottom - 1, false}, {TableLeft, TableHeadingBottom, true},
+                  {right - 1, TableBottom - 1, true}, {right, TableHeadingBottom + 5, false},
+                  {TableLeft, TableBottom, false}, {TableLeft - 1, TableHeadingBottom, false}});
 }
 
 TEST(ViewLayout, CanvasSizesAndFloorDivision)
