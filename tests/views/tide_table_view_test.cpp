@@ -10,8 +10,7 @@
 #include <cstring>
 
 #include "engine/calendar.h"
-#include "engine/constituents.h"
-#include "views/palette.h"
+#include "tests/views/view_fixture.h"
 #include "views/recorder.h"
 
 namespace marevo {
@@ -37,21 +36,12 @@ void PutEvent(TideTableResults& t, int day, int slot, float hour, float minute, 
     if (slot > t.TableColumns) t.TableColumns = slot;
 }
 
-struct TableFixture {
-    Station station;
-    ViewPalette palette;
+// The views' fixture with a table made by hand in place of the computed one.
+struct TableFixture : testing_views::ViewSetup {
     TideTableResults table = EmptyTable();
-    ViewModel model;
     TableFixture(int year, int month, int day, int paletteMode = 1)
+        : ViewSetup(year, month, day, 2.0f, paletteMode)
     {
-        std::strcpy(station.StationName, "  東京");
-        station.StandardMeridian = 135;
-        SetViewPalette(palette, paletteMode);
-        model.year = year;
-        model.month = month;
-        model.day = day;
-        model.station = &station;
-        model.palette = &palette;
         model.tideTable = &table;
     }
 };
@@ -308,6 +298,8 @@ TEST(TideTableView, TableWidensWhenLowsAndHighsOutnumberTheColumns)
 TEST(TideTableView, EveryComputedEventFindsItsColumn)
 {
     TableFixture f(2008, 6, 1);
+    f.station = Station(); // no constituent but those set here
+    f.station.StandardMeridian = 135;
     std::strcpy(f.station.MeanSeaLevelText, "30.0");
     f.station.MeanSeaLevel = 30;
     f.station.Amplitude[IndexK1] = 12;
