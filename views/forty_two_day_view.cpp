@@ -22,7 +22,7 @@ constexpr int StripHeight = WeekStripHeight;
 constexpr int SamplesPerStrip = 336; // half hours in a week
 
 // Zero line of strip r.
-constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
+constexpr int ZeroY(int strip) { return PlotTop + 50 + StripHeight * strip; }
 
 // Lines of a strip stay inside it: a tide below 0 cm or a level far above the scale would
 // run into the strip below or above.
@@ -84,7 +84,7 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.ReleaseViewPen();
 
     for (int j = 1; j <= 27; ++j) {
-        const int x = 30 + 20 * j;
+        const int x = PlotLeft + 20 * j;
         canvas.SelectViewPen(PenSolid, 1, j % 4 == 0 ? pal.DayFrame : pal.GridMajor);
         canvas.DrawLine(x, PlotBottom, x, PlotTop);
         canvas.ReleaseViewPen();
@@ -108,7 +108,7 @@ void DrawFortyTwoDayHeaders(Canvas& canvas, const ViewModel& model)
         canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
         for (int i = 0; i < 7; ++i) {
             const GroupDay& g = days[i];
-            const int x = 32 + 80 * i;
+            const int x = DayColumnLeft(i) + 2;
             Color dateColour = Black;
             if (g.weekday == 0) dateColour = pal.SundayText;
             if (g.weekday == 6) dateColour = pal.SaturdayText;

@@ -123,7 +123,7 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
 
     // Every 6 hours; the day boundaries in the frame's colour.
     for (int j = 0; j <= 28; ++j) {
-        const int x = 30 + 20 * j;
+        const int x = PlotLeft + 20 * j;
         canvas.SelectViewPen(PenSolid, 1, j % 4 == 0 ? pal.DayFrame : pal.GridMajor);
         canvas.DrawLine(x, GridTop, x, PlotBottom);
         canvas.ReleaseViewPen();
@@ -160,7 +160,7 @@ void DrawSevenDayHeaders(Canvas& canvas, const ViewModel& model)
 
     for (int i = 0; i < 7; ++i) {
         const GroupDay& g = days[i];
-        const int x = 59 + 80 * i;
+        const int x = ColumnLeft(i) + 29;
         const Color dateColour = DateColour(g.weekday, pal);
 
         canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
@@ -221,7 +221,7 @@ void DrawSevenDayCurve(Canvas& canvas, const ViewModel& model)
     for (int d = 0; d < 7; ++d) {
         DayExtremes extremes;
         FindDateExtremes(model.year, model.month, model.day + d, st, *model.calendar, extremes);
-        const int x = 38 + 80 * d;
+        const int x = ColumnLeft(d) + 8;
         const bool tight = extremes.count > SevenDayListMaxLines;
         const int step = tight ? SevenDayListTightStep : SevenDayListStep;
         const int lines = std::min(extremes.count, SevenDayListTightLines);
