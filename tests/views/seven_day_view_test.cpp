@@ -14,15 +14,8 @@
 namespace marevo {
 namespace {
 
+using testing_views::BoxesFilled;
 using testing_views::ViewSetup;
-
-std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
-{
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
-        if (b.color == fill) out.push_back(b);
-    return out;
-}
 
 TEST(SevenDayView, WeekendShadingFollowsTheFirstWeekday)
 {

@@ -5,9 +5,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "engine/station.h"
 #include "views/prepare_view.h"
+#include "views/recorder.h"
 
 namespace marevo {
 namespace testing_views {
@@ -74,6 +76,15 @@ struct ViewSetup {
             static_cast<float>(std::fmod(phaseDeg - 24.0 * speedDegPerHour, 360.0));
     }
 };
+
+// The boxes of a recording filled with a colour, in drawing order.
+inline std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
+{
+    std::vector<CanvasCall> out;
+    for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
+        if (b.color == fill) out.push_back(b);
+    return out;
+}
 
 } // namespace testing_views
 } // namespace marevo
