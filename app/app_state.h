@@ -65,7 +65,6 @@ struct AppState {
     Station station;
     Calendar calendar;
     ConstituentTables tables;
-    ExtremeDetector detector;
     TideTableResults tideTable = {};
     float VerticalScale = 1.0f;
     ViewPalette palette = {};

@@ -14,6 +14,7 @@
 #include "app/refresh.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
+#include "views/view_layout.h"
 
 namespace marevo {
 

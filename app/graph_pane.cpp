@@ -9,6 +9,7 @@
 #include "app/ids.h"
 #include "app/refresh.h"
 #include "views/gdi_canvas.h"
+#include "views/view_layout.h"
 #include "views/view_model.h"
 
 namespace marevo {

@@ -1,5 +1,6 @@
 // Printing through the platform's print dialog into a printer context whose mapping scales
-// the view's pixels by the print magnification. Printer dots; view units.
+// the view's pixels by the print magnification; the view is prepared apart from the
+// screen's (PrepareView with the print colour). Printer dots; view units.
 #include "app/printing.h"
 
 #include <commdlg.h>
@@ -7,7 +8,7 @@
 #include "app/refresh.h"
 #include "app/ui_seam.h"
 #include "views/gdi_canvas.h"
-#include "views/view_model.h"
+#include "views/prepare_view.h"
 #include "views/wide_text.h"
 
 namespace marevo {
@@ -68,10 +69,11 @@ void PrintView(AppState& app, HWND owner)
                      static_cast<int>(dpiY * app.settings.PrinterRatio), nullptr);
     SetViewportOrgEx(printer, 0, 0, nullptr);
 
-    SetFebruaryForYear(app.calendar, app.CurrentYear);
-    PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
-                        app.calendar, app.tables);
-    SetViewPalette(app.palette, app.settings.PrinterColor);
+    // Prepared apart from the state: the screen's records and palette stay as drawn.
+    const int period = app.settings.DisplayPeriod;
+    PreparedView prepared;
+    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
+                app.settings.GraphStyle, app.settings.PrinterColor, prepared);
 
     const std::wstring documentName = WideFromSjis(DocumentName);
     DOCINFOW document = {};
@@ -80,10 +82,9 @@ void PrintView(AppState& app, HWND owner)
     StartDocW(printer, &document);
     StartPage(printer);
 
-    const ViewModel model = ViewModelOf(app);
     {
         GdiCanvas canvas(printer);
-        DrawView(app.settings.DisplayPeriod, canvas, model);
+        DrawView(period, canvas, prepared.model);
     }
 
     EndPage(printer);

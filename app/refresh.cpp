@@ -1,5 +1,6 @@
 // The refresh pipeline: every change of port, date, period or style ends here; the station
-// file is read again and everything is recomputed. Heights in cm; canvas sizes in pixels.
+// file is read again and PrepareView recomputes everything else. Heights in cm; canvas
+// sizes in pixels.
 #include "app/refresh.h"
 
 #include <cstdio>
@@ -9,9 +10,8 @@
 #include "app/port_tree.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
-#include "engine/vertical_scale.h"
 #include "views/gdi_canvas.h"
-#include "views/tide_table_view.h"
+#include "views/prepare_view.h"
 #include "views/view_model.h"
 
 namespace marevo {
@@ -77,32 +77,28 @@ void RefreshDisplay(AppState& app, HWND window)
     }
     app.station = loaded;
 
-    SetFebruaryForYear(app.calendar, app.CurrentYear);
-    PrepareConstituents(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
-                        app.calendar, app.tables);
-
-    app.VerticalScale = VerticalScaleOf(app.station);
-
+    // The records of the state hold what the picture is drawn from; the tide table and its
+    // width change only with a table view, the hover cells of the last table keep theirs.
     const int period = app.settings.DisplayPeriod;
+    PreparedView prepared;
+    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
+                app.settings.GraphStyle, 1, prepared);
+    app.calendar = prepared.calendar;
+    app.tables = prepared.tables;
+    app.VerticalScale = prepared.verticalScale;
+    app.palette = prepared.palette;
     if (period == TideTable) {
-        // The table prepares 42 days; it works on copies so that the tables of the state
-        // stay those of the displayed date.
-        Calendar scratchCalendar = app.calendar;
-        ConstituentTables scratchTables = app.tables;
-        ComputeTideTable(app.CurrentYear, app.CurrentMonth, app.CurrentDay, app.station,
-                         scratchCalendar, scratchTables, app.detector, app.tideTable);
-        app.TableWidth = TideTableWidth(app.tideTable);
+        app.tideTable = prepared.tideTable;
+        app.TableWidth = prepared.width;
     }
-    int width = 0, height = 0;
-    if (CanvasSizeFor(period, app.TableWidth, width, height)) {
-        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, width, height, TRUE);
-    }
+    if (prepared.width > 0)
+        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, prepared.width, prepared.height,
+                   TRUE);
 
     DeleteOffscreen(app);
     CreateOffscreen(app);
     LayoutPanes(app);
 
-    SetViewPalette(app.palette, 1);
     const ViewModel model = ViewModelOf(app);
     ViewReport report;
     {

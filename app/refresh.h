@@ -1,5 +1,6 @@
 // RefreshDisplay: the one path from the state to a new picture. Date labels, the selected
-// port's station file, constituents, vertical scale, canvas size, off-screen drawing.
+// port's station file, then PrepareView (constituents, tide table, vertical scale, palette,
+// canvas size) into the state's records, and the off-screen drawing.
 #pragma once
 
 #include "app/app_state.h"

@@ -1,5 +1,6 @@
 // Rules of the window program that need no window: file-name parsing of the port tree,
-// settings conversions, start-up geometry, scrolling, hover cells and canvas sizes.
+// settings conversions, start-up geometry and scrolling (the canvas sizes and day cells are
+// the views' own: views/view_layout.h).
 // Coordinates in pixels; heights in cm.
 #pragma once
 
@@ -67,14 +68,6 @@ PortFileName ParsePortFileName(const char* name);
 constexpr int PrefectureCodes = 81;
 bool IsTreeCode(int code);
 
-// ---- Refresh --------------------------------------------------------------------------
-
-// Canvas size of a display period, the table's width given by the views; false (size
-// unchanged) for a period without a view.
-bool CanvasSizeFor(int period, int tableWidth, int& width, int& height);
-// Canvas size set at start-up before the first refresh; any unknown period as the table.
-void StartupCanvasSize(int period, int& width, int& height);
-
 // ---- Graph pane -----------------------------------------------------------------------
 
 // Scroll requests with the values of the platform's SB_ codes.
@@ -85,20 +78,5 @@ enum ScrollRequest {
 constexpr int ScrollPageStep = 20;
 // Step of a scroll request clamped to [-position, maximum - page - position].
 int ScrollDelta(int request, int thumbPosition, int position, int maximum, int page);
-
-// Floored quotient (the nearest integer at or below a / b), b > 0.
-int FloorDiv(int a, int b);
-
-// Day cells of the multi-day views, in canvas coordinates, corners inclusive. A row of the
-// tide table spans the table: from x 21 to 21 short of the canvas's right edge (tableWidth).
-struct CellRect { int left, top, right, bottom; };
-struct Cell { int column, row; };
-// Column and row under canvas point (cx, cy); false for the one-day view and unknown
-// periods (no cells).
-bool CellAt(int period, int tableWidth, int cx, int cy, Cell& cell);
-bool CellIsValid(int period, Cell cell);
-CellRect CellRectOf(int period, int tableWidth, Cell cell);
-// Days from the displayed date to the date of a valid cell (the first cell is the date).
-int CellDayOffset(int period, Cell cell);
 
 } // namespace marevo

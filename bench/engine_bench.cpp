@@ -81,7 +81,7 @@ void BM_ComputeTideTable(benchmark::State& state)
     Prepared p(static_cast<int>(state.range(0)));
     TideTableResults results;
     for (auto _ : state) {
-        ComputeTideTable(2008, 12, 20, p.station, p.cal, p.tables, p.detector, results);
+        ComputeTideTable(2008, 12, 20, p.station, p.cal, results);
         benchmark::DoNotOptimize(results.TableColumns);
     }
 }

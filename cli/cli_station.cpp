@@ -85,14 +85,6 @@ bool LoadCliStation(CliArgs& args, Station& station, std::string& error, Station
     return true;
 }
 
-bool PrepareCliDay(CliArgs& args, PreparedDay& day, std::string& error)
-{
-    if (!LoadCliStation(args, day.station, error)) return false;
-    SetFebruaryForYear(day.calendar, args.year);
-    PrepareConstituents(args.year, args.month, args.day, day.station, day.calendar, day.tables);
-    return true;
-}
-
 std::string StationNameUtf8(const Station& station) { return SjisToUtf8(station.StationName); }
 
 } // namespace marevo::cli

@@ -27,14 +27,6 @@ bool LoadCliStation(CliArgs& args, Station& station, std::string& error,
 // Loads a port file (UTF-8 path): false with the message of LoadCliStation.
 bool LoadStationAt(const std::string& path, Station& station, std::string& error);
 
-// The station the options name, with its constituents prepared for 0 h of their date.
-struct PreparedDay {
-    Station station;
-    Calendar calendar;
-    ConstituentTables tables;
-};
-bool PrepareCliDay(CliArgs& args, PreparedDay& day, std::string& error);
-
 // Station name, UTF-8.
 std::string StationNameUtf8(const Station& station);
 

@@ -1,7 +1,7 @@
 // marevo-cli day: what the one-day view of a port and date shows as text (header, tidal
-// constants, sun and moon panels, high and low waters), or the same data as JSON with the
+// constants, sun and moon panels, high and low waters: the view's own texts, box by box,
+// laid out as lines), or the same data as JSON with the
 // sun's and moon's times in local standard hours and the phase dates around the date.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,14 +16,10 @@
 #include "cli/event_kinds.h"
 #include "cli/json_writer.h"
 #include "cli/text_encoding.h"
-#include "engine/calendar.h"
-#include "engine/constituents.h"
 #include "engine/tide.h"
-#include "engine/vertical_scale.h"
 #include "views/moon_sun_panels.h"
-#include "views/palette.h"
-#include "views/recorder.h"
-#include "views/view_model.h"
+#include "views/one_day_view.h"
+#include "views/prepare_view.h"
 
 namespace marevo::cli {
 
@@ -32,69 +28,29 @@ namespace {
 // The message of an iterate of the sun outside the station's day, once per run.
 const char* const SunErrorMessage = u8"日の出計算でエラー発生";
 
-// Regions of the one-day view whose texts are printed, top to bottom: the header line,
-// then the three information boxes right of the graph (tidal constants; sun and moon; high
-// and low waters). left is where a region's first column starts, in view units.
-struct Region {
-    int left, top, bottom; // texts with x >= left and top <= y < bottom
-};
-const Region Regions[] = {
-    // left  top  bottom
-    {30,     0,   24},
-    {347,    24,  130},
-    {347,    130, 260},
-    {347,    260, 378},
-};
-// A half-width character of the 12-unit font is 6 units wide; texts less than 8 units apart
-// in y share a line (the tidal-range name beside the last sun line).
-constexpr int UnitsPerColumn = 6, SameLineUnits = 8;
-
-// The texts of one region laid out as lines: sorted by y, then x, each placed at its column
-// (counted in Shift-JIS bytes, one per half-width column), at least one blank apart.
-std::vector<std::string> RegionLines(const std::vector<CanvasCall>& texts, const Region& r)
-{
-    std::vector<const CanvasCall*> in;
-    for (const CanvasCall& c : texts)
-        if (c.x1 >= r.left && c.y1 >= r.top && c.y1 < r.bottom) in.push_back(&c);
-    std::stable_sort(in.begin(), in.end(),
-                     [](const CanvasCall* a, const CanvasCall* b) { return a->y1 < b->y1; });
-    std::vector<std::string> lines;
-    for (size_t i = 0; i < in.size();) {
-        size_t end = i + 1;
-        while (end < in.size() && in[end]->y1 - in[i]->y1 < SameLineUnits) ++end;
-        std::vector<const CanvasCall*> row(in.begin() + i, in.begin() + end);
-        std::stable_sort(row.begin(), row.end(),
-                         [](const CanvasCall* a, const CanvasCall* b) { return a->x1 < b->x1; });
-        std::string sjis;
-        for (const CanvasCall* c : row) {
-            const size_t column = static_cast<size_t>((c->x1 - r.left) / UnitsPerColumn);
-            if (!sjis.empty() && sjis.size() >= column) sjis += ' ';
-            while (sjis.size() < column) sjis += ' ';
-            sjis += c->text;
-        }
-        while (!sjis.empty() && sjis.back() == ' ') sjis.pop_back();
-        lines.push_back(SjisToUtf8(sjis));
-        i = end;
-    }
-    return lines;
-}
-
-// Everything of the one-day view that is text, region by region, a blank line between.
-// Returns the count of sun iterates outside the station's day met while drawing.
+// Everything of the one-day view that is text, box by box, a blank line between.
+// Returns the count of sun iterates outside the station's day.
 int PrintOneDayText(const ViewModel& model)
 {
-    RecordingCanvas canvas;
-    const ViewReport report = DrawOneDayView(canvas, model);
-    const std::vector<CanvasCall> texts = canvas.CallsOf(CanvasOp::PutText);
+    const OneDayTexts texts = OneDayTextsOf(model);
+    const struct {
+        const PlacedTexts& texts;
+        int left;
+    } boxes[] = {
+        {texts.header, OneDayHeaderLeft},
+        {texts.constants, OneDayBoxLeft},
+        {texts.sunMoon, OneDayBoxLeft},
+        {texts.extremes, OneDayBoxLeft},
+    };
     bool first = true;
-    for (const Region& r : Regions) {
-        const std::vector<std::string> lines = RegionLines(texts, r);
+    for (const auto& box : boxes) {
+        const std::vector<std::string> lines = TextLines(box.texts, box.left);
         if (lines.empty()) continue;
         if (!first) std::printf("\n");
         first = false;
-        for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+        for (const std::string& line : lines) std::printf("%s\n", SjisToUtf8(line).c_str());
     }
-    return report.sunErrors;
+    return texts.sunErrors;
 }
 
 // "HH:MM" of a panel's "%2.0f:%02.0f" text.
@@ -140,34 +96,22 @@ int RunDay(const Words& words)
     CliArgs args;
     std::string error;
     if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
-    PreparedDay prepared;
+    Station station;
     StationChoice choice;
-    if (!LoadCliStation(args, prepared.station, error, &choice)) return Fail(1, error);
-    SetFebruaryForYear(prepared.calendar, args.year);
-    PrepareConstituents(args.year, args.month, args.day, prepared.station, prepared.calendar,
-                        prepared.tables);
-    const Station& station = prepared.station;
+    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
+    PreparedView prepared;
+    PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
     const Calendar& cal = prepared.calendar;
     const ConstituentTables& tables = prepared.tables;
 
     if (!args.Has("--json")) {
-        ViewPalette palette;
-        SetViewPalette(palette, 1);
-        ViewModel model;
-        model.year = args.year;
-        model.month = args.month;
-        model.day = args.day;
-        model.station = &station;
-        model.calendar = &cal;
-        model.tables = &tables;
-        model.verticalScale = VerticalScaleOf(station);
-        model.palette = &palette;
-        if (PrintOneDayText(model) > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
+        if (PrintOneDayText(prepared.model) > 0)
+            std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
         return 0;
     }
 
     DayExtremes day;
-    FindDateExtremes(args.year, args.month, args.day, station, prepared.calendar, day);
+    FindDateExtremes(args.year, args.month, args.day, station, cal, day);
     const std::vector<bool> high = EventKinds(day.events, day.count, station, tables);
 
     float sun[SunEventCount];

@@ -13,14 +13,8 @@
 #include "cli/data_folder.h"
 #include "cli/messages.h"
 #include "cli/render_module.h"
-#include "engine/calendar.h"
-#include "engine/constituents.h"
-#include "engine/tide_table.h"
-#include "engine/vertical_scale.h"
-#include "views/palette.h"
 #include "views/image_canvas.h" // WindowFace only: the canvas itself is in the module
-#include "views/tide_table_view.h"
-#include "views/view_model.h"
+#include "views/prepare_view.h"
 
 #ifndef MAREVO_RENDER_MODULE_FILE
 #define MAREVO_RENDER_MODULE_FILE "marevo-render.so"
@@ -35,15 +29,11 @@ namespace {
 
 struct ViewChoice {
     const char* name;
-    int period, width, height; // a height of 0: the table's own size
+    int period;
 };
 
 const ViewChoice Views[] = {
-    // --view   display period   width            height
-    {"1",     OneDay,       OneDayWidth,       OneDayHeight},
-    {"7",     SevenDays,    SevenDayWidth,     SevenDayHeight},
-    {"42",    FortyTwoDays, FortyTwoDayWidth,  FortyTwoDayHeight},
-    {"table", TideTable,    0,                 TideTableHeight},
+    {"1", OneDay}, {"7", SevenDays}, {"42", FortyTwoDays}, {"table", TideTable},
 };
 
 #if MAREVO_RENDER_MODULE
@@ -103,43 +93,17 @@ int RunRender(const Words& words)
     if (!module.format(out.c_str(), &format))
         return Fail(2, Say(u8"出力は .png, .svg, .pdf のどれかです: ", "output must be .png, .svg or .pdf: ") + out);
 
-    PreparedDay prepared;
-    if (!PrepareCliDay(args, prepared, error)) return Fail(1, error);
-    const Station& station = prepared.station;
-    const Calendar& cal = prepared.calendar;
-    const ConstituentTables& tables = prepared.tables;
+    Station station;
+    if (!LoadCliStation(args, station, error)) return Fail(1, error);
+    PreparedView prepared;
+    PrepareView(station, args.year, args.month, args.day, view->period,
+                style == "bar" ? BarGraph : LineGraph, args.Has("--mono") ? 0 : 1, prepared);
 
-    TideTableResults table;
-    int width = view->width;
-    if (view->period == TideTable) {
-        // The table prepares 42 days on copies; the tables of the date stay as prepared.
-        Calendar scratchCalendar = cal;
-        ConstituentTables scratchTables = tables;
-        ExtremeDetector detector;
-        ComputeTideTable(args.year, args.month, args.day, station, scratchCalendar,
-                         scratchTables, detector, table);
-        width = TideTableWidth(table);
-    }
-
-    ViewPalette palette;
-    SetViewPalette(palette, args.Has("--mono") ? 0 : 1);
-    ViewModel model;
-    model.year = args.year;
-    model.month = args.month;
-    model.day = args.day;
-    model.station = &station;
-    model.calendar = &cal;
-    model.tables = &tables;
-    model.tideTable = &table;
-    model.verticalScale = VerticalScaleOf(station);
-    model.graphStyle = style == "bar" ? BarGraph : LineGraph;
-    model.palette = &palette;
-
-    Canvas* canvas = module.open(format, width, view->height, WindowFace, out.c_str());
-    const ViewReport report = DrawView(view->period, *canvas, model);
+    Canvas* canvas = module.open(format, prepared.width, prepared.height, WindowFace, out.c_str());
+    const ViewReport report = DrawView(view->period, *canvas, prepared.model);
     if (!module.save(canvas)) return Fail(1, Say(u8"書き込めませんでした: ", "could not write ") + out);
     if (report.sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", u8"日の出計算でエラー発生");
-    std::printf("%s %dx%d\n", out.c_str(), width, view->height);
+    std::printf("%s %dx%d\n", out.c_str(), prepared.width, prepared.height);
     return 0;
 #else
     return Fail(1, Say(u8"この版では render を使えません (画像出力なし)",

@@ -81,11 +81,9 @@ int RunTable(const Words& words)
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
 
     Calendar cal;
-    ConstituentTables tables;
-    ExtremeDetector detector;
     TideTableResults results;
     SetFebruaryForYear(cal, args.year);
-    ComputeTideTable(args.year, args.month, args.day, station, cal, tables, detector, results);
+    ComputeTideTable(args.year, args.month, args.day, station, cal, results);
     const std::vector<TableRow> rows = RowsOf(results, args.year, args.month, args.day);
 
     if (args.Has("--json")) {

@@ -5,9 +5,13 @@
 namespace marevo {
 
 // ComputeTideTable: high and low waters of 42 days from (year, month, day).
-void ComputeTideTable(int year, int month, int day, const Station& station, Calendar& cal,
-                      ConstituentTables& tables, ExtremeDetector& detector, TideTableResults& res)
+void ComputeTideTable(int year, int month, int day, const Station& station,
+                      const Calendar& callerCalendar, TideTableResults& res)
 {
+    // Scratch records: the loop moves the calendar and the tables on day by day.
+    Calendar cal = callerCalendar;
+    ConstituentTables tables;
+    ExtremeDetector detector;
     res.TableColumns = 0;
     for (int i = 0; i < TableDays * TableSlots; ++i) {
         res.TableHour[i] = res.TableMinute[i] = res.TableHeight[i] = EmptySlot;

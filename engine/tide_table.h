@@ -24,13 +24,12 @@ struct TideTableResults {
     int MaxHighPerDay = 0;
 };
 
-// Rewrites results for 42 days from (year, month, day) (need not be normalised). Leaves the
-// constituent tables and cal.Weekday at the 42nd day and February set as the loop set it.
-// Each day's events are those of FindDayExtremes with the day before's preparation, so a
+// Rewrites results for 42 days from (year, month, day) (need not be normalised), February
+// of cal as the caller set it; the day-by-day preparation works on copies of its own, so the
+// caller's calendar is left as it was. Each day's events are those of FindDayExtremes with the day before's preparation, so a
 // midnight extreme is listed on exactly one row; each slot keeps its event's own kind, and
 // MaxLowPerDay, MaxHighPerDay and FirstEventIsHigh count those kinds.
-void ComputeTideTable(int year, int month, int day, const Station& station, Calendar& cal,
-                      ConstituentTables& tables, ExtremeDetector& detector,
-                      TideTableResults& results);
+void ComputeTideTable(int year, int month, int day, const Station& station,
+                      const Calendar& cal, TideTableResults& results);
 
 } // namespace marevo

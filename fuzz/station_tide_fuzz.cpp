@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The table is the costliest refresh; one input in eight runs it.
     if (data[3] % 8 != 0) return 0;
     marevo::TideTableResults results;
-    marevo::ComputeTideTable(year, month, day, station, cal, tables, detector, results);
+    marevo::ComputeTideTable(year, month, day, station, cal, results);
     FUZZ_CHECK(results.TableColumns >= 0 && results.TableColumns < marevo::TableSlots);
     FUZZ_CHECK(results.FirstEventIsHigh >= -1 && results.FirstEventIsHigh <= 1);
     FUZZ_CHECK(results.MaxLowPerDay + results.MaxHighPerDay <= 2 * marevo::TableSlots);

@@ -9,17 +9,12 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "engine/constituents.h"
 #include "engine/station.h"
-#include "engine/tide.h"
-#include "engine/tide_table.h"
-#include "engine/vertical_scale.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/scratch_file.h"
-#include "views/palette.h"
 #include "views/pixel_offset.h"
+#include "views/prepare_view.h"
 #include "views/recorder.h"
-#include "views/view_model.h"
 
 namespace {
 
@@ -47,37 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (LoadStationFile(fuzz::ScratchPath().c_str(), station) != LoadStatus::Ok) return 0;
     NormalizeDate(year, month, day);
 
-    Calendar calendar;
-    ConstituentTables tables;
-    SetFebruaryForYear(calendar, year);
-    PrepareConstituents(year, month, day, station, calendar, tables);
     // The table is the costliest view; one input in eight draws it.
     static const int Periods[] = {OneDay, SevenDays, FortyTwoDays, OneDay, SevenDays,
                                   FortyTwoDays, OneDay, TideTable};
     const int period = Periods[data[3] % 8];
-    TideTableResults table;
-    if (period == TideTable) {
-        Calendar scratchCalendar = calendar;
-        ConstituentTables scratchTables = tables;
-        ExtremeDetector detector;
-        ComputeTideTable(year, month, day, station, scratchCalendar, scratchTables, detector, table);
-    }
-    ViewPalette palette;
-    SetViewPalette(palette, 1);
-    ViewModel model;
-    model.year = year;
-    model.month = month;
-    model.day = day;
-    model.station = &station;
-    model.calendar = &calendar;
-    model.tables = &tables;
-    model.tideTable = &table;
-    model.verticalScale = VerticalScaleOf(station);
-    model.graphStyle = (data[3] >> 3) & 1 ? BarGraph : LineGraph;
-    model.palette = &palette;
+    PreparedView prepared;
+    PrepareView(station, year, month, day, period, (data[3] >> 3) & 1 ? BarGraph : LineGraph, 1,
+                prepared);
 
     RecordingCanvas canvas;
-    DrawView(period, canvas, model);
+    DrawView(period, canvas, prepared.model);
     FUZZ_CHECK(canvas.Balanced());
     for (const CanvasCall& call : canvas.Calls()) {
         FUZZ_CHECK(Bounded(call.x1) && Bounded(call.y1));

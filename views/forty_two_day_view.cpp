@@ -16,12 +16,13 @@ namespace marevo {
 
 namespace {
 
-constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
-constexpr int StripHeight = 56;
+constexpr int PlotLeft = DayPlotLeft, PlotRight = DayPlotRight;
+constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
+constexpr int StripHeight = WeekStripHeight;
 constexpr int SamplesPerStrip = 336; // half hours in a week
 
 // Zero line of strip r.
-constexpr int ZeroY(int strip) { return 76 + StripHeight * strip; }
+constexpr int ZeroY(int strip) { return PlotTop + 50 + StripHeight * strip; }
 
 // Lines of a strip stay inside it: a tide below 0 cm or a level far above the scale would
 // run into the strip below or above.
@@ -40,21 +41,12 @@ int FortyTwoDayHeightY(double heightCm, int strip, float scale)
 
 ViewReport DrawFortyTwoDayView(Canvas& canvas, const ViewModel& model)
 {
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 380, 19, White);
-    canvas.ReleaseViewPen();
-
-    canvas.SetBackgroundMode(BackgroundTransparent);
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
     int lastYear = model.year, lastMonth = model.month, lastDay = model.day + 41;
     NormalizeDate(lastYear, lastMonth, lastDay);
     const std::string name = TrimLeadingSpaces(model.station->StationName);
-    canvas.PutText(30, 8,
+    DrawTitleStrip(canvas, 380,
                    Format("【 %s 】   %d年%d月%d日 ～ %d年%d月%d日", name.c_str(), model.year,
-                          model.month, model.day, lastYear, lastMonth, lastDay)
-                       .c_str());
-    canvas.ReleaseViewFont();
+                          model.month, model.day, lastYear, lastMonth, lastDay));
 
     DrawFortyTwoDayFrame(canvas, model);
     DrawFortyTwoDayHeaders(canvas, model);
@@ -66,13 +58,7 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
 {
     const ViewPalette& pal = *model.palette;
 
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
-    const int w = WeekdayOf(model.year, model.month, model.day);
-    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(30 + 80 * sun, PlotTop, 110 + 80 * sun, PlotBottom, pal.SundayFill);
-    canvas.DrawBox(30 + 80 * sat, PlotTop, 110 + 80 * sat, PlotBottom, pal.SaturdayFill);
-    canvas.ReleaseViewPen();
+    DrawWeekPlotBackground(canvas, model);
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);
     for (int r = 0; r <= WeekStrips; ++r) {
@@ -98,7 +84,7 @@ void DrawFortyTwoDayFrame(Canvas& canvas, const ViewModel& model)
     canvas.ReleaseViewPen();
 
     for (int j = 1; j <= 27; ++j) {
-        const int x = 30 + 20 * j;
+        const int x = PlotLeft + 20 * j;
         canvas.SelectViewPen(PenSolid, 1, j % 4 == 0 ? pal.DayFrame : pal.GridMajor);
         canvas.DrawLine(x, PlotBottom, x, PlotTop);
         canvas.ReleaseViewPen();
@@ -122,7 +108,7 @@ void DrawFortyTwoDayHeaders(Canvas& canvas, const ViewModel& model)
         canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
         for (int i = 0; i < 7; ++i) {
             const GroupDay& g = days[i];
-            const int x = 32 + 80 * i;
+            const int x = DayColumnLeft(i) + 2;
             Color dateColour = Black;
             if (g.weekday == 0) dateColour = pal.SundayText;
             if (g.weekday == 6) dateColour = pal.SaturdayText;

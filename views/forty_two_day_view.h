@@ -8,8 +8,6 @@
 
 namespace marevo {
 
-constexpr int WeekStrips = 6;
-
 /*
 **  FortyTwoDayHeightY: y of a height in week strip r: 76 + 56r - trunc(h x 1.6 / s / 6).
 **  Given: heightCm; strip r (0 ... 5; 6 is the bottom edge); scale s.

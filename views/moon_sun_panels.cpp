@@ -1,4 +1,5 @@
-// The sun and moon panels of the one-day view and the moon's phase picture.
+// The sun and moon panels of the one-day view (their texts laid out, then drawn) and the
+// moon's phase picture.
 // Times in local standard hours of the station's zone; coordinates in logical units.
 #include "views/moon_sun_panels.h"
 
@@ -53,58 +54,64 @@ std::string FormatMoonTime(float hour, int dayOfMonth)
     return Format("%2.0f:%02.0f(%2d日)", hours, minutes, dayOfMonth);
 }
 
-SunPanelResult DrawSunPanel(Canvas& canvas, int year, int month, int day,
-                            const Station& station)
+SunPanelResult SunPanelOf(int year, int month, int day, const Station& station)
 {
     SunPanelResult result;
     float hours[SunEventCount];
     result.sunErrors = SunDayTimes(year, month, day, station.Latitude, station.Longitude,
                                    station.StandardMeridian, hours);
 
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
     for (int slot = 0; slot < SunEventCount; ++slot) {
         std::string text = SunRows[slot].label;
         if (hours[slot] == NoEvent && slot != MeridianPassage)
             text += "*****";
         else
             text += FormatHourMinute(hours[slot]);
-        canvas.PutText(SunPanelX, SunRows[slot].y, text.c_str());
+        result.texts.push_back({SunPanelX, SunRows[slot].y, 12, Black, text});
     }
-    canvas.ReleaseViewFont();
-
     result.sunriseHour = hours[Sunrise];
     result.sunsetHour = hours[Sunset];
+    return result;
+}
+
+SunPanelResult DrawSunPanel(Canvas& canvas, int year, int month, int day,
+                            const Station& station)
+{
+    SunPanelResult result = SunPanelOf(year, month, day, station);
+    DrawPlacedTexts(canvas, result.texts);
+    return result;
+}
+
+MoonPanelResult MoonPanelOf(int year, int month, int day, const Station& station,
+                            const Calendar& calendar)
+{
+    const MoonDayRecord rec = MoonDayEvents(year, month, day, station.Latitude,
+                                            station.Longitude, station.StandardMeridian,
+                                            calendar.MonthLengths);
+
+    const std::string rise = rec.rise == NoEvent ? std::string("*****(****)")
+                                                 : FormatMoonTime(rec.rise, rec.riseDay);
+    const std::string set = rec.set == NoEvent ? std::string("*****(****)")
+                                               : FormatMoonTime(rec.set, rec.setDay);
+    MoonPanelResult result;
+    result.texts = {
+        {MoonPanelX, 135, 12, Black, Format("月  齢  %4.1f", rec.age)},
+        {MoonPanelX, 151, 12, Black, Format("月輝面 %5.1f%%", rec.illuminated)},
+        {MoonPanelX, 167, 12, Black, "月　出  " + rise},
+        {MoonPanelX, 183, 12, Black, "正　中  " + FormatMoonTime(rec.transit, rec.transitDay)},
+        {MoonPanelX, 199, 12, Black, "月  入  " + set},
+        {MoonPanelX + 5, 226, 16, Black, TideRangeNames[TideRangeIndex(rec.age)]},
+    };
+    result.elongation = rec.elongation;
     return result;
 }
 
 void DrawMoonPanel(Canvas& canvas, int year, int month, int day, const Station& station,
                    const Calendar& calendar, const ViewPalette& palette)
 {
-    const MoonDayRecord rec = MoonDayEvents(year, month, day, station.Latitude,
-                                            station.Longitude, station.StandardMeridian,
-                                            calendar.MonthLengths);
-
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
-    canvas.PutText(MoonPanelX, 135, Format("月  齢  %4.1f", rec.age).c_str());
-    canvas.PutText(MoonPanelX, 151, Format("月輝面 %5.1f%%", rec.illuminated).c_str());
-    const std::string rise = rec.rise == NoEvent ? std::string("*****(****)")
-                                                 : FormatMoonTime(rec.rise, rec.riseDay);
-    canvas.PutText(MoonPanelX, 167, ("月　出  " + rise).c_str());
-    canvas.PutText(MoonPanelX, 183,
-                   ("正　中  " + FormatMoonTime(rec.transit, rec.transitDay)).c_str());
-    const std::string set = rec.set == NoEvent ? std::string("*****(****)")
-                                               : FormatMoonTime(rec.set, rec.setDay);
-    canvas.PutText(MoonPanelX, 199, ("月  入  " + set).c_str());
-    canvas.ReleaseViewFont();
-
-    canvas.SelectViewFont(ViewFace, 16, 0, 0, false);
-    canvas.SetTextColor(Black);
-    canvas.PutText(MoonPanelX + 5, 226, TideRangeNames[TideRangeIndex(rec.age)]);
-    canvas.ReleaseViewFont();
-
-    DrawMoonPicture(canvas, rec.elongation, palette);
+    const MoonPanelResult moon = MoonPanelOf(year, month, day, station, calendar);
+    DrawPlacedTexts(canvas, moon.texts);
+    DrawMoonPicture(canvas, moon.elongation, palette);
 }
 
 void DrawMoonPicture(Canvas& canvas, double elongationDeg, const ViewPalette& palette)

@@ -10,16 +10,24 @@
 #include "engine/station.h"
 #include "views/canvas.h"
 #include "views/palette.h"
+#include "views/placed_text.h"
 
 namespace marevo {
 
-// What the sun panel found: the sunrise and sunset that the daylight band of the one-day
-// view uses (NoEvent, 360, when the event does not occur), and how many times the sun
+// What the sun panel found: its texts, the sunrise and sunset that the daylight band of the
+// one-day view uses (NoEvent, 360, when the event does not occur), and how many times the sun
 // computation met an iterate outside the station's day ("日の出計算でエラー発生").
 struct SunPanelResult {
+    PlacedTexts texts;
     float sunriseHour = NoEvent;
     float sunsetHour = NoEvent;
     int sunErrors = 0;
+};
+
+// The moon panel: its texts and the elongation (degrees) its phase picture shows.
+struct MoonPanelResult {
+    PlacedTexts texts;
+    double elongation = 0;
 };
 
 /*
@@ -40,22 +48,25 @@ std::string FormatHourMinute(float hour);
 std::string FormatMoonTime(float hour, int dayOfMonth);
 
 /*
-**  DrawSunPanel: the seven sun lines at x = 360, y = 135 ... 231 (16 units apart): dawn
+**  SunPanelOf / DrawSunPanel (which draws its texts): the seven sun lines at x = 360, y = 135 ... 231 (16 units apart): dawn
 **  astronomical and civil twilight, sunrise, meridian passage, sunset, dusk civil and
 **  astronomical twilight; "*****" for an event that does not occur.
 **  Given: canvas; the date; the station (position in decimal degrees, zone meridian).
 **  Returns: sunrise and sunset in local standard hours, and the count of sun errors.
 */
+SunPanelResult SunPanelOf(int year, int month, int day, const Station& station);
 SunPanelResult DrawSunPanel(Canvas& canvas, int year, int month, int day,
                             const Station& station);
 
 /*
-**  DrawMoonPanel: the moon age, illuminated fraction, moonrise, transit and moonset at
+**  MoonPanelOf / DrawMoonPanel (which draws its texts and the picture): the moon age, illuminated fraction, moonrise, transit and moonset at
 **  x = 480, y = 135 ... 199; the day's tidal-range name at (485, 226) one size larger; the
 **  phase picture.
 **  Given: canvas; the date; the station; calendar (February of the displayed year, for
 **  the day before the 1st); palette (colours of the picture).
 */
+MoonPanelResult MoonPanelOf(int year, int month, int day, const Station& station,
+                            const Calendar& calendar);
 void DrawMoonPanel(Canvas& canvas, int year, int month, int day, const Station& station,
                    const Calendar& calendar, const ViewPalette& palette);
 

@@ -1,5 +1,6 @@
 // The one-day view: header strip, information boxes and panels, plot frame, tide curve and
-// the list of high and low waters. Logical units; heights in cm; times in zone hours.
+// the list of high and low waters; the texts of the boxes are laid out first (OneDayTextsOf,
+// which marevo-cli day prints), then drawn. Logical units; heights in cm; times in zone hours.
 #include "views/one_day_view.h"
 
 #include <algorithm>
@@ -32,37 +33,57 @@ int LevelY(float levelCm, float scale)
     return OneDayHeightY(Truncate(levelCm), scale);
 }
 
-void DrawHeader(Canvas& canvas, const ViewModel& model)
+// The title of the high and low water list, one size larger.
+const PlacedText ExtremesTitle = {420, 266, 16, Black, " 潮時    潮位 "};
+
+// The header's white strips, the zone time's strip drawn over the line's texts.
+void DrawHeader(Canvas& canvas, const PlacedTexts& texts)
 {
-    const Station& st = *model.station;
     canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 435, 19, White);
+    canvas.DrawBox(OneDayHeaderLeft, 7, 435, 19, White);
     canvas.SetBackgroundMode(BackgroundTransparent);
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
-
-    const std::string name = TrimLeadingSpaces(st.StationName);
-    canvas.PutText(30, 8, Format("【 %s の 潮汐 】", name.c_str()).c_str());
-    canvas.PutText(200, 8, DegreesMinutes(st.LatitudeDM, st.Latitude > 0, 'N', 'S').c_str());
-    canvas.PutText(255, 8, DegreesMinutes(st.LongitudeDM, st.Longitude > 0, 'E', 'W').c_str());
-    const int weekday = WeekdayOf(model.year, model.month, model.day);
-    canvas.PutText(320, 8,
-                   Format("%d年%d月%d日(%s) ", model.year, model.month, model.day,
-                          WeekdayNames[weekday])
-                       .c_str());
-
+    DrawPlacedTexts(canvas, PlacedTexts(texts.begin(), texts.end() - 1));
     canvas.DrawBox(445, 7, 525, 19, White);
     canvas.ReleaseViewPen();
-    canvas.SetTextColor(model.palette->ZoneText);
-    if (st.StandardMeridian == 135.0f)
-        canvas.PutText(447, 8, "使用時 JST");
-    else
-        canvas.PutText(447, 8,
-                       Format("帯域時 UT%+2.0fh", st.StandardMeridian * (1.0 / 15)).c_str());
-    canvas.ReleaseViewFont();
+    DrawPlacedTexts(canvas, PlacedTexts(texts.end() - 1, texts.end()));
 }
 
 } // namespace
+
+PlacedTexts OneDayHeaderTexts(const ViewModel& model)
+{
+    const Station& st = *model.station;
+    const std::string name = TrimLeadingSpaces(st.StationName);
+    const int weekday = WeekdayOf(model.year, model.month, model.day);
+    const std::string zone = st.StandardMeridian == 135.0f
+                                 ? std::string("使用時 JST")
+                                 : Format("帯域時 UT%+2.0fh", st.StandardMeridian * (1.0 / 15));
+    return {
+        {OneDayHeaderLeft, 8, 12, Black, Format("【 %s の 潮汐 】", name.c_str())},
+        {200, 8, 12, Black, DegreesMinutes(st.LatitudeDM, st.Latitude > 0, 'N', 'S')},
+        {255, 8, 12, Black, DegreesMinutes(st.LongitudeDM, st.Longitude > 0, 'E', 'W')},
+        {320, 8, 12, Black,
+         Format("%d年%d月%d日(%s) ", model.year, model.month, model.day, WeekdayNames[weekday])},
+        {447, 8, 12, model.palette->ZoneText, zone},
+    };
+}
+
+OneDayTexts OneDayTextsOf(const ViewModel& model)
+{
+    const Station& st = *model.station;
+    OneDayTexts texts;
+    texts.header = OneDayHeaderTexts(model);
+    texts.constants = TidalConstantsTexts(st);
+    const SunPanelResult sun = SunPanelOf(model.year, model.month, model.day, st);
+    const MoonPanelResult moon = MoonPanelOf(model.year, model.month, model.day, st, *model.calendar);
+    texts.sunMoon = sun.texts;
+    texts.sunMoon.insert(texts.sunMoon.end(), moon.texts.begin(), moon.texts.end());
+    texts.sunErrors = sun.sunErrors;
+    texts.extremes = {ExtremesTitle};
+    const PlacedTexts list = OneDayExtremeTexts(model);
+    texts.extremes.insert(texts.extremes.end(), list.begin(), list.end());
+    return texts;
+}
 
 int OneDayHeightY(double heightCm, float scale)
 {
@@ -75,18 +96,15 @@ ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model)
     const Station& st = *model.station;
     const ViewPalette& pal = *model.palette;
 
-    DrawHeader(canvas, model);
+    DrawHeader(canvas, OneDayHeaderTexts(model));
 
     canvas.SelectViewPen(PenSolid, 1, Black);
-    canvas.DrawBox(347, 24, 600, 130, InfoBoxGrey);
-    canvas.DrawBox(347, 130, 600, 260, InfoBoxGrey);
-    canvas.DrawBox(347, 260, 600, 377, InfoBoxGrey);
+    canvas.DrawBox(OneDayBoxLeft, OneDayConstantsTop, OneDayBoxRight, OneDaySunMoonTop, InfoBoxGrey);
+    canvas.DrawBox(OneDayBoxLeft, OneDaySunMoonTop, OneDayBoxRight, OneDayExtremesTop, InfoBoxGrey);
+    canvas.DrawBox(OneDayBoxLeft, OneDayExtremesTop, OneDayBoxRight, OneDayBoxBottom, InfoBoxGrey);
     canvas.ReleaseViewPen();
 
-    canvas.SelectViewFont(ViewFace, 16, 0, 0, false);
-    canvas.SetTextColor(Black);
-    canvas.PutText(420, 266, " 潮時    潮位 ");
-    canvas.ReleaseViewFont();
+    DrawPlacedTexts(canvas, {ExtremesTitle});
 
     DrawTidalConstantsPanel(canvas, st);
     // The sun panel's sunrise and sunset are the daylight band of the frame.
@@ -184,6 +202,12 @@ void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
     canvas.ReleaseViewPen();
     canvas.ReleaseClipBox();
 
+    DrawPlacedTexts(canvas, OneDayExtremeTexts(model));
+}
+
+PlacedTexts OneDayExtremeTexts(const ViewModel& model)
+{
+    const Station& st = *model.station;
     // The same 20-minute samples from 1 h 40 min before the day to 40 min after it give the
     // day's high and low waters, its first hour decided with the day before.
     ConstituentTables prepared;
@@ -195,14 +219,13 @@ void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
     ExtremeDetector detector;
     DayExtremes extremes;
     FindDayExtremes(st, *before, *model.tables, detector, extremes);
-    canvas.SelectViewFont(ViewFace, 13, 0, 0, false);
-    canvas.SetTextColor(Black);
+    constexpr int ListFont = 13;
+    PlacedTexts texts;
     if (extremes.count <= OneDayListMaxLines) {
         for (int i = 0; i < extremes.count; ++i) {
             const TideEvent& e = extremes.events[i];
-            canvas.PutText(OneDayListX, OneDayListFirstY + OneDayListStep * i,
-                           Format("%2.0f:%02.0f    %3.0fcm", e.hour, e.minute, WholeCm(e.height))
-                               .c_str());
+            texts.push_back({OneDayListX, OneDayListFirstY + OneDayListStep * i, ListFont, Black,
+                             Format("%2.0f:%02.0f    %3.0fcm", e.hour, e.minute, WholeCm(e.height))});
         }
     } else {
         // Two columns, the left one filled first; a last line past twelve says the rest.
@@ -213,13 +236,14 @@ void DrawOneDayCurve(Canvas& canvas, const ViewModel& model)
             const int y = OneDayListFirstY + OneDayListStep * (i % perColumn);
             const TideEvent& e = extremes.events[i];
             if (i == lines - 1 && lines < extremes.count)
-                canvas.PutText(x, y, Format("ほか%d件", extremes.count - i).c_str());
+                texts.push_back({x, y, ListFont, Black, Format("ほか%d件", extremes.count - i)});
             else
-                canvas.PutText(x, y, Format("%2.0f:%02.0f  %3.0fcm", e.hour, e.minute,
-                                            WholeCm(e.height)).c_str());
+                texts.push_back({x, y, ListFont, Black,
+                                 Format("%2.0f:%02.0f  %3.0fcm", e.hour, e.minute,
+                                        WholeCm(e.height))});
         }
     }
-    canvas.ReleaseViewFont();
+    return texts;
 }
 
 } // namespace marevo

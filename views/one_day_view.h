@@ -4,20 +4,31 @@
 #pragma once
 
 #include "views/canvas.h"
+#include "views/placed_text.h"
 #include "views/view_model.h"
 
 namespace marevo {
-
-// Plot geometry: 12 units an hour from x = 30 (0 h) to 318 (24 h); zero height at y = 330.
-constexpr int OneDayPlotLeft = 30, OneDayPlotRight = 318;
-constexpr int OneDayPlotTop = 26, OneDayPlotBottom = 362;
-constexpr int OneDayZeroY = 330;
 
 // The high and low water list: lines of 13 units from y = 288 at x = 425; six fit in the
 // box (bottom 377). A busier day is listed in two columns (x = 360 and 482) of up to six
 // lines; past twelve, the last line says how many more the day has.
 constexpr int OneDayListFirstY = 288, OneDayListStep = 13, OneDayListMaxLines = 6;
 constexpr int OneDayListX = 425, OneDayListLeftX = 360, OneDayListRightX = 482;
+
+// The texts of the one-day view, box by box, as they are drawn: the header line (the zone
+// time last), the tidal constants, the sun and moon panels, and the high and low waters
+// under their title. Each box's lines start at its left edge (OneDayHeaderLeft or
+// OneDayBoxLeft).
+struct OneDayTexts {
+    PlacedTexts header, constants, sunMoon, extremes;
+    int sunErrors = 0;
+};
+OneDayTexts OneDayTextsOf(const ViewModel& model);
+
+// The header line of the view (the zone time, in its own colour, last).
+PlacedTexts OneDayHeaderTexts(const ViewModel& model);
+// The day's high and low waters as listed in the bottom box (without the title).
+PlacedTexts OneDayExtremeTexts(const ViewModel& model);
 
 /*
 **  OneDayHeightY: the plot's y of a height.

@@ -16,8 +16,10 @@ namespace marevo {
 
 namespace {
 
-constexpr int PlotLeft = 30, PlotRight = 590, PlotTop = 26, PlotBottom = 362;
-constexpr int ColumnWidth = 80;
+constexpr int PlotLeft = DayPlotLeft, PlotRight = DayPlotRight;
+constexpr int PlotTop = DayPlotTop, PlotBottom = DayPlotBottom;
+constexpr int ColumnWidth = DayColumnWidth;
+constexpr int ColumnLeft(int i) { return DayColumnLeft(i); }
 constexpr int GridTop = 194;
 
 int LevelY(float levelCm, float scale)
@@ -61,6 +63,31 @@ void PrepareDayGroup(int year, int month, int day, float standardMeridianDeg,
     }
 }
 
+void DrawWeekPlotBackground(Canvas& canvas, const ViewModel& model)
+{
+    const ViewPalette& pal = *model.palette;
+    canvas.SelectViewPen(PenSolid, 1, White);
+    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
+    const int w = WeekdayOf(model.year, model.month, model.day);
+    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
+    canvas.DrawBox(ColumnLeft(sun), PlotTop, ColumnLeft(sun + 1), PlotBottom, pal.SundayFill);
+    canvas.DrawBox(ColumnLeft(sat), PlotTop, ColumnLeft(sat + 1), PlotBottom, pal.SaturdayFill);
+    canvas.ReleaseViewPen();
+}
+
+void DrawTitleStrip(Canvas& canvas, int stripRight, const std::string& title)
+{
+    canvas.SelectViewPen(PenSolid, 1, White);
+    canvas.DrawBox(DayPlotLeft, 7, stripRight, 19, White);
+    canvas.ReleaseViewPen();
+
+    canvas.SetBackgroundMode(BackgroundTransparent);
+    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
+    canvas.SetTextColor(Black);
+    canvas.PutText(DayPlotLeft, 8, title.c_str());
+    canvas.ReleaseViewFont();
+}
+
 int SevenDayHeightY(double heightCm, float scale)
 {
     return 346 - PixelOffset(heightCm * 1.6 / scale) / 2;
@@ -68,17 +95,8 @@ int SevenDayHeightY(double heightCm, float scale)
 
 ViewReport DrawSevenDayView(Canvas& canvas, const ViewModel& model)
 {
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 250, 19, White);
-    canvas.ReleaseViewPen();
-
-    canvas.SetBackgroundMode(BackgroundTransparent);
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
     const std::string name = TrimLeadingSpaces(model.station->StationName);
-    canvas.PutText(30, 8,
-                   Format("【 %s 】   %d年%d月", name.c_str(), model.year, model.month).c_str());
-    canvas.ReleaseViewFont();
+    DrawTitleStrip(canvas, 250, Format("【 %s 】   %d年%d月", name.c_str(), model.year, model.month));
 
     DrawSevenDayFrame(canvas, model);
     DrawSevenDayHeaders(canvas, model);
@@ -92,16 +110,10 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
     const ViewPalette& pal = *model.palette;
     const float s = model.verticalScale;
 
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, White);
-    const int w = WeekdayOf(model.year, model.month, model.day);
-    const int sun = SundayColumn(w), sat = SaturdayColumn(w);
-    canvas.DrawBox(30 + 80 * sun, PlotTop, 110 + 80 * sun, PlotBottom, pal.SundayFill);
-    canvas.DrawBox(30 + 80 * sat, PlotTop, 110 + 80 * sat, PlotBottom, pal.SaturdayFill);
-    canvas.ReleaseViewPen();
+    DrawWeekPlotBackground(canvas, model);
 
     canvas.SelectViewPen(PenSolid, 1, pal.DayFrame);
-    for (int x = 110; x <= 510; x += ColumnWidth) canvas.DrawLine(x, PlotBottom, x, PlotTop);
+    for (int i = 1; i < WeekDays; ++i) canvas.DrawLine(ColumnLeft(i), PlotBottom, ColumnLeft(i), PlotTop);
     canvas.DrawBox(PlotLeft, PlotTop, PlotRight, PlotBottom, NoFill);
     canvas.ReleaseViewPen();
 
@@ -111,7 +123,7 @@ void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model)
 
     // Every 6 hours; the day boundaries in the frame's colour.
     for (int j = 0; j <= 28; ++j) {
-        const int x = 30 + 20 * j;
+        const int x = PlotLeft + 20 * j;
         canvas.SelectViewPen(PenSolid, 1, j % 4 == 0 ? pal.DayFrame : pal.GridMajor);
         canvas.DrawLine(x, GridTop, x, PlotBottom);
         canvas.ReleaseViewPen();
@@ -148,7 +160,7 @@ void DrawSevenDayHeaders(Canvas& canvas, const ViewModel& model)
 
     for (int i = 0; i < 7; ++i) {
         const GroupDay& g = days[i];
-        const int x = 59 + 80 * i;
+        const int x = ColumnLeft(i) + 29;
         const Color dateColour = DateColour(g.weekday, pal);
 
         canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
@@ -209,7 +221,7 @@ void DrawSevenDayCurve(Canvas& canvas, const ViewModel& model)
     for (int d = 0; d < 7; ++d) {
         DayExtremes extremes;
         FindDateExtremes(model.year, model.month, model.day + d, st, *model.calendar, extremes);
-        const int x = 38 + 80 * d;
+        const int x = ColumnLeft(d) + 8;
         const bool tight = extremes.count > SevenDayListMaxLines;
         const int step = tight ? SevenDayListTightStep : SevenDayListStep;
         const int lines = std::min(extremes.count, SevenDayListTightLines);

@@ -1,7 +1,10 @@
 // The seven-day view: one tide curve over seven day columns with the weekend shaded, and
 // per day its date, weekday, tidal-range name, moon age, phase and high and low waters.
-// Logical units of a 600 x 375 canvas; heights in cm; times in hours of zone time.
+// The title strip and the week plot's background are shared with the 42-day view and the
+// table. Logical units of a 600 x 375 canvas; heights in cm; times in hours of zone time.
 #pragma once
+
+#include <string>
 
 #include "views/canvas.h"
 #include "views/view_model.h"
@@ -43,6 +46,12 @@ constexpr int SevenDayListTightStep = 12, SevenDayListTightLines = 8;
 **  Given: heightCm; scale s. Returns: y in logical units.
 */
 int SevenDayHeightY(double heightCm, float scale);
+
+// The title line's white strip from x = 30 to stripRight and the title on it (12-unit font,
+// black, transparent background); the multi-day views and the table open with it.
+void DrawTitleStrip(Canvas& canvas, int stripRight, const std::string& title);
+// The plot's white background and the weekend columns of the seven-day and 42-day views.
+void DrawWeekPlotBackground(Canvas& canvas, const ViewModel& model);
 
 // The parts of the view, in the order DrawSevenDayView calls them.
 void DrawSevenDayFrame(Canvas& canvas, const ViewModel& model);

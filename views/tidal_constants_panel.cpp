@@ -1,4 +1,5 @@
-// The nine non-harmonic constants: computed from the station, drawn as text lines.
+// The nine non-harmonic constants: computed from the station, laid out as text lines and
+// drawn.
 #include "views/tidal_constants_panel.h"
 
 #include <cstdio>
@@ -35,7 +36,7 @@ TidalConstants TidalConstantsOf(const Station& station)
     return c;
 }
 
-void DrawTidalConstantsPanel(Canvas& canvas, const Station& station)
+PlacedTexts TidalConstantsTexts(const Station& station)
 {
     const TidalConstants c = TidalConstantsOf(station);
     struct Line {
@@ -53,14 +54,18 @@ void DrawTidalConstantsPanel(Canvas& canvas, const Station& station)
         {360, 93, "潮　　　　齢 [ 朔望より大潮まで ]%4.1f日", c.ageOfTideDays},
         {360, 109, "平均高潮間隔 [月正中より満潮まで]%4.1f時", c.intervalHours},
     };
-    canvas.SelectViewFont(ViewFace, 12, 0, 0, false);
-    canvas.SetTextColor(Black);
+    PlacedTexts texts;
     for (const Line& line : lines) {
         char text[128];
         std::snprintf(text, sizeof text, line.format, line.value);
-        canvas.PutText(line.x, line.y, text);
+        texts.push_back({line.x, line.y, 12, Black, text});
     }
-    canvas.ReleaseViewFont();
+    return texts;
+}
+
+void DrawTidalConstantsPanel(Canvas& canvas, const Station& station)
+{
+    DrawPlacedTexts(canvas, TidalConstantsTexts(station));
 }
 
 } // namespace marevo

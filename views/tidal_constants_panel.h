@@ -5,6 +5,7 @@
 
 #include "engine/station.h"
 #include "views/canvas.h"
+#include "views/placed_text.h"
 
 namespace marevo {
 
@@ -32,7 +33,9 @@ struct TidalConstants {
 */
 TidalConstants TidalConstantsOf(const Station& station);
 
-// Draws the nine lines (texts from x 360 and 500, y 29 to 109) with a 12-unit font in black.
+// The nine lines (texts from x 360 and 500, y 29 to 109) in a 12-unit font in black.
+PlacedTexts TidalConstantsTexts(const Station& station);
+// Draws them.
 void DrawTidalConstantsPanel(Canvas& canvas, const Station& station);
 
 } // namespace marevo

@@ -9,15 +9,16 @@
 #include "astro/ephemeris.h"
 #include "astro/moon_phase.h"
 #include "engine/calendar.h"
+#include "views/seven_day_view.h"
 #include "views/text_util.h"
 
 namespace marevo {
 
 namespace {
 
-constexpr int TableLeft = 20, TableTop = 28, HeadingBottom = 43, TableBottom = 673;
-constexpr int RowHeight = 15, RowTextOffset = 2;
-constexpr int EventsLeft = 195;
+constexpr int HeadingBottom = TableHeadingBottom, RowHeight = TableRowHeight;
+constexpr int RowTextOffset = 2;
+constexpr int EventsLeft = TableEventsLeft;
 
 int RowTop(int r) { return HeadingBottom + RowHeight * r; }
 
@@ -171,7 +172,10 @@ int TideTableRight(const TideTableResults& results)
     return EventsLeft + TideTableColumnWidth * TideTableEventColumns(results);
 }
 
-int TideTableWidth(const TideTableResults& results) { return TideTableRight(results) + 20; }
+int TideTableWidth(const TideTableResults& results)
+{
+    return TableCanvasWidth(TideTableEventColumns(results));
+}
 
 ViewReport DrawTideTableView(Canvas& canvas, const ViewModel& model)
 {
@@ -179,21 +183,13 @@ ViewReport DrawTideTableView(Canvas& canvas, const ViewModel& model)
     if (model.station == nullptr || model.tideTable == nullptr || model.palette == nullptr)
         return report;
 
-    canvas.SelectViewPen(PenSolid, 1, White);
-    canvas.DrawBox(30, 7, 380, 19, White);
-    canvas.ReleaseViewPen();
-
-    canvas.SetBackgroundMode(BackgroundTransparent);
-    SelectTableFont(canvas);
-    canvas.SetTextColor(Black);
     int ly = model.year, lm = model.month, ld = model.day + TableDays - 1;
     NormalizeDate(ly, lm, ld);
     char title[160];
     std::snprintf(title, sizeof title, "【 %s 】   %d年%d月%d日 ～ %d年%d月%d日",
                   TrimLeadingSpaces(model.station->StationName).c_str(), model.year,
                   model.month, model.day, ly, lm, ld);
-    canvas.PutText(30, 8, title);
-    canvas.ReleaseViewFont();
+    DrawTitleStrip(canvas, 380, title);
 
     DrawRows(canvas, model, TideTableRight(*model.tideTable));
     DrawEntries(canvas, *model.tideTable);

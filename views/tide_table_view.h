@@ -3,12 +3,10 @@
 #pragma once
 
 #include "engine/tide_table.h"
+#include "views/view_layout.h"
 #include "views/view_model.h"
 
 namespace marevo {
-
-// Width in units of one event column of the table.
-constexpr int TideTableColumnWidth = 75;
 
 /*
 **  TideTableEventColumns: the number of event columns of the table: MaxLowPerDay low-water

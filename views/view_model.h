@@ -1,6 +1,7 @@
-// ViewModel: the read-only picture of the state that the four views draw from, and the
-// entry points of the views. The views keep any day-by-day preparation in scratch records
-// of their own, so drawing never changes the caller's state.
+// ViewModel: the read-only picture of the state that the four views draw from (PrepareView
+// makes one), and the entry points of the views. The views keep any day-by-day preparation
+// in scratch records of their own, so drawing never changes the caller's state. Their
+// geometry is views/view_layout.h.
 #pragma once
 
 #include "engine/calendar.h"
@@ -9,10 +10,10 @@
 #include "engine/tide_table.h"
 #include "views/canvas.h"
 #include "views/palette.h"
+#include "views/view_layout.h"
 
 namespace marevo {
 
-enum DisplayPeriodValue { OneDay = 1, SevenDays = 7, FortyTwoDays = 42, TideTable = -1 };
 enum GraphStyleValue { LineGraph = 0, BarGraph = 1 };
 
 struct ViewModel {
@@ -33,12 +34,6 @@ struct ViewModel {
 struct ViewReport {
     int sunErrors = 0; // "日の出計算でエラー発生"
 };
-
-// Canvas sizes of the views (the table's width follows its columns).
-constexpr int OneDayWidth = 610, OneDayHeight = 385;
-constexpr int SevenDayWidth = 600, SevenDayHeight = 375;
-constexpr int FortyTwoDayWidth = 600, FortyTwoDayHeight = 370;
-constexpr int TideTableHeight = 700;
 
 ViewReport DrawOneDayView(Canvas& canvas, const ViewModel& model);
 ViewReport DrawSevenDayView(Canvas& canvas, const ViewModel& model);

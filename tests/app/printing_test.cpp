@@ -146,7 +146,8 @@ TEST_F(PrintingTest, MonochromePrintLeavesTheScreenInColour)
     size_t coloured = 0;
     for (COLORREF c : paper) coloured += Chromatic(c);
     EXPECT_EQ(coloured, 0u);
-    // The screen's picture was not touched, and the next refresh draws it in colour again.
+    // The screen's picture and palette were not touched; the next refresh draws in colour.
+    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
     Command(CMD_REDRAW);
     EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
     coloured = 0;

@@ -103,12 +103,10 @@ TEST(PortExtremes, EveryShippedPortOverAYear)
         // Nine tables of 42 days from 2026-01-01 cover the year.
         std::vector<Timed> year;
         Calendar cal;
-        ConstituentTables tables;
-        ExtremeDetector detector;
         TideTableResults r;
         for (int n = 0; n < 9; ++n) {
             SetFebruaryForYear(cal, 2026);
-            ComputeTideTable(2026, 1, 1 + 42 * n, s, cal, tables, detector, r);
+            ComputeTideTable(2026, 1, 1 + 42 * n, s, cal, r);
             const size_t before = year.size();
             AppendTable(r, 42 * n, year);
             // The kinds' figures of the table follow its events.
@@ -181,11 +179,9 @@ TEST(PortExtremes, KindsOfTheTableDoNotFollowPositionNamedDays)
     // about 13:36 (324 cm) a high, whatever the days before held.
     const Station s = Load(Fixtures + "/43misumi.MV2");
     Calendar cal;
-    ConstituentTables tables;
-    ExtremeDetector detector;
     TideTableResults r;
     SetFebruaryForYear(cal, 2026);
-    ComputeTideTable(2026, 10, 22, s, cal, tables, detector, r);
+    ComputeTideTable(2026, 10, 22, s, cal, r);
     int seen = 0;
     for (int j = 0; j < TableSlots; ++j) {
         const int i = TableSlots * 10 + j; // row 10 is 11-01

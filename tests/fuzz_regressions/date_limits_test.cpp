@@ -7,35 +7,19 @@
 #include <string>
 
 #include "engine/calendar.h"
-#include "engine/constituents.h"
 #include "engine/station.h"
 #include "engine/tide.h"
-#include "engine/tide_table.h"
-#include "views/palette.h"
+#include "views/prepare_view.h"
 #include "views/recorder.h"
-#include "views/view_model.h"
 
 namespace marevo {
 namespace {
-
-struct Size { int width, height; };
-
-Size CanvasOf(int period)
-{
-    switch (period) {
-    case OneDay: return {OneDayWidth, OneDayHeight};
-    case SevenDays: return {SevenDayWidth, SevenDayHeight};
-    case FortyTwoDays: return {FortyTwoDayWidth, FortyTwoDayHeight};
-    default: return {1200, TideTableHeight};
-    }
-}
 
 class EraEnds : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(LoadStationFile(MAREVO_PORT_FILE, station), LoadStatus::Ok) << MAREVO_PORT_FILE;
-        SetViewPalette(palette, 1);
     }
 
     // Draws the view of the parameter's period for the date as the refresh does.
@@ -43,34 +27,20 @@ protected:
     {
         SCOPED_TRACE(::testing::Message() << year << "-" << month << "-" << day);
         const int period = GetParam();
-        SetFebruaryForYear(calendar, year);
-        PrepareConstituents(year, month, day, station, calendar, tables);
+        PreparedView view;
+        PrepareView(station, year, month, day, period, BarGraph, 1, view);
         if (period == TideTable) {
-            Calendar scratchCalendar = calendar;
-            ConstituentTables scratchTables = tables;
-            ComputeTideTable(year, month, day, station, scratchCalendar, scratchTables, detector,
-                             table);
-            EXPECT_GT(table.MaxHighPerDay, 0);
-            EXPECT_GT(table.MaxLowPerDay, 0);
+            EXPECT_GT(view.tideTable.MaxHighPerDay, 0);
+            EXPECT_GT(view.tideTable.MaxLowPerDay, 0);
         }
-        ViewModel model;
-        model.year = year;
-        model.month = month;
-        model.day = day;
-        model.station = &station;
-        model.calendar = &calendar;
-        model.tables = &tables;
-        model.tideTable = &table;
-        model.verticalScale = 1.0f;
-        model.graphStyle = BarGraph;
-        model.palette = &palette;
+        view.model.verticalScale = 1.0f;
         RecordingCanvas canvas;
-        const ViewReport report = DrawView(period, canvas, model);
+        const ViewReport report = DrawView(period, canvas, view.model);
         EXPECT_EQ(report.sunErrors, 0);
         EXPECT_TRUE(canvas.Balanced());
         for (const std::string& fault : canvas.Faults()) ADD_FAILURE() << fault;
 
-        const Size size = CanvasOf(period);
+        struct { int width, height; } const size = {view.width, view.height};
         int texts = 0, lines = 0;
         for (const CanvasCall& call : canvas.Calls()) {
             if (call.op == CanvasOp::PutText) {
@@ -95,11 +65,6 @@ protected:
     }
 
     Station station;
-    Calendar calendar;
-    ConstituentTables tables;
-    ExtremeDetector detector;
-    TideTableResults table;
-    ViewPalette palette;
 };
 
 TEST_P(EraEnds, FirstWeeksOfYearOneDrawWhole)

@@ -7,14 +7,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "engine/calendar.h"
-#include "engine/constituents.h"
 #include "engine/station.h"
-#include "engine/tide.h"
-#include "engine/tide_table.h"
-#include "views/palette.h"
+#include "views/prepare_view.h"
 #include "views/recorder.h"
-#include "views/view_model.h"
 
 namespace marevo {
 namespace {
@@ -44,28 +39,11 @@ protected:
     {
         const int period = GetParam();
         const int year = 2024, month = 5, day = 14;
-        SetFebruaryForYear(calendar, year);
-        PrepareConstituents(year, month, day, station, calendar, tables);
-        if (period == TideTable) {
-            Calendar scratchCalendar = calendar;
-            ConstituentTables scratchTables = tables;
-            ComputeTideTable(year, month, day, station, scratchCalendar, scratchTables, detector,
-                             table);
-        }
-        SetViewPalette(palette, 1);
-        ViewModel model;
-        model.year = year;
-        model.month = month;
-        model.day = day;
-        model.station = &station;
-        model.calendar = &calendar;
-        model.tables = &tables;
-        model.tideTable = &table;
-        model.verticalScale = 4.0f;
-        model.graphStyle = BarGraph;
-        model.palette = &palette;
+        PreparedView view;
+        PrepareView(station, year, month, day, period, BarGraph, 1, view);
+        view.model.verticalScale = 4.0f;
         RecordingCanvas canvas;
-        DrawView(period, canvas, model);
+        DrawView(period, canvas, view.model);
         EXPECT_TRUE(canvas.Balanced());
         int lines = 0;
         for (const CanvasCall& call : canvas.Calls()) {
@@ -78,11 +56,6 @@ protected:
     }
 
     Station station;
-    Calendar calendar;
-    ConstituentTables tables;
-    ExtremeDetector detector;
-    TideTableResults table;
-    ViewPalette palette;
 };
 
 TEST_P(HugeNumbers, AmplitudesBeyondAnyPort)

@@ -14,15 +14,8 @@
 namespace marevo {
 namespace {
 
+using testing_views::BoxesFilled;
 using testing_views::ViewSetup;
-
-std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
-{
-    std::vector<CanvasCall> out;
-    for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
-        if (b.color == fill) out.push_back(b);
-    return out;
-}
 
 TEST(SevenDayView, WeekendShadingFollowsTheFirstWeekday)
 {
@@ -47,48 +40,20 @@ TEST(SevenDayView, WeekendShadingFollowsTheFirstWeekday)
         EXPECT_EQ(sun[0].x1, 30 + 80 * k.sundayColumn) << k.year << "-" << k.day;
         EXPECT_EQ(sun[0].x2, 110 + 80 * k.sundayColumn);
         EXPECT_EQ(sat[0].x1, 30 + 80 * k.saturdayColumn) << k.year << "-" << k.day;
-        EXPECT_EQ(sun[0].y1, 26);
-        EXPECT_EQ(sun[0].y2, 362);
-        EXPECT_EQ(sun[0].penColor, White);
         EXPECT_TRUE(c.Balanced());
     }
 }
 
-TEST(SevenDayView, FrameGridAndLabels)
+TEST(SevenDayView, LevelsAndLabelsFollowTheScale)
 {
     ViewSetup v(2008, 5, 14, 1.5f);
     RecordingCanvas c;
     DrawSevenDayFrame(c, v.model);
-    int horizontal = 0, separators = 0, sixHour = 0, dayLines = 0;
-    std::vector<int> levels;
-    for (const CanvasCall& l : c.CallsOf(CanvasOp::DrawLine)) {
-        if (l.y1 == l.y2 && l.penColor == v.palette.GridMajor) {
-            ++horizontal;
-            EXPECT_EQ((354 - l.y1) % 8, 0);
-            EXPECT_GE(l.y1, 194);
-        } else if (l.y1 == l.y2) {
-            levels.push_back(l.y1);
-        } else if (l.y1 == 362 && l.y2 == 26) {
-            ++separators;
-        } else {
-            EXPECT_EQ(l.y1, 194);
-            EXPECT_EQ(l.y2, 362);
-            if (l.penColor == v.palette.DayFrame) {
-                ++dayLines;
-            } else {
-                ++sixHour;
-            }
-        }
-    }
-    EXPECT_EQ(horizontal, 21);
-    EXPECT_EQ(separators, 6);
-    EXPECT_EQ(dayLines, 8);
-    EXPECT_EQ(sixHour, 21);
     // Z0 150, 250, 50 cm at scale 1.5: 346 - trunc(trunc(h 1.6 / 1.5) / 2).
-    ASSERT_EQ(levels.size(), 3u);
-    EXPECT_EQ(levels[0], 266);
-    EXPECT_EQ(levels[1], 320);
-    EXPECT_EQ(levels[2], 213);
+    std::vector<int> levels;
+    for (const CanvasCall& l : c.CallsOf(CanvasOp::DrawLine))
+        if (l.y1 == l.y2 && l.penColor != v.palette.GridMajor) levels.push_back(l.y1);
+    EXPECT_EQ(levels, (std::vector<int>{266, 320, 213}));
     const char* labels[] = {"-30", "  0", " 30", " 60", " 90", "120",
                             "150", "180", "210", "240", "270"};
     for (int k = 0; k <= 10; ++k) {

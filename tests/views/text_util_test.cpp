@@ -85,12 +85,5 @@ TEST(TextUtil, WeekdayOfCivilDates)
             << c.year << "-" << c.month << "-" << c.day;
 }
 
-TEST(TextUtil, WeekdayNamesStartOnSunday)
-{
-    EXPECT_STREQ(WeekdayNames[0], "日");
-    EXPECT_STREQ(WeekdayNames[3], "水");
-    EXPECT_STREQ(WeekdayNames[6], "土");
-}
-
 } // namespace
 } // namespace marevo

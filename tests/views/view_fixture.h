@@ -1,16 +1,15 @@
-// A port and a view model for the tests of the views: the worked-example position
+// A port and a view model for the tests of the views, prepared by PrepareView: the worked-example position
 // (35°39' N, 139°46' E, meridian 135), and tide tables either prepared by the engine or
 // made by hand from one constituent whose curve is known in closed form.
 #pragma once
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
-#include "engine/calendar.h"
-#include "engine/constituents.h"
 #include "engine/station.h"
-#include "views/palette.h"
-#include "views/view_model.h"
+#include "views/prepare_view.h"
+#include "views/recorder.h"
 
 namespace marevo {
 namespace testing_views {
@@ -32,29 +31,28 @@ inline Station ExampleStation()
     return s;
 }
 
-// Everything a view reads, owned in one place.
+// Everything a view reads, prepared as the window prepares it (the scale and palette given).
 struct ViewSetup {
     Station station = ExampleStation();
-    Calendar calendar;
-    ConstituentTables tables;
-    ConstituentTables dayBefore; // used by the views only after OneConstituent
-    ViewPalette palette;
-    ViewModel model;
+    PreparedView view;
+    Calendar& calendar = view.calendar;
+    ConstituentTables& tables = view.tables;
+    ViewModel& model = view.model;
+    ViewPalette& palette = view.palette;
+    float scale;
+    int paletteMode;
 
     ViewSetup(int year, int month, int day, float scale = 2.0f, int paletteMode = 1)
+        : scale(scale), paletteMode(paletteMode)
     {
-        SetViewPalette(palette, paletteMode);
         Prepare(year, month, day);
-        model.verticalScale = scale;
     }
 
-    // The engine's preparation of the station's constituents for 0 h of the date.
+    // The station's constituents prepared for 0 h of the date (and of the day before).
     void Prepare(int year, int month, int day)
     {
-        SetFebruaryForYear(calendar, year);
-        PrepareConstituents(year, month, day, station, calendar, tables);
-        model.dayBefore = nullptr; // the views prepare it
-        Bind(year, month, day);
+        PrepareView(station, year, month, day, OneDay, LineGraph, paletteMode, view);
+        model.verticalScale = scale;
     }
 
     // Tables made by hand: only constituent 0 counts, with the given speed (degrees an hour)
@@ -73,22 +71,20 @@ struct ViewSetup {
         tables.ConstituentSpeed[0] = speedDegPerHour;
         tables.PhaseOffset[0] = phaseDeg;
         // The same curve seen from 0 h of the day before: 24 hours further along.
-        dayBefore = tables;
-        dayBefore.PhaseOffset[0] = static_cast<float>(std::fmod(phaseDeg - 24.0 * speedDegPerHour, 360.0));
-        model.dayBefore = &dayBefore;
-    }
-
-    void Bind(int year, int month, int day)
-    {
-        model.year = year;
-        model.month = month;
-        model.day = day;
-        model.station = &station;
-        model.calendar = &calendar;
-        model.tables = &tables;
-        model.palette = &palette;
+        view.dayBefore = tables;
+        view.dayBefore.PhaseOffset[0] =
+            static_cast<float>(std::fmod(phaseDeg - 24.0 * speedDegPerHour, 360.0));
     }
 };
+
+// The boxes of a recording filled with a colour, in drawing order.
+inline std::vector<CanvasCall> BoxesFilled(const RecordingCanvas& c, Color fill)
+{
+    std::vector<CanvasCall> out;
+    for (const CanvasCall& b : c.CallsOf(CanvasOp::DrawBox))
+        if (b.color == fill) out.push_back(b);
+    return out;
+}
 
 } // namespace testing_views
 } // namespace marevo
