@@ -9,11 +9,13 @@
 
 #include "app/graph_pane.h"
 #include "app/ids.h"
-#include "app/pending.h"
+#include "app/window_services.h"
 #include "app/port_tree.h"
 #include "app/refresh.h"
 #include "app/system_text.h"
+#include "app/toolbar.h"
 #include "app/ui_seam.h"
+#include "shell/date_limits.h"
 
 namespace marevo {
 
@@ -52,8 +54,8 @@ void SetPeriod(AppState& app, HWND window, int period)
 
 void ShowStyleChecks(HWND window, int style)
 {
-    Check(window, CMD_BARS, style == 1);
-    Check(window, CMD_LINES, style != 1);
+    Check(window, CMD_BARS, style == BarGraph);
+    Check(window, CMD_LINES, style != BarGraph);
 }
 
 // Help: the platform's help file when it is installed, else the HTML page beside the program.
@@ -94,17 +96,15 @@ void SetToday(AppState& app)
 
 void OnCommand(AppState& app, HWND window, int id)
 {
+    // A toolbar button does what its menu command does.
+    if (const int command = MenuCommandOf(id)) id = command;
     switch (id) {
     case CMD_EXIT: DestroyWindow(window); break;
-    case CMD_PRINT:
-    case TB_PRINT: PrintView(app, app.MainWindow); break;
+    case CMD_PRINT: PrintView(app, app.MainWindow); break;
     case CMD_PRINT_SETTINGS: ShowPrintSettings(app, window); break;
-    case CMD_COPY:
-    case TB_COPY: CopyToClipboard(app, window); break;
-    case CMD_REDRAW:
-    case TB_REDRAW: RefreshDisplay(app, app.GraphPane); break;
-    case CMD_TODAY:
-    case TB_TODAY: {
+    case CMD_COPY: CopyToClipboard(app, window); break;
+    case CMD_REDRAW: RefreshDisplay(app, app.GraphPane); break;
+    case CMD_TODAY: {
         SetToday(app);
         char day[4];
         std::snprintf(day, sizeof day, "%02d", app.CurrentDay);
@@ -112,36 +112,28 @@ void OnCommand(AppState& app, HWND window, int id)
         RefreshDisplay(app, app.GraphPane);
         break;
     }
-    case CMD_MINUS7:
-    case TB_MINUS7: MoveDate(app, -7); break;
-    case CMD_MINUS1:
-    case TB_MINUS1: MoveDate(app, -1); break;
-    case CMD_PLUS1:
-    case TB_PLUS1: MoveDate(app, 1); break;
-    case CMD_PLUS7:
-    case TB_PLUS7: MoveDate(app, 7); break;
-    case CMD_PERIOD1:
-    case TB_PERIOD1: SetPeriod(app, window, OneDay); break;
-    case CMD_PERIOD7:
-    case TB_PERIOD7: SetPeriod(app, window, SevenDays); break;
-    case CMD_PERIOD42:
-    case TB_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
-    case CMD_TABLE:
-    case TB_TABLE: SetPeriod(app, window, TideTable); break;
+    case CMD_MINUS7: MoveDate(app, -7); break;
+    case CMD_MINUS1: MoveDate(app, -1); break;
+    case CMD_PLUS1: MoveDate(app, 1); break;
+    case CMD_PLUS7: MoveDate(app, 7); break;
+    case CMD_PERIOD1: SetPeriod(app, window, OneDay); break;
+    case CMD_PERIOD7: SetPeriod(app, window, SevenDays); break;
+    case CMD_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
+    case CMD_TABLE: SetPeriod(app, window, TideTable); break;
     case CMD_BARS:
-        app.settings.GraphStyle = 1;
+        app.settings.GraphStyle = BarGraph;
         SetButton(app.Toolbar, TB_BARS, true);
-        ShowStyleChecks(window, 1);
+        ShowStyleChecks(window, BarGraph);
         RefreshDisplay(app, app.GraphPane);
         break;
     case CMD_LINES:
-        app.settings.GraphStyle = 0;
+        app.settings.GraphStyle = LineGraph;
         SetButton(app.Toolbar, TB_BARS, false);
-        ShowStyleChecks(window, 0);
+        ShowStyleChecks(window, LineGraph);
         RefreshDisplay(app, app.GraphPane);
         break;
     case TB_BARS: // the toolbar has toggled its own button already
-        app.settings.GraphStyle = std::abs(app.settings.GraphStyle - 1);
+        app.settings.GraphStyle = app.settings.GraphStyle == BarGraph ? LineGraph : BarGraph;
         ShowStyleChecks(window, app.settings.GraphStyle);
         RefreshDisplay(app, app.GraphPane);
         break;
@@ -165,7 +157,7 @@ void ApplyStartupState(AppState& app, HWND window)
     SetSjisText(app.FirstSlash, "/");
     SetSjisText(app.SecondSlash, "/");
 
-    if (app.settings.GraphStyle == 1) {
+    if (app.settings.GraphStyle == BarGraph) {
         SetButton(app.Toolbar, TB_BARS, true);
         Check(window, CMD_BARS, true);
     } else {
@@ -209,14 +201,13 @@ void SyncPeriodIndicators(AppState& app, HWND window)
 
 namespace {
 
-// The tooltip of a toolbar button is the string with its command number; the print
-// button has none.
+// The tooltip of a toolbar button is the string with its id.
 template <class Request>
 void SetToolTipOf(const AppState& app, Request& request)
 {
     request.hinst = app.Instance;
     const UINT_PTR id = request.hdr.idFrom;
-    if (id == TB_REDRAW || (id >= TB_PRINT && id <= TB_TABLE))
+    if (IsToolbarButton(static_cast<int>(id)))
         request.lpszText = reinterpret_cast<decltype(request.lpszText)>(id);
 }
 

@@ -18,7 +18,7 @@
 #include "engine/tide_table.h"
 #include "engine/vertical_scale.h"
 #include "views/palette.h"
-#include "views/image_canvas.h" // WindowFace only: the canvas itself is in the module
+#include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
 #include "views/tide_table_view.h"
 #include "views/view_model.h"
 

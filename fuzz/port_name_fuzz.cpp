@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/shell_rules.h"
+#include "shell/port_files.h"
 #include "fuzz/fuzz_check.h"
 #include "views/text_util.h"
 

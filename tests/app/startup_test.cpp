@@ -9,7 +9,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 #include "views/tide_table_view.h"
 
 namespace marevo {

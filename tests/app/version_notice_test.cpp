@@ -9,8 +9,8 @@
 
 #include "app/ids.h"
 #include "app/notice_window.h"
-#include "app/shell_rules.h"
-#include "views/gdi_canvas.h"
+#include "shell/startup.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/recorder.h"
 
 namespace marevo {

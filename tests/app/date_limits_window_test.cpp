@@ -1,9 +1,8 @@
 // The date commands at both ends of the years 1 to 9999: every view is drawn there, a move
 // that would leave those years is not made (nothing said, the date and the picture stay),
 // and the calendar pop-up opens at either end.
-#include <cstdio>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/calendar_window.h"
 #include "app/ids.h"
@@ -11,11 +10,11 @@
 namespace marevo {
 namespace {
 
-class DateLimitsWindowTest : public BadInputWindowTest {
+class DateLimitsWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
     }
@@ -25,15 +24,6 @@ protected:
         app.CurrentMonth = month;
         app.CurrentDay = day;
         Command(CMD_REDRAW);
-    }
-    void ExpectDate(int year, int month, int day)
-    {
-        EXPECT_EQ(app.CurrentYear, year);
-        EXPECT_EQ(app.CurrentMonth, month);
-        EXPECT_EQ(app.CurrentDay, day);
-        char text[8];
-        std::snprintf(text, sizeof text, "%4d", year);
-        EXPECT_EQ(Text(app.YearLabel), text);
     }
 };
 

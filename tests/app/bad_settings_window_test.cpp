@@ -4,28 +4,28 @@
 // is still there at the next start.
 #include <cstdio>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/ids.h"
 #include "app/printing.h"
-#include "app/profile_text.h"
+#include "shell/profile_text.h"
 
 namespace marevo {
 namespace {
 
 HDC NoPrinterChosen(HWND) { return nullptr; }
 
-class BadSettingsWindowTest : public BadInputWindowTest {
+class BadSettingsWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         previousHook = SetPrinterDialogHook(NoPrinterChosen);
     }
     void TearDown() override
     {
-        BadInputWindowTest::TearDown();
+        ProgramTest::TearDown();
         SetPrinterDialogHook(previousHook);
     }
     int Key(const char* section, const char* key, int fallback = -12345) const
