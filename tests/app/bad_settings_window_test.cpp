@@ -9,6 +9,7 @@
 #include "app/ids.h"
 #include "app/printing.h"
 #include "shell/profile_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 namespace {
@@ -308,9 +309,7 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
 TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
 {
     const std::string text = "[WINDOWS]\r\nONEORSEVEN=7\r\n[SITE]\r\nPREF=三重県\r\nPORT=尾鷲\r\n";
-    std::wstring wide(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0), L'\0');
-    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                        static_cast<int>(wide.size()));
+    const std::wstring wide = WideFromSjis(text);
     for (const bool big : {false, true}) {
         SCOPED_TRACE(big ? "big-endian" : "little-endian");
         std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";

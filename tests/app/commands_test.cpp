@@ -21,12 +21,6 @@ protected:
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
     }
-    void SetDate(int year, int month, int day)
-    {
-        app.CurrentYear = year;
-        app.CurrentMonth = month;
-        app.CurrentDay = day;
-    }
     void PressKey(int key)
     {
         // Accelerators act whichever child has the focus.

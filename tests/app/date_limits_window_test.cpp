@@ -18,11 +18,9 @@ protected:
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
     }
-    void SetDate(int year, int month, int day)
+    void ShowDate(int year, int month, int day)
     {
-        app.CurrentYear = year;
-        app.CurrentMonth = month;
-        app.CurrentDay = day;
+        SetDate(year, month, day);
         Command(CMD_REDRAW);
     }
 };
@@ -34,7 +32,7 @@ TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheFirstDayOfYearOne)
     for (int period : Periods) {
         SCOPED_TRACE(period);
         Command(period);
-        SetDate(1, 1, 22);
+        ShowDate(1, 1, 22);
         for (int step = 0; step < 3; ++step) {
             Command(CMD_MINUS7);
             EXPECT_GT(PaintedPixels(), 1000);
@@ -60,7 +58,7 @@ TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheLastDayOf9999)
     for (int period : Periods) {
         SCOPED_TRACE(period);
         Command(period);
-        SetDate(9999, 12, 10);
+        ShowDate(9999, 12, 10);
         for (int step = 0; step < 3; ++step) {
             Command(TB_PLUS7);
             EXPECT_GT(PaintedPixels(), 1000);
@@ -87,7 +85,7 @@ TEST_F(DateLimitsWindowTest, TheCalendarOpensAtBothEnds)
     Command(CMD_PERIOD1);
     for (const int year : {1, 1800, 9999}) {
         SCOPED_TRACE(year);
-        SetDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
+        ShowDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
         Command(ID_CALENDAR_BUTTON);
         EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
         EXPECT_TRUE(Running());

@@ -236,6 +236,13 @@ void ProgramTest::SelectPort(int code, const std::string& port)
     Select(FindNode(app.PrefectureItems[code], port));
 }
 
+void ProgramTest::SetDate(int year, int month, int day)
+{
+    app.CurrentYear = year;
+    app.CurrentMonth = month;
+    app.CurrentDay = day;
+}
+
 void ProgramTest::ExpectDate(int year, int month, int day) const
 {
     EXPECT_EQ(app.CurrentYear, year);

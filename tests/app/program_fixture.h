@@ -55,7 +55,9 @@ protected:
     void Select(HTREEITEM item);
     void SelectPort(int code, const std::string& port);
 
-    // The date of the state and of the three labels.
+    // The date of the state (the labels keep theirs until a refresh), and the date of the
+    // state and of the three labels.
+    void SetDate(int year, int month, int day);
     void ExpectDate(int year, int month, int day) const;
     // Pixels of the off-screen picture that differ from the empty canvas (every third one).
     int PaintedPixels() const;
