@@ -133,7 +133,8 @@ void LoadSettings(AppState& app)
         s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, defaults.PrefectureExpanded[k]);
     }
     s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", defaults.GraphStyle));
-    s.DisplayPeriod = SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", defaults.DisplayPeriod));
+    s.DisplayPeriod =
+        SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", defaults.DisplayPeriod));
     s.XPosition = ReadInt(file, "WINDOWS", "XPosition", defaults.XPosition);
     s.YPosition = ReadInt(file, "WINDOWS", "YPosition", defaults.YPosition);
     s.Width = ReadInt(file, "WINDOWS", "Width", defaults.Width);
@@ -146,7 +147,8 @@ void LoadSettings(AppState& app)
     const std::string ratio = RatioText(defaults.PrinterRatio);
     s.PrinterRatio = SanitisedRatio(
         ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", ratio.c_str(), NumberWidth)));
-    s.PrinterColor = SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
+    s.PrinterColor =
+        SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
 }
 
 void SaveSettings(AppState& app)

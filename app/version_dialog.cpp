@@ -72,7 +72,8 @@ void Initialise(const AppState& app, HWND dialog)
     };
     for (const auto& row : texts) {
         SetSjisText(GetDlgItem(dialog, row.id), row.text);
-        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()), TRUE);
+        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()),
+                            TRUE);
     }
 
     HWND link = GetDlgItem(dialog, IDC_WEB);

@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(entry.code == (head[0] - '0') * 10 + (head[1] - '0'));
         // The refresh names again the file the tree listed.
         if (length > 6 && length - 6 <= 256)
-            FUZZ_CHECK(marevo::StationFileNameOf(entry.code, entry.port) + name.substr(length - 4) == name);
+            FUZZ_CHECK(marevo::StationFileNameOf(entry.code, entry.port) + name.substr(length - 4) ==
+                       name);
     }
     FUZZ_CHECK(marevo::IsTreeCode(entry.code) == (entry.code >= 0 && entry.code <= 80));
     return 0;
