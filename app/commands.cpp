@@ -52,10 +52,20 @@ void SetPeriod(AppState& app, HWND window, int period)
     RefreshDisplay(app, app.GraphPane);
 }
 
-void ShowStyleChecks(HWND window, int style)
+// The bar-graph button and the two menu checks show the graph style.
+void ShowStyle(const AppState& app, HWND window)
 {
-    Check(window, CMD_BARS, style == BarGraph);
-    Check(window, CMD_LINES, style != BarGraph);
+    const bool bars = app.settings.GraphStyle == BarGraph;
+    SetButton(app.Toolbar, TB_BARS, bars);
+    Check(window, CMD_BARS, bars);
+    Check(window, CMD_LINES, !bars);
+}
+
+void SetStyle(AppState& app, HWND window, int style)
+{
+    app.settings.GraphStyle = style;
+    ShowStyle(app, window);
+    RefreshDisplay(app, app.GraphPane);
 }
 
 // Help: the platform's help file when it is installed, else the HTML page beside the program.
@@ -120,22 +130,10 @@ void OnCommand(AppState& app, HWND window, int id)
     case CMD_PERIOD7: SetPeriod(app, window, SevenDays); break;
     case CMD_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
     case CMD_TABLE: SetPeriod(app, window, TideTable); break;
-    case CMD_BARS:
-        app.settings.GraphStyle = BarGraph;
-        SetButton(app.Toolbar, TB_BARS, true);
-        ShowStyleChecks(window, BarGraph);
-        RefreshDisplay(app, app.GraphPane);
-        break;
-    case CMD_LINES:
-        app.settings.GraphStyle = LineGraph;
-        SetButton(app.Toolbar, TB_BARS, false);
-        ShowStyleChecks(window, LineGraph);
-        RefreshDisplay(app, app.GraphPane);
-        break;
-    case TB_BARS: // the toolbar has toggled its own button already
-        app.settings.GraphStyle = app.settings.GraphStyle == BarGraph ? LineGraph : BarGraph;
-        ShowStyleChecks(window, app.settings.GraphStyle);
-        RefreshDisplay(app, app.GraphPane);
+    case CMD_BARS: SetStyle(app, window, BarGraph); break;
+    case CMD_LINES: SetStyle(app, window, LineGraph); break;
+    case TB_BARS: // the toolbar has toggled its own button already: the other style
+        SetStyle(app, window, app.settings.GraphStyle == BarGraph ? LineGraph : BarGraph);
         break;
     case CMD_HELP: OpenHelp(app, window); break;
     case CMD_VERSION: ShowVersionDialog(app, window); break;
@@ -157,12 +155,7 @@ void ApplyStartupState(AppState& app, HWND window)
     SetSjisText(app.FirstSlash, "/");
     SetSjisText(app.SecondSlash, "/");
 
-    if (app.settings.GraphStyle == BarGraph) {
-        SetButton(app.Toolbar, TB_BARS, true);
-        Check(window, CMD_BARS, true);
-    } else {
-        Check(window, CMD_LINES, true);
-    }
+    ShowStyle(app, window);
 
     app.CanvasX = 0;
     app.CanvasY = 0;
