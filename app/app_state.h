@@ -6,25 +6,28 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/shell_rules.h"
+#include "shell/port_files.h"
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 #include "engine/station.h"
 #include "engine/tide.h"
 #include "engine/tide_table.h"
 #include "views/palette.h"
+#include "views/view_layout.h"
 #include "views/view_model.h"
 
 namespace marevo {
 
 constexpr int RegionCount = 9;
 
-// What marevo.ini remembers between runs.
+// What marevo.ini remembers between runs, with the values a missing key reads as (the site
+// given by its texts: the labels are empty until the settings are read).
 struct Settings {
+    static constexpr char DefaultPref[] = "三重県", DefaultPort[] = "尾鷲";
     int RegionExpanded[RegionCount + 1] = {};        // [1..9]
     int PrefectureExpanded[PrefectureCodes] = {};    // [0..80]
-    int GraphStyle = 1;
-    int DisplayPeriod = -1;
+    int GraphStyle = BarGraph;
+    int DisplayPeriod = TideTable;
     int XPosition = 100, YPosition = 100, Width = 725, Height = 480;
     int TreeWidth = 120;
     char SavedPref[MaxNodeText + 1] = {};

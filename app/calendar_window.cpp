@@ -4,8 +4,9 @@
 
 #include <commctrl.h>
 
+#include "app/gdi_scope.h"
 #include "app/refresh.h"
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 
@@ -18,7 +19,7 @@ const char CloseText[] = "閉じる";
 constexpr int CloseWidth = 50, CloseHeight = 20;
 
 HWND monthCalendar = nullptr;
-HFONT closeFont = nullptr;
+ScopedGdiObj<HFONT> closeFont;
 int armed = 0;
 
 // Right edge at the button's right edge, top edge at its bottom.
@@ -55,9 +56,9 @@ void OnCreate(HWND popup)
                                  w - 51, h - 1, CloseWidth, CloseHeight, popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    closeFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                            WideFromSjis(CloseFace).c_str());
-    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont), TRUE);
+    closeFont.reset(CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                                0, WideFromSjis(CloseFace).c_str()));
+    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont.get()), TRUE);
 
     MoveWindow(monthCalendar, -1, -1, w, h, TRUE);
     SetWindowPos(popup, nullptr, 0, 0, w, h + CloseHeight,
@@ -122,8 +123,7 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         if (LOWORD(wParam) == CalendarCloseId) Hide(window);
         return 0;
     case WM_DESTROY:
-        if (closeFont) DeleteObject(closeFont);
-        closeFont = nullptr;
+        closeFont.reset();
         monthCalendar = nullptr;
         armed = 0;
         return 0;

@@ -12,27 +12,25 @@ bool CopyToClipboard(AppState& app, HWND owner)
     GetClientRect(app.CanvasWindow, &client);
     const int width = client.right, height = client.bottom;
 
-    ScopedGetDC canvasDc(app.CanvasWindow);
-    HDC memory = CreateCompatibleDC(canvasDc.get());
-    HBITMAP bitmap = CreateCompatibleBitmap(canvasDc.get(), width, height);
-    if (!memory || !bitmap) {
-        if (bitmap) DeleteObject(bitmap);
-        if (memory) DeleteDC(memory);
-        return false;
+    ScopedGdiObj<HBITMAP> bitmap;
+    {
+        ScopedGetDC canvasDc(app.CanvasWindow);
+        ScopedDC memory(CreateCompatibleDC(canvasDc.get()));
+        bitmap.reset(CreateCompatibleBitmap(canvasDc.get(), width, height));
+        if (!memory.get() || !bitmap.get()) return false;
+        // The bitmap leaves the memory context before it goes to the clipboard.
+        ScopedSelectObject selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, app.OffscreenDC, 0, 0, SRCCOPY);
     }
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, app.OffscreenDC, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
 
     bool placed = false;
     if (OpenClipboard(owner)) {
         EmptyClipboard();
-        placed = SetClipboardData(CF_BITMAP, bitmap) != nullptr;
+        placed = SetClipboardData(CF_BITMAP, bitmap.get()) != nullptr;
         CloseClipboard();
     }
     // Once placed the bitmap belongs to the clipboard.
-    if (!placed) DeleteObject(bitmap);
+    if (placed) bitmap.release();
     return placed;
 }
 

@@ -9,11 +9,13 @@
 
 #include "app/graph_pane.h"
 #include "app/ids.h"
-#include "app/pending.h"
+#include "app/window_services.h"
 #include "app/port_tree.h"
 #include "app/refresh.h"
 #include "app/system_text.h"
+#include "app/toolbar.h"
 #include "app/ui_seam.h"
+#include "shell/date_limits.h"
 #include "views/view_layout.h"
 
 namespace marevo {
@@ -51,10 +53,20 @@ void SetPeriod(AppState& app, HWND window, int period)
     RefreshDisplay(app, app.GraphPane);
 }
 
-void ShowStyleChecks(HWND window, int style)
+// The bar-graph button and the two menu checks show the graph style.
+void ShowStyle(const AppState& app, HWND window)
 {
-    Check(window, CMD_BARS, style == 1);
-    Check(window, CMD_LINES, style != 1);
+    const bool bars = app.settings.GraphStyle == BarGraph;
+    SetButton(app.Toolbar, TB_BARS, bars);
+    Check(window, CMD_BARS, bars);
+    Check(window, CMD_LINES, !bars);
+}
+
+void SetStyle(AppState& app, HWND window, int style)
+{
+    app.settings.GraphStyle = style;
+    ShowStyle(app, window);
+    RefreshDisplay(app, app.GraphPane);
 }
 
 // Help: the platform's help file when it is installed, else the HTML page beside the program.
@@ -95,17 +107,15 @@ void SetToday(AppState& app)
 
 void OnCommand(AppState& app, HWND window, int id)
 {
+    // A toolbar button does what its menu command does.
+    if (const int command = MenuCommandOf(id)) id = command;
     switch (id) {
     case CMD_EXIT: DestroyWindow(window); break;
-    case CMD_PRINT:
-    case TB_PRINT: PrintView(app, app.MainWindow); break;
+    case CMD_PRINT: PrintView(app, app.MainWindow); break;
     case CMD_PRINT_SETTINGS: ShowPrintSettings(app, window); break;
-    case CMD_COPY:
-    case TB_COPY: CopyToClipboard(app, window); break;
-    case CMD_REDRAW:
-    case TB_REDRAW: RefreshDisplay(app, app.GraphPane); break;
-    case CMD_TODAY:
-    case TB_TODAY: {
+    case CMD_COPY: CopyToClipboard(app, window); break;
+    case CMD_REDRAW: RefreshDisplay(app, app.GraphPane); break;
+    case CMD_TODAY: {
         SetToday(app);
         char day[4];
         std::snprintf(day, sizeof day, "%02d", app.CurrentDay);
@@ -113,38 +123,18 @@ void OnCommand(AppState& app, HWND window, int id)
         RefreshDisplay(app, app.GraphPane);
         break;
     }
-    case CMD_MINUS7:
-    case TB_MINUS7: MoveDate(app, -7); break;
-    case CMD_MINUS1:
-    case TB_MINUS1: MoveDate(app, -1); break;
-    case CMD_PLUS1:
-    case TB_PLUS1: MoveDate(app, 1); break;
-    case CMD_PLUS7:
-    case TB_PLUS7: MoveDate(app, 7); break;
-    case CMD_PERIOD1:
-    case TB_PERIOD1: SetPeriod(app, window, OneDay); break;
-    case CMD_PERIOD7:
-    case TB_PERIOD7: SetPeriod(app, window, SevenDays); break;
-    case CMD_PERIOD42:
-    case TB_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
-    case CMD_TABLE:
-    case TB_TABLE: SetPeriod(app, window, TideTable); break;
-    case CMD_BARS:
-        app.settings.GraphStyle = 1;
-        SetButton(app.Toolbar, TB_BARS, true);
-        ShowStyleChecks(window, 1);
-        RefreshDisplay(app, app.GraphPane);
-        break;
-    case CMD_LINES:
-        app.settings.GraphStyle = 0;
-        SetButton(app.Toolbar, TB_BARS, false);
-        ShowStyleChecks(window, 0);
-        RefreshDisplay(app, app.GraphPane);
-        break;
-    case TB_BARS: // the toolbar has toggled its own button already
-        app.settings.GraphStyle = std::abs(app.settings.GraphStyle - 1);
-        ShowStyleChecks(window, app.settings.GraphStyle);
-        RefreshDisplay(app, app.GraphPane);
+    case CMD_MINUS7: MoveDate(app, -7); break;
+    case CMD_MINUS1: MoveDate(app, -1); break;
+    case CMD_PLUS1: MoveDate(app, 1); break;
+    case CMD_PLUS7: MoveDate(app, 7); break;
+    case CMD_PERIOD1: SetPeriod(app, window, OneDay); break;
+    case CMD_PERIOD7: SetPeriod(app, window, SevenDays); break;
+    case CMD_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
+    case CMD_TABLE: SetPeriod(app, window, TideTable); break;
+    case CMD_BARS: SetStyle(app, window, BarGraph); break;
+    case CMD_LINES: SetStyle(app, window, LineGraph); break;
+    case TB_BARS: // the toolbar has toggled its own button already: the other style
+        SetStyle(app, window, app.settings.GraphStyle == BarGraph ? LineGraph : BarGraph);
         break;
     case CMD_HELP: OpenHelp(app, window); break;
     case CMD_VERSION: ShowVersionDialog(app, window); break;
@@ -166,12 +156,7 @@ void ApplyStartupState(AppState& app, HWND window)
     SetSjisText(app.FirstSlash, "/");
     SetSjisText(app.SecondSlash, "/");
 
-    if (app.settings.GraphStyle == 1) {
-        SetButton(app.Toolbar, TB_BARS, true);
-        Check(window, CMD_BARS, true);
-    } else {
-        Check(window, CMD_LINES, true);
-    }
+    ShowStyle(app, window);
 
     app.CanvasX = 0;
     app.CanvasY = 0;
@@ -210,14 +195,13 @@ void SyncPeriodIndicators(AppState& app, HWND window)
 
 namespace {
 
-// The tooltip of a toolbar button is the string with its command number; the print
-// button has none.
+// The tooltip of a toolbar button is the string with its id.
 template <class Request>
 void SetToolTipOf(const AppState& app, Request& request)
 {
     request.hinst = app.Instance;
     const UINT_PTR id = request.hdr.idFrom;
-    if (id == TB_REDRAW || (id >= TB_PRINT && id <= TB_TABLE))
+    if (IsToolbarButton(static_cast<int>(id)))
         request.lpszText = reinterpret_cast<decltype(request.lpszText)>(id);
 }
 

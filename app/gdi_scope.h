@@ -1,5 +1,6 @@
-// Scope guards for the GDI handles of the window program: a window's device context and a
-// selection into a context, each released on every path out of the scope.
+// Scope guards for the GDI handles of the window program: a window's device context, a
+// painting, a context or an object the program created, and a selection into a context,
+// each released on every path out of the scope.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,60 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// BeginPaint and EndPaint of a window.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+    HDC dc_;
+};
+
+// A device context the program created (a memory context, a printer's): DeleteDC.
+class ScopedDC {
+public:
+    explicit ScopedDC(HDC dc) : dc_(dc) {}
+    ~ScopedDC() { if (dc_) DeleteDC(dc_); }
+    ScopedDC(const ScopedDC&) = delete;
+    ScopedDC& operator=(const ScopedDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// A pen, font, brush or bitmap the program created: DeleteObject, unless released to a new
+// owner (the clipboard takes its bitmap). reset deletes the one held and takes another.
+template <class Handle>
+class ScopedGdiObj {
+public:
+    explicit ScopedGdiObj(Handle object = nullptr) : object_(object) {}
+    ~ScopedGdiObj() { reset(); }
+    ScopedGdiObj(const ScopedGdiObj&) = delete;
+    ScopedGdiObj& operator=(const ScopedGdiObj&) = delete;
+    Handle get() const { return object_; }
+    Handle release()
+    {
+        Handle object = object_;
+        object_ = nullptr;
+        return object;
+    }
+    void reset(Handle object = nullptr)
+    {
+        if (object_) DeleteObject(object_);
+        object_ = object;
+    }
+
+private:
+    Handle object_;
 };
 
 class ScopedSelectObject {

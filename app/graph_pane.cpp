@@ -8,7 +8,9 @@
 #include "app/gdi_scope.h"
 #include "app/ids.h"
 #include "app/refresh.h"
-#include "views/gdi_canvas.h"
+#include "shell/date_limits.h"
+#include "shell/scrolling.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/view_layout.h"
 #include "views/view_model.h"
 
@@ -50,9 +52,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(canvas, &ps);
-        EndPaint(canvas, &ps);
+        { ScopedPaint paint(canvas); }
         CopySurfaceToCanvas(App());
         return 0;
     }
@@ -73,10 +73,8 @@ void OnCreate(HWND pane)
 
 void OnPaint(HWND pane)
 {
-    PAINTSTRUCT ps;
-    BeginPaint(pane, &ps);
+    ScopedPaint paint(pane);
     CopySurfaceToCanvas(App());
-    EndPaint(pane, &ps);
 }
 
 void OnScroll(HWND pane, int bar, int request, int thumbPosition)

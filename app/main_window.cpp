@@ -10,11 +10,13 @@
 #include "app/gdi_scope.h"
 #include "app/graph_pane.h"
 #include "app/ids.h"
-#include "app/pending.h"
+#include "app/window_services.h"
 #include "app/port_tree.h"
 #include "app/settings.h"
 #include "app/system_text.h"
+#include "app/toolbar.h"
 #include "app/ui_seam.h"
+#include "shell/startup.h"
 
 namespace marevo {
 
@@ -22,29 +24,6 @@ namespace {
 
 const char MutexName[] = "Marevo Mutex";
 const char UiFace[] = "ＭＳ ゴシック";
-
-struct ToolbarRow {
-    int image, command;
-    BYTE style;
-};
-
-// Buttons in their order; the separators are inserted afterwards.
-const ToolbarRow ToolbarButtons[] = {
-    {0, TB_REDRAW, TBSTYLE_BUTTON},
-    {1, TB_PRINT, TBSTYLE_BUTTON},
-    {2, TB_COPY, TBSTYLE_BUTTON},
-    {3, TB_MINUS7, TBSTYLE_BUTTON},
-    {4, TB_MINUS1, TBSTYLE_BUTTON},
-    {5, TB_TODAY, TBSTYLE_BUTTON},
-    {6, TB_PLUS1, TBSTYLE_BUTTON},
-    {7, TB_PLUS7, TBSTYLE_BUTTON},
-    {8, TB_BARS, TBSTYLE_CHECK},
-    {9, TB_PERIOD1, TBSTYLE_CHECKGROUP},
-    {10, TB_PERIOD7, TBSTYLE_CHECKGROUP},
-    {11, TB_PERIOD42, TBSTYLE_CHECKGROUP},
-    {12, TB_TABLE, TBSTYLE_CHECKGROUP},
-};
-const int SeparatorPositions[] = {2, 4, 10, 12};
 
 constexpr int PortLabelWidth = 40;
 
@@ -105,17 +84,17 @@ void LoadSjisString(HINSTANCE instance, UINT id, char* out, int size)
 
 void CreateToolbar(AppState& app, HWND window)
 {
-    TBBUTTON buttons[13] = {};
-    for (int i = 0; i < 13; ++i) {
+    TBBUTTON buttons[ToolbarButtonCount] = {};
+    for (int i = 0; i < ToolbarButtonCount; ++i) {
         buttons[i].iBitmap = ToolbarButtons[i].image;
-        buttons[i].idCommand = ToolbarButtons[i].command;
+        buttons[i].idCommand = ToolbarButtons[i].id;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = ToolbarButtons[i].style;
     }
     app.Toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
-                                  ID_TOOLBAR, 13, app.Instance, IDB_TOOLBAR, buttons, 13, 0, 0,
-                                  0, 0, sizeof(TBBUTTON));
-    for (int position : SeparatorPositions) {
+                                  ID_TOOLBAR, ToolbarButtonCount, app.Instance, IDB_TOOLBAR,
+                                  buttons, ToolbarButtonCount, 0, 0, 0, 0, sizeof(TBBUTTON));
+    for (int position : ToolbarSeparators) {
         TBBUTTON separator = {};
         separator.fsStyle = TBSTYLE_SEP;
         SendMessageA(app.Toolbar, TB_INSERTBUTTONA, position,

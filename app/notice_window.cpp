@@ -7,7 +7,8 @@
 #include <ctime>
 
 #include "app/app_state.h"
-#include "views/gdi_canvas.h"
+#include "app/gdi_scope.h"
+#include "views/gdi/gdi_canvas.h"
 
 namespace marevo {
 
@@ -94,13 +95,9 @@ LRESULT CALLBACK NoticeWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        {
-            GdiCanvas canvas(dc);
-            PaintNotice(canvas, App().VersionText, static_cast<unsigned>(std::time(nullptr)));
-        }
-        EndPaint(window, &paint);
+        ScopedPaint paint(window);
+        GdiCanvas canvas(paint.get());
+        PaintNotice(canvas, App().VersionText, static_cast<unsigned>(std::time(nullptr)));
         return 0;
     }
     case WM_LBUTTONUP:

@@ -7,9 +7,9 @@
 #include "app/ids.h"
 #include "app/printing.h"
 #include "app/settings.h"
-#include "app/shell_rules.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
+#include "shell/settings_values.h"
 
 namespace marevo {
 

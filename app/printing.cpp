@@ -5,11 +5,12 @@
 
 #include <commdlg.h>
 
+#include "app/gdi_scope.h"
 #include "app/refresh.h"
 #include "app/ui_seam.h"
-#include "views/gdi_canvas.h"
+#include "text/wide_text.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/prepare_view.h"
-#include "views/wide_text.h"
 
 namespace marevo {
 
@@ -58,8 +59,9 @@ void PrintView(AppState& app, HWND owner)
         ShowMessage(TextBadRatio, CaptionError);
         return;
     }
-    HDC printer = printerDialog(owner);
+    const HDC printer = printerDialog(owner);
     if (!printer) return;
+    ScopedDC printerScope(printer);
 
     SetMapMode(printer, MM_ISOTROPIC);
     const int dpiX = GetDeviceCaps(printer, LOGPIXELSX);
@@ -89,7 +91,6 @@ void PrintView(AppState& app, HWND owner)
 
     EndPage(printer);
     EndDoc(printer);
-    DeleteDC(printer);
 }
 
 } // namespace marevo

@@ -10,7 +10,7 @@
 #include "app/port_tree.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/prepare_view.h"
 #include "views/view_model.h"
 
@@ -63,11 +63,9 @@ void RefreshDisplay(AppState& app, HWND window)
     Station loaded = app.station;
     LoadStatus status = LoadStatus::OpenFailed;
     if (code >= 0) {
-        char fileName[MaxNodeText + 8];
-        std::snprintf(fileName, sizeof fileName, "%02d%s", code, port);
         // Opened through the wide file functions: the path is Shift-JIS whatever the
         // system's code page.
-        const std::string path = StationFilePath(app.ModuleDir, fileName);
+        const std::string path = StationFilePath(app.ModuleDir, StationFileNameOf(code, port));
         status = LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), loaded);
     }
     if (status != LoadStatus::Ok) {

@@ -4,8 +4,9 @@
 // through the system's ANSI code page. The file and its texts are Shift-JIS.
 #include "app/settings.h"
 
-#include "app/profile_text.h"
 #include "app/system_text.h"
+#include "shell/profile_text.h"
+#include "shell/settings_values.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,9 +28,11 @@ std::string ReadText(const std::string& file, const char* section, const char* k
     return CutToWidth(value, width);
 }
 
-int ReadInt(const std::string& file, const char* section, const char* key, const char* fallback)
+int ReadInt(const std::string& file, const char* section, const char* key, int fallback)
 {
-    return ProfileInt(ReadText(file, section, key, fallback, NumberWidth));
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", fallback);
+    return ProfileInt(ReadText(file, section, key, text, NumberWidth));
 }
 
 using Writes = std::vector<ProfileValue>;
@@ -49,7 +52,8 @@ void WriteInt(Writes& writes, const char* section, const char* key, int value)
 void PrinterKeys(const AppState& app, Writes& writes)
 {
     const std::string ratio = RatioText(app.settings.PrinterRatio);
-    WriteText(writes, "PRINTER", "PrinterRatio", ratio.empty() ? " 1.0" : ratio.c_str());
+    const std::string fallback = RatioText(Settings().PrinterRatio);
+    WriteText(writes, "PRINTER", "PrinterRatio", (ratio.empty() ? fallback : ratio).c_str());
     WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
 }
 
@@ -78,11 +82,7 @@ std::string ReadSettingsFile(const char* path)
         return SjisFromWide(wide);
     }
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        const int length = static_cast<int>(bytes.size() - 3);
-        std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, length, nullptr, 0), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data() + 3, length, &wide[0],
-                            static_cast<int>(wide.size()));
-        return SjisFromWide(wide);
+        return SjisFromWide(WideFromUtf8(bytes.substr(3)));
     }
     return bytes;
 }
@@ -121,30 +121,34 @@ void ReadLabel(HWND label, char* out, int size)
 void LoadSettings(AppState& app)
 {
     Settings& s = app.settings;
+    const Settings defaults;
     const std::string file = ReadSettingsFile(app.IniPath);
     char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         std::snprintf(key, sizeof key, "CHI%d", i);
-        s.RegionExpanded[i] = ReadInt(file, "TREE", key, "0");
+        s.RegionExpanded[i] = ReadInt(file, "TREE", key, defaults.RegionExpanded[i]);
     }
     for (int k = 0; k < PrefectureCodes; ++k) {
         std::snprintf(key, sizeof key, "KEN%02d", k);
-        s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, "0");
+        s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, defaults.PrefectureExpanded[k]);
     }
-    s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", "1"));
-    s.DisplayPeriod = SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", "-1"));
-    s.XPosition = ReadInt(file, "WINDOWS", "XPosition", "100");
-    s.YPosition = ReadInt(file, "WINDOWS", "YPosition", "100");
-    s.Width = ReadInt(file, "WINDOWS", "Width", "725");
-    s.Height = ReadInt(file, "WINDOWS", "Height", "480");
-    s.TreeWidth = ReadInt(file, "WINDOWS", "TreeWidth", "120");
+    s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", defaults.GraphStyle));
+    s.DisplayPeriod =
+        SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", defaults.DisplayPeriod));
+    s.XPosition = ReadInt(file, "WINDOWS", "XPosition", defaults.XPosition);
+    s.YPosition = ReadInt(file, "WINDOWS", "YPosition", defaults.YPosition);
+    s.Width = ReadInt(file, "WINDOWS", "Width", defaults.Width);
+    s.Height = ReadInt(file, "WINDOWS", "Height", defaults.Height);
+    s.TreeWidth = ReadInt(file, "WINDOWS", "TreeWidth", defaults.TreeWidth);
     std::snprintf(s.SavedPref, sizeof s.SavedPref, "%s",
-                  ReadText(file, "SITE", "PREF", "三重県", SiteWidth).c_str());
+                  ReadText(file, "SITE", "PREF", Settings::DefaultPref, SiteWidth).c_str());
     std::snprintf(s.SavedPort, sizeof s.SavedPort, "%s",
-                  ReadText(file, "SITE", "PORT", "尾鷲", SiteWidth).c_str());
+                  ReadText(file, "SITE", "PORT", Settings::DefaultPort, SiteWidth).c_str());
+    const std::string ratio = RatioText(defaults.PrinterRatio);
     s.PrinterRatio = SanitisedRatio(
-        ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", "1.0", NumberWidth)));
-    s.PrinterColor = SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", "1"));
+        ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", ratio.c_str(), NumberWidth)));
+    s.PrinterColor =
+        SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
 }
 
 void SaveSettings(AppState& app)

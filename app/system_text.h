@@ -1,12 +1,12 @@
 // Window texts at the window manager's wide functions: the windows hold UTF-16, the
-// program reads and writes Shift-JIS (conversion in views/wide_text.h).
+// program reads and writes Shift-JIS (conversion in text/wide_text.h).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 

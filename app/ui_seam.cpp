@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/gdi_scope.h"
 #include "app/ids.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
@@ -16,10 +17,9 @@ namespace {
 const char TextFace[] = "ＭＳ Ｐゴシック";
 constexpr int LinkTextChars = 99;
 
-// The dialog is modal and single: its bold font and the link's replaced procedure.
-HFONT nameFont = nullptr;
-HFONT textFont = nullptr;
-HFONT linkFont = nullptr;
+// The dialog is modal and single: its fonts, held until the dialog goes, and the link's
+// replaced procedure.
+ScopedGdiObj<HFONT> nameFont, textFont, linkFont;
 WNDPROC linkPrevious = nullptr;
 
 HFONT MakeTextFont(bool underline)
@@ -32,18 +32,16 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(link, &paint);
+        ScopedPaint paint(link);
+        const HDC dc = paint.get();
         RECT r = {};
         GetClientRect(link, &r);
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        HGDIOBJ previous = SelectObject(dc, linkFont);
+        ScopedSelectObject font(dc, linkFont.get());
         SetTextColor(dc, RGB(0, 0, 255));
         SetBkMode(dc, TRANSPARENT);
         const std::wstring web = WideFromSjis(App().WebText);
         TextOutW(dc, 0, 0, web.c_str(), static_cast<int>(web.size()));
-        SelectObject(dc, previous);
-        EndPaint(link, &paint);
         return 0;
     }
     case WM_SETCURSOR:
@@ -62,19 +60,20 @@ void Initialise(const AppState& app, HWND dialog)
     face.lfHeight = 17;
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
-    nameFont = CreateFontIndirectW(&face);
-    SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont), TRUE);
+    nameFont.reset(CreateFontIndirectW(&face));
+    SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont.get()), TRUE);
 
     // The version and mail texts take the place of the placeholders, in the 12-dot face.
-    textFont = MakeTextFont(false);
-    linkFont = MakeTextFont(true);
+    textFont.reset(MakeTextFont(false));
+    linkFont.reset(MakeTextFont(true));
     const struct { int id; const char* text; } texts[] = {
         {IDC_VERSION_TEXT, app.VersionText},
         {IDC_MAIL, app.MailText},
     };
     for (const auto& row : texts) {
         SetSjisText(GetDlgItem(dialog, row.id), row.text);
-        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), TRUE);
+        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()),
+                            TRUE);
     }
 
     HWND link = GetDlgItem(dialog, IDC_WEB);
@@ -99,10 +98,7 @@ void Release(HWND dialog)
     if (link && linkPrevious)
         SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkPrevious));
     linkPrevious = nullptr;
-    for (HFONT* font : {&nameFont, &textFont, &linkFont}) {
-        if (*font) DeleteObject(*font);
-        *font = nullptr;
-    }
+    for (ScopedGdiObj<HFONT>* font : {&nameFont, &textFont, &linkFont}) font->reset();
 }
 
 INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -15,7 +15,7 @@
 #include "app/graph_pane.h"
 #include "app/main_window.h"
 #include "app/refresh.h"
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 
 using namespace marevo;
 

@@ -13,7 +13,7 @@
 #include "cli/data_folder.h"
 #include "cli/messages.h"
 #include "cli/render_module.h"
-#include "views/image_canvas.h" // WindowFace only: the canvas itself is in the module
+#include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
 #include "views/prepare_view.h"
 
 #ifndef MAREVO_RENDER_MODULE_FILE

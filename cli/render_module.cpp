@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "views/image_canvas.h"
+#include "views/cairo/image_canvas.h"
 
 using namespace marevo;
 

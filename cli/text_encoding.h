@@ -1,15 +1,13 @@
-// Conversions between the program's Shift-JIS (code page 932) texts and UTF-8 for the
-// terminal, JSON and file names; iconv on Linux, the code-page API under Windows.
+// The command line's own side of the encodings: UTF-8 paths, files and the Windows console
+// (the Shift-JIS conversions themselves are text/shift_jis.h).
 #pragma once
 
 #include <cstdio>
 #include <string>
 
-namespace marevo::cli {
+#include "text/shift_jis.h"
 
-// Bytes that do not convert become '?'; the rest of the text is kept.
-std::string SjisToUtf8(const std::string& sjis);
-std::string Utf8ToSjis(const std::string& utf8);
+namespace marevo::cli {
 
 // A UTF-8 path in the form the program's own texts hold it: unchanged on Linux (file names
 // are UTF-8), Shift-JIS under Windows.

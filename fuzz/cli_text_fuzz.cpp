@@ -89,15 +89,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
-    const std::string utf8 = marevo::cli::SjisToUtf8(bytes);
+    const std::string utf8 = marevo::SjisToUtf8(bytes);
     FUZZ_CHECK(WellFormed(utf8));
     FUZZ_CHECK(utf8.size() <= 3 * bytes.size());
     FUZZ_CHECK(utf8.empty() == bytes.empty());
     // Whatever came out of code page 932 goes back into it and out again unchanged.
-    FUZZ_CHECK(marevo::cli::SjisToUtf8(marevo::cli::Utf8ToSjis(utf8)) == utf8);
+    FUZZ_CHECK(marevo::SjisToUtf8(marevo::Utf8ToSjis(utf8)) == utf8);
 
     // Arbitrary bytes taken as UTF-8: the Shift-JIS made of them reads as well-formed UTF-8.
-    FUZZ_CHECK(WellFormed(marevo::cli::SjisToUtf8(marevo::cli::Utf8ToSjis(bytes))));
+    FUZZ_CHECK(WellFormed(marevo::SjisToUtf8(marevo::Utf8ToSjis(bytes))));
 
     marevo::cli::JsonWriter json;
     json.String(utf8);

@@ -1,12 +1,14 @@
 // Fuzz target: the port tree's reading of a directory entry name (prefecture code from the
 // first two bytes, port name without the code and the four-byte extension) over arbitrary
-// names. The cut stays inside the name and agrees with the views' bounded substring.
+// names. The cut stays inside the name and agrees with the views' bounded substring, and
+// the station file's name made of code and port is the entry again.
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-#include "app/shell_rules.h"
 #include "fuzz/fuzz_check.h"
+#include "shell/port_files.h"
+#include "shell/settings_values.h"
 #include "views/text_util.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -26,8 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(entry.code >= -9 && entry.code <= 99);
     const std::string head = name.substr(0, 2);
     FUZZ_CHECK(entry.code == marevo::ProfileInt(head));
-    if (head.size() == 2 && head[0] >= '0' && head[0] <= '9' && head[1] >= '0' && head[1] <= '9')
+    if (head.size() == 2 && head[0] >= '0' && head[0] <= '9' && head[1] >= '0' && head[1] <= '9') {
         FUZZ_CHECK(entry.code == (head[0] - '0') * 10 + (head[1] - '0'));
+        // The refresh names again the file the tree listed.
+        if (length > 6 && length - 6 <= 256)
+            FUZZ_CHECK(marevo::StationFileNameOf(entry.code, entry.port) + name.substr(length - 4) ==
+                       name);
+    }
     FUZZ_CHECK(marevo::IsTreeCode(entry.code) == (entry.code >= 0 && entry.code <= 80));
     return 0;
 }

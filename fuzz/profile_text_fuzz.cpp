@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/profile_text.h"
+#include "shell/profile_text.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

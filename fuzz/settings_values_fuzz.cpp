@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/shell_rules.h"
+#include "shell/settings_values.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

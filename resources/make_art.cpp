@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "text/shift_jis.h"
+
 namespace {
 
 // The 16 colours of the Windows VGA palette and the letters that name them.
@@ -202,8 +204,7 @@ void EscapeTrailBytes(const char* outPath, const char* inPath)
     for (size_t i = 0; i < text.size(); ++i) {
         const uint8_t c = static_cast<uint8_t>(text[i]);
         out.push_back(c);
-        const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-        if (lead && i + 1 < text.size()) {
+        if (marevo::IsSjisLeadByte(c) && i + 1 < text.size()) {
             const uint8_t trail = static_cast<uint8_t>(text[++i]);
             out.push_back(trail);
             if (trail == 0x5C) out.push_back(0x5C);

@@ -1,7 +1,6 @@
 // Main window commands: date moves and today (menu, toolbar and keys), display periods
 // with their check marks and radio buttons, graph styles, redraw, help, exit, and the
 // commands whose windows come later.
-#include <cstdio>
 #include <string>
 
 #include "program_fixture.h"
@@ -21,25 +20,6 @@ protected:
         ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
-    }
-    void SetDate(int year, int month, int day)
-    {
-        app.CurrentYear = year;
-        app.CurrentMonth = month;
-        app.CurrentDay = day;
-    }
-    void ExpectDate(int year, int month, int day)
-    {
-        EXPECT_EQ(app.CurrentYear, year);
-        EXPECT_EQ(app.CurrentMonth, month);
-        EXPECT_EQ(app.CurrentDay, day);
-        char text[8];
-        std::snprintf(text, sizeof text, "%4d", year);
-        EXPECT_EQ(Text(app.YearLabel), text);
-        std::snprintf(text, sizeof text, "%02d", month);
-        EXPECT_EQ(Text(app.MonthLabel), text);
-        std::snprintf(text, sizeof text, "%02d", day);
-        EXPECT_EQ(Text(app.DayLabel), text);
     }
     void PressKey(int key)
     {

@@ -8,7 +8,7 @@
 
 #include "app/ids.h"
 #include "app/port_tree.h"
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 namespace {
@@ -28,21 +28,6 @@ protected:
         WriteFile("dt\\readme.txt", "not a port\n");
         CreateDirectoryA((dir + "dt\\45folder").c_str(), nullptr);
         Start();
-    }
-    void Select(HTREEITEM item)
-    {
-        SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        Pump();
-    }
-    int PaintedPixels() const
-    {
-        const SIZE size = ClientSize(app.CanvasWindow);
-        const COLORREF face = GetSysColor(COLOR_BTNFACE);
-        int count = 0;
-        for (int y = 0; y < size.cy; y += 3)
-            for (int x = 0; x < size.cx; x += 3)
-                if (GetPixel(app.OffscreenDC, x, y) != face) ++count;
-        return count;
     }
 };
 

@@ -224,4 +224,66 @@ HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
     return nullptr;
 }
 
+void ProgramTest::Select(HTREEITEM item)
+{
+    ASSERT_NE(item, nullptr);
+    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    Pump();
+}
+
+void ProgramTest::SelectPort(int code, const std::string& port)
+{
+    Select(FindNode(app.PrefectureItems[code], port));
+}
+
+void ProgramTest::SetDate(int year, int month, int day)
+{
+    app.CurrentYear = year;
+    app.CurrentMonth = month;
+    app.CurrentDay = day;
+}
+
+void ProgramTest::ExpectDate(int year, int month, int day) const
+{
+    EXPECT_EQ(app.CurrentYear, year);
+    EXPECT_EQ(app.CurrentMonth, month);
+    EXPECT_EQ(app.CurrentDay, day);
+    char text[8];
+    std::snprintf(text, sizeof text, "%4d", year);
+    EXPECT_EQ(Text(app.YearLabel), text);
+    std::snprintf(text, sizeof text, "%02d", month);
+    EXPECT_EQ(Text(app.MonthLabel), text);
+    std::snprintf(text, sizeof text, "%02d", day);
+    EXPECT_EQ(Text(app.DayLabel), text);
+}
+
+int ProgramTest::PaintedPixels() const
+{
+    if (!app.OffscreenDC) return 0;
+    const SIZE size = ClientSize(app.CanvasWindow);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int count = 0;
+    for (int y = 0; y < size.cy; y += 3)
+        for (int x = 0; x < size.cx; x += 3)
+            if (GetPixel(app.OffscreenDC, x, y) != face) ++count;
+    return count;
+}
+
+std::vector<COLORREF> ProgramTest::Picture() const
+{
+    std::vector<COLORREF> pixels;
+    if (!app.OffscreenDC) return pixels;
+    const SIZE size = ClientSize(app.CanvasWindow);
+    for (int y = 1; y < size.cy; y += 7)
+        for (int x = 1; x < size.cx; x += 5) pixels.push_back(GetPixel(app.OffscreenDC, x, y));
+    return pixels;
+}
+
+bool ProgramTest::Running() const
+{
+    DWORD_PTR answer = 0;
+    return IsWindow(app.MainWindow) &&
+           SendMessageTimeoutA(app.MainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+}
+
 } // namespace marevo

@@ -1,5 +1,7 @@
 // Test bench of the window program: a fresh program directory with its own dt\ and
-// marevo.ini, the program started in-process, messages pumped, message boxes recorded.
+// marevo.ini, the program started in-process, messages pumped, message boxes recorded, and
+// what the tests look at: the tree selection as a user makes it, the date shown, and the
+// picture in the off-screen surface (painted or not, changed or not).
 #pragma once
 
 #include <windows.h>
@@ -49,6 +51,23 @@ protected:
     // Selects the tree node with this text below parent (nullptr: the root).
     HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     std::vector<std::string> ChildTexts(HTREEITEM parent) const;
+    // Selects a tree node as a click does and lets the program react.
+    void Select(HTREEITEM item);
+    void SelectPort(int code, const std::string& port);
+
+    // The date of the state (the labels keep theirs until a refresh), and the date of the
+    // state and of the three labels.
+    void SetDate(int year, int month, int day);
+    void ExpectDate(int year, int month, int day) const;
+    // Pixels of the off-screen picture that differ from the empty canvas (every third one).
+    int PaintedPixels() const;
+    // A sample of the picture, to tell whether it was drawn again.
+    std::vector<COLORREF> Picture() const;
+    // The program is still running: its main window exists and answers.
+    bool Running() const;
+
+    static constexpr const char* CannotOpen = "ファイルがオープンできませんでした";
+    static constexpr const char* NoPort = "港が選択されていません";
 
     AppState& app = App();
     std::string dir;                       // ends with a backslash

@@ -9,7 +9,7 @@
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 #include "views/tide_table_view.h"
 
 namespace marevo {
@@ -43,10 +43,6 @@ TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
     const RECT notice = WindowRect(app.NoticeWindow);
     EXPECT_EQ(notice.left, 271);
     EXPECT_EQ(notice.top, 220);
-    EXPECT_EQ(notice.right - notice.left, 383);
-    EXPECT_EQ(notice.bottom - notice.top, 240);
-    EXPECT_TRUE(GetWindowLongA(app.NoticeWindow, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(IsWindowVisible(app.NoticeWindow));
 
     char className[32];
     GetClassNameA(app.MainWindow, className, sizeof className);
@@ -77,20 +73,6 @@ TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
     EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
     EXPECT_STREQ(app.station.StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
-
-    // A click closes the notice window.
-    SendMessageA(app.NoticeWindow, WM_LBUTTONUP, 0, 0);
-    Pump();
-    EXPECT_FALSE(IsWindow(app.NoticeWindow));
-}
-
-TEST_F(StartupTest, NoticeFollowsTheSavedRectangle)
-{
-    WriteSettings("[WINDOWS]\r\nXPosition=0\r\nYPosition=10\r\nWidth=300\r\nHeight=400\r\n");
-    Start(SW_SHOWNORMAL, false);
-    const RECT notice = WindowRect(app.NoticeWindow);
-    EXPECT_EQ(notice.left, -41);
-    EXPECT_EQ(notice.top, 90);
 }
 
 TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)

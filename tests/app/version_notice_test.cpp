@@ -9,8 +9,7 @@
 
 #include "app/ids.h"
 #include "app/notice_window.h"
-#include "app/shell_rules.h"
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/recorder.h"
 
 namespace marevo {
@@ -132,16 +131,16 @@ class NoticeWindowTest : public ProgramTest {};
 TEST_F(NoticeWindowTest, CentredOnTheSavedWindowTopMostUntilClicked)
 {
     WritePort({"24尾鷲.MV2", "尾鷲"});
-    WriteSettings("[WINDOWS]\r\nXPosition=40\r\nYPosition=30\r\nWidth=725\r\nHeight=480\r\n");
+    // A window narrower than the notice: (300 - 383) / 2 truncates to -41.
+    WriteSettings("[WINDOWS]\r\nXPosition=0\r\nYPosition=10\r\nWidth=300\r\nHeight=400\r\n");
     Start(SW_SHOWNORMAL, false);
     HWND notice = app.NoticeWindow;
     ASSERT_TRUE(IsWindow(notice));
     EXPECT_TRUE(IsWindowVisible(notice));
     RECT r = {};
     GetWindowRect(notice, &r);
-    const Point expected = NoticePosition(40, 30, 725, 480);
-    EXPECT_EQ(r.left, expected.x);
-    EXPECT_EQ(r.top, expected.y);
+    EXPECT_EQ(r.left, -41);
+    EXPECT_EQ(r.top, 90);
     EXPECT_EQ(r.right - r.left, 383);
     EXPECT_EQ(r.bottom - r.top, 240);
     EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "views/gdi_canvas.h"
-#include "views/wide_text.h"
+#include "views/gdi/gdi_canvas.h"
+#include "text/wide_text.h"
 #include "window_probe.h"
 
 namespace marevo {

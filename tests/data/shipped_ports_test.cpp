@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "engine/station.h"
+#include "text/shift_jis.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <dirent.h>
-#include <iconv.h>
 #endif
 
 using namespace marevo;
@@ -39,20 +39,13 @@ struct PortFile {
     std::string path;
 };
 
-#ifdef _WIN32
-std::string Utf8ToSjis(const std::string& utf8) {
-    const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), int(utf8.size()), nullptr, 0);
-    if (wide <= 0) return {};
-    std::wstring w(wide, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), w.data(), wide);
-    BOOL lost = FALSE;
-    const int n = WideCharToMultiByte(932, 0, w.data(), wide, nullptr, 0, nullptr, &lost);
-    if (n <= 0 || lost) return {};
-    std::string out(n, '\0');
-    WideCharToMultiByte(932, 0, w.data(), wide, out.data(), n, nullptr, nullptr);
-    return out;
+// Shift-JIS of a UTF-8 name; empty when a character has no Shift-JIS code.
+std::string SjisOf(const std::string& utf8) {
+    const std::string sjis = Utf8ToSjis(utf8);
+    return SjisToUtf8(sjis) == utf8 ? sjis : std::string();
 }
 
+#ifdef _WIN32
 std::vector<PortFile> ListPortFiles() {
     std::vector<PortFile> files;
     WIN32_FIND_DATAA found;
@@ -66,20 +59,6 @@ std::vector<PortFile> ListPortFiles() {
     return files;
 }
 #else
-std::string Utf8ToSjis(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-    std::string in = utf8, out(utf8.size() * 2 + 4, '\0');
-    char* src = in.data();
-    char* dst = out.data();
-    size_t srcLeft = in.size(), dstLeft = out.size();
-    const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    iconv_close(cd);
-    if (r == static_cast<size_t>(-1)) return {};
-    out.resize(out.size() - dstLeft);
-    return out;
-}
-
 std::vector<PortFile> ListPortFiles() {
     std::vector<PortFile> files;
     DIR* dir = opendir(DtDir.c_str());
@@ -87,7 +66,7 @@ std::vector<PortFile> ListPortFiles() {
     while (dirent* e = readdir(dir)) {
         const std::string name = e->d_name;
         if (name == "." || name == "..") continue;
-        files.push_back({Utf8ToSjis(name), DtDir + name});
+        files.push_back({SjisOf(name), DtDir + name});
     }
     closedir(dir);
     return files;
@@ -281,7 +260,7 @@ TEST(PortList, RowsAreWellFormedAndNameEveryJmaTideTablePortOnce) {
     for (const PortRow& r : rows) {
         SCOPED_TRACE(r.fields.empty() ? "" : r.File());
         ASSERT_TRUE(r.fields.size() == 7 || r.fields.size() == 8) << r.fields.size() << " columns";
-        const std::string file = Utf8ToSjis(r.File()), name = Utf8ToSjis(r.Name());
+        const std::string file = SjisOf(r.File()), name = SjisOf(r.Name());
         ASSERT_FALSE(file.empty()) << "file name in Shift-JIS";
         ASSERT_FALSE(name.empty()) << "name in Shift-JIS";
         EXPECT_EQ(r.File().substr(0, 2), r.fields[3]) << "file starts with the prefecture code";
@@ -320,7 +299,7 @@ TEST_F(ShippedPorts, EveryRowHasItsFileWithItsNamePositionAndSource) {
     for (const PortRow& r : rows) {
         if (r.fields.size() < 7) continue; // reported by the row test
         SCOPED_TRACE(r.File());
-        const auto it = pathOf.find(Utf8ToSjis(r.File()) + ".MV2");
+        const auto it = pathOf.find(SjisOf(r.File()) + ".MV2");
         if (it == pathOf.end()) {
             missing.push_back(r.File());
             continue;
@@ -333,7 +312,7 @@ TEST_F(ShippedPorts, EveryRowHasItsFileWithItsNamePositionAndSource) {
             pathOf.erase(it);
             continue;
         }
-        EXPECT_EQ(std::string(s.StationName), Utf8ToSjis(r.Name())) << "header name is the full name";
+        EXPECT_EQ(std::string(s.StationName), SjisOf(r.Name())) << "header name is the full name";
         EXPECT_EQ(std::string(s.LatitudeText), r.fields[4]);
         EXPECT_EQ(std::string(s.LongitudeText), r.fields[5]);
         const std::string notes = std::string(s.StationNotes[0]) + "\n" + s.StationNotes[1] + "\n" +
@@ -370,7 +349,7 @@ TEST_F(ShippedPorts, ConstantsAreInRangeAndZ0IsThePrincipalSum) {
     std::string header;
     std::map<std::string, std::string> sourceOf;
     for (const PortRow& r : ReadPortList(header))
-        sourceOf[Utf8ToSjis(r.File()) + ".MV2"] = r.Source();
+        sourceOf[SjisOf(r.File()) + ".MV2"] = r.Source();
     for (const PortFile& f : files_) {
         SCOPED_TRACE(f.path);
         Station s;

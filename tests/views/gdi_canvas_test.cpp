@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 #include "views/palette.h"
 
 namespace marevo {

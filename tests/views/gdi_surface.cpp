@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "tests/views/pixel_surface.h"
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 
 namespace marevo {
 namespace {

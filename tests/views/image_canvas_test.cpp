@@ -1,5 +1,5 @@
 // The image backend's files and the rules it has beyond the shared pixel rules.
-#include "views/image_canvas.h"
+#include "views/cairo/image_canvas.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The image backend's pixels: a raster picture held in memory.
 #include "tests/views/pixel_surface.h"
-#include "views/image_canvas.h"
+#include "views/cairo/image_canvas.h"
 
 namespace marevo {
 namespace {

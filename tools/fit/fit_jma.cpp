@@ -99,8 +99,8 @@ Station StationOf(const PortRow& row)
 // Shift-JIS of a UTF-8 text; false when a character has no Shift-JIS code.
 bool ToSjis(const std::string& utf8, std::string& sjis)
 {
-    sjis = cli::Utf8ToSjis(utf8);
-    return cli::SjisToUtf8(sjis) == utf8;
+    sjis = Utf8ToSjis(utf8);
+    return SjisToUtf8(sjis) == utf8;
 }
 
 struct PortResult {

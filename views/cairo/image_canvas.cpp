@@ -1,11 +1,12 @@
 // The drawing layer on cairo (shapes, as pixel runs) and pango (text, Shift-JIS converted
 // to UTF-8). Units are pixels of the picture.
-#include "views/image_canvas.h"
+#include "views/cairo/image_canvas.h"
+
+#include "text/shift_jis.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
 #include <cairo.h>
-#include <iconv.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -27,33 +28,6 @@ constexpr Color GapColour = White;
 void SetSource(cairo_t* cr, Color c)
 {
     cairo_set_source_rgb(cr, RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0);
-}
-
-// Shift-JIS (code page 932) to UTF-8; a byte that does not convert becomes '?'.
-std::string ShiftJisToUtf8(const char* text)
-{
-    std::string out;
-    if (text == nullptr) return out;
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-    std::string in(text);
-    char* src = &in[0];
-    size_t srcLeft = in.size();
-    char buffer[256];
-    while (srcLeft > 0) {
-        char* dst = buffer;
-        size_t dstLeft = sizeof buffer;
-        const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, static_cast<size_t>(dst - buffer));
-        if (r == static_cast<size_t>(-1) && errno != E2BIG) {
-            out.push_back('?');
-            ++src;
-            --srcLeft;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        }
-    }
-    iconv_close(cd);
-    return out;
 }
 
 // Em size per unit of cell height (ascent + descent) of the stand-in face.
@@ -245,7 +219,7 @@ void ImageCanvas::PenLine(int x1, int y1, int x2, int y2, Color colour, int styl
 int ImageCanvas::PutText(int x, int y, const char* text)
 {
     if (text == nullptr || *text == '\0') return 1;
-    const std::string utf8 = ShiftJisToUtf8(text);
+    const std::string utf8 = text ? SjisToUtf8(text) : std::string();
     PangoLayout* layout = pango_cairo_create_layout(cr_);
     PangoContext* context = pango_layout_get_context(layout);
     cairo_font_options_t* options = cairo_font_options_create();

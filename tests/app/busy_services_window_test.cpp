@@ -3,7 +3,7 @@
 // nothing is printed or copied, and what the user asked for and did not get is said.
 #include <atomic>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/clipboard_copy.h"
 #include "app/ids.h"
@@ -100,11 +100,11 @@ private:
     bool holding_ = false;
 };
 
-class BusyServicesWindowTest : public BadInputWindowTest {
+class BusyServicesWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
         Command(CMD_PERIOD1);

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/ids.h"
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 namespace {
@@ -39,11 +39,11 @@ std::string Garbage(unsigned seed, size_t size, bool commas)
 
 const char Header[] = "見本港,34.04,136.12,110.0\n";
 
-class BadStationWindowTest : public BadInputWindowTest {
+class BadStationWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
         Command(CMD_PERIOD1);

@@ -4,7 +4,7 @@
 // somewhere, and choosing any node either draws its port or says what is wrong.
 #include <algorithm>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/ids.h"
 #include "app/port_tree.h"
@@ -14,7 +14,7 @@ namespace {
 
 const char* const Regions[] = {"北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他"};
 
-class BadDtWindowTest : public BadInputWindowTest {
+class BadDtWindowTest : public ProgramTest {
 protected:
     // Nine regions first, then whatever the listing put at the root.
     void ExpectRegionsFirst()

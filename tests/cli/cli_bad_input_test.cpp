@@ -1,5 +1,5 @@
 // marevo-cli facing bad input: every refused command line and unreadable station says what
-// was wrong, naming the word or file, and text from port files always comes out as UTF-8.
+// was wrong, naming the word or file, and JSON strings escape what they must.
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
@@ -7,7 +7,6 @@
 #include "cli/cli_args.h"
 #include "cli/cli_station.h"
 #include "cli/json_writer.h"
-#include "cli/text_encoding.h"
 
 namespace marevo::cli {
 namespace {
@@ -29,30 +28,18 @@ TEST(CliBadInput, RefusedCommandLinesNameTheWord)
         {{"--station", "a", "--date", "2024-01-01x"}, "2024-01-01x"},
         {{"--station", "a", "--date", "+024-01-01"}, "+024-01-01"},
         {{"--station", "a", "--date", ""}, ""},
+        // A station must be named once and completely (the message names no one word).
+        {{}, ""}, {{"--json"}, ""}, {{"--dt", "data/dt"}, ""},
+        {{"--station", "a.MV2", "--dt", "data/dt"}, ""},
+        {{"--station", "a.MV2", "--dt", "data/dt", "--port", "24尾鷲"}, ""},
+        {{"--station", "a.MV2", "--port", "24尾鷲"}, ""},
     };
     for (const auto& c : cases) {
         CliArgs args;
         std::string error;
         EXPECT_FALSE(ParseArgs(c.words, TableOptions, args, error)) << c.named;
-        EXPECT_NE(error.find(c.named), std::string::npos) << error;
-    }
-}
-
-TEST(CliBadInput, AStationMustBeNamedOnceAndCompletely)
-{
-    const Words cases[] = {
-        {},
-        {"--json"},
-        {"--dt", "data/dt"},
-        {"--station", "a.MV2", "--dt", "data/dt"},
-        {"--station", "a.MV2", "--dt", "data/dt", "--port", "24尾鷲"},
-        {"--station", "a.MV2", "--port", "24尾鷲"},
-    };
-    for (const Words& words : cases) {
-        CliArgs args;
-        std::string error;
-        EXPECT_FALSE(ParseArgs(words, TableOptions, args, error)) << words.size();
         EXPECT_FALSE(error.empty());
+        EXPECT_NE(error.find(c.named), std::string::npos) << error;
     }
 }
 
@@ -125,29 +112,6 @@ TEST_F(CliStationFiles, AnUnknownPortNamesThePort)
     std::string error;
     EXPECT_FALSE(LoadCliStation(args, station, error));
     EXPECT_NE(error.find("99nowhere"), std::string::npos) << error;
-}
-
-TEST(CliBadInput, PortTextsAlwaysComeOutAsUtf8)
-{
-    struct { std::string sjis; const char* utf8; } cases[] = {
-        {"\x94\xf6\x98\x68", u8"尾鷲"},
-        {"\xb1\xb2", u8"ｱｲ"},                       // half-width katakana
-        {"\x94", "?"},                               // a lead byte cut off at the end
-        {std::string("a\x80" "b\xff", 4), "a?b?"},  // bytes that are no character
-        {"\x81\x20", "? "},                          // a lead byte before a blank
-        {"", ""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SjisToUtf8(c.sjis), c.utf8) << c.utf8;
-}
-
-TEST(CliBadInput, FileNamesAreNeverBentIntoOtherCharacters)
-{
-    // A character code page 932 lacks is no character of it: "café" must not name cafe.
-    const std::string sjis = Utf8ToSjis(u8"café.MV2");
-    EXPECT_EQ(sjis.compare(0, 4, "caf?"), 0) << sjis;
-    EXPECT_EQ(sjis.find("cafe"), std::string::npos);
-    EXPECT_EQ(sjis.substr(sjis.size() - 4), ".MV2");
-    EXPECT_EQ(Utf8ToSjis(u8"24尾鷲"), "24\x94\xf6\x98\x68");
 }
 
 TEST(CliBadInput, JsonStringsEscapeEveryControlCharacter)

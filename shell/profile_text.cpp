@@ -1,5 +1,5 @@
 // Setting values in initialisation-file text (see profile_text.h).
-#include "app/profile_text.h"
+#include "shell/profile_text.h"
 
 namespace marevo {
 

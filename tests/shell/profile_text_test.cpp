@@ -1,7 +1,7 @@
 // Setting values in initialisation-file text: new file, new section, new key after the
 // last key of its section, replaced keys with any case, values kept byte for byte; and
-// reading them back as the platform's reader does.
-#include "app/profile_text.h"
+// reading them back as the platform's reader does; a UTF-8 signature hides no section.
+#include "shell/profile_text.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +74,18 @@ TEST(ProfileText, ValuesAreReadAsThePlatformsReaderGivesThem)
     const std::string written = SetProfileValue(text, {"printer", "PrinterRatio", " 1.0"});
     EXPECT_TRUE(FindProfileValue(written, "PRINTER", "PRINTERRATIO", value));
     EXPECT_EQ(value, "1.0");
+}
+
+TEST(ProfileText, TheUtf8SignatureIsDroppedAndTheFirstSectionEditedInPlace)
+{
+    const std::string withSignature = "\xEF\xBB\xBF[WINDOWS]\r\nONEORSEVEN=7\r\nBOX=0\r\n[SITE]\r\nPORT=a\r\n";
+    const std::string written =
+        SetProfileValues(withSignature, {{"WINDOWS", "ONEORSEVEN", "1"}, {"SITE", "PORT", "b"}});
+    EXPECT_EQ(written, "[WINDOWS]\r\nONEORSEVEN=1\r\nBOX=0\r\n[SITE]\r\nPORT=b\r\n");
+    // A signature alone, or one inside the text, is left to the general rules.
+    EXPECT_EQ(SetProfileValues("\xEF\xBB\xBF", {{"TREE", "CHI1", "0"}}), "[TREE]\r\nCHI1=0\r\n");
+    EXPECT_EQ(SetProfileValues("[A]\r\nx=\xEF\xBB\xBF\r\n", {{"A", "y", "1"}}),
+              "[A]\r\nx=\xEF\xBB\xBF\r\ny=1\r\n");
 }
 
 } // namespace

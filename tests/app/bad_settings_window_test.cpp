@@ -4,28 +4,29 @@
 // is still there at the next start.
 #include <cstdio>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/ids.h"
 #include "app/printing.h"
-#include "app/profile_text.h"
+#include "shell/profile_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 namespace {
 
 HDC NoPrinterChosen(HWND) { return nullptr; }
 
-class BadSettingsWindowTest : public BadInputWindowTest {
+class BadSettingsWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         previousHook = SetPrinterDialogHook(NoPrinterChosen);
     }
     void TearDown() override
     {
-        BadInputWindowTest::TearDown();
+        ProgramTest::TearDown();
         SetPrinterDialogHook(previousHook);
     }
     int Key(const char* section, const char* key, int fallback = -12345) const
@@ -308,9 +309,7 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
 TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
 {
     const std::string text = "[WINDOWS]\r\nONEORSEVEN=7\r\n[SITE]\r\nPREF=三重県\r\nPORT=尾鷲\r\n";
-    std::wstring wide(MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0), L'\0');
-    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                        static_cast<int>(wide.size()));
+    const std::wstring wide = WideFromSjis(text);
     for (const bool big : {false, true}) {
         SCOPED_TRACE(big ? "big-endian" : "little-endian");
         std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";

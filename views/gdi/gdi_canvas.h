@@ -1,6 +1,7 @@
 // GdiCanvas: the drawing layer over a Windows device context (the off-screen bitmap of the
 // window, a printer, a memory bitmap). Coordinates are the context's logical units. The
-// only file of the views that sees the platform, with wide_text for its texts.
+// only file of the views that sees the platform; its texts reach the system through
+// text/wide_text.h.
 #pragma once
 
 #include <windows.h>

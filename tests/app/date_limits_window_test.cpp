@@ -1,9 +1,8 @@
 // The date commands at both ends of the years 1 to 9999: every view is drawn there, a move
 // that would leave those years is not made (nothing said, the date and the picture stay),
 // and the calendar pop-up opens at either end.
-#include <cstdio>
 
-#include "bad_input_window_fixture.h"
+#include "program_fixture.h"
 
 #include "app/calendar_window.h"
 #include "app/ids.h"
@@ -11,29 +10,18 @@
 namespace marevo {
 namespace {
 
-class DateLimitsWindowTest : public BadInputWindowTest {
+class DateLimitsWindowTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        BadInputWindowTest::SetUp();
+        ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
     }
-    void SetDate(int year, int month, int day)
+    void ShowDate(int year, int month, int day)
     {
-        app.CurrentYear = year;
-        app.CurrentMonth = month;
-        app.CurrentDay = day;
+        SetDate(year, month, day);
         Command(CMD_REDRAW);
-    }
-    void ExpectDate(int year, int month, int day)
-    {
-        EXPECT_EQ(app.CurrentYear, year);
-        EXPECT_EQ(app.CurrentMonth, month);
-        EXPECT_EQ(app.CurrentDay, day);
-        char text[8];
-        std::snprintf(text, sizeof text, "%4d", year);
-        EXPECT_EQ(Text(app.YearLabel), text);
     }
 };
 
@@ -44,7 +32,7 @@ TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheFirstDayOfYearOne)
     for (int period : Periods) {
         SCOPED_TRACE(period);
         Command(period);
-        SetDate(1, 1, 22);
+        ShowDate(1, 1, 22);
         for (int step = 0; step < 3; ++step) {
             Command(CMD_MINUS7);
             EXPECT_GT(PaintedPixels(), 1000);
@@ -70,7 +58,7 @@ TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheLastDayOf9999)
     for (int period : Periods) {
         SCOPED_TRACE(period);
         Command(period);
-        SetDate(9999, 12, 10);
+        ShowDate(9999, 12, 10);
         for (int step = 0; step < 3; ++step) {
             Command(TB_PLUS7);
             EXPECT_GT(PaintedPixels(), 1000);
@@ -97,7 +85,7 @@ TEST_F(DateLimitsWindowTest, TheCalendarOpensAtBothEnds)
     Command(CMD_PERIOD1);
     for (const int year : {1, 1800, 9999}) {
         SCOPED_TRACE(year);
-        SetDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
+        ShowDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
         Command(ID_CALENDAR_BUTTON);
         EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
         EXPECT_TRUE(Running());

@@ -1,10 +1,10 @@
 // The drawing layer on GDI: fonts and pens in one slot each, inclusive box corners, brushes
 // created and deleted within one shape.
-#include "views/gdi_canvas.h"
+#include "views/gdi/gdi_canvas.h"
 
 #include <string>
 
-#include "views/wide_text.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 
