@@ -14,30 +14,13 @@
 
 namespace marevo::cli {
 
-int RunHeights(const Words& words)
+namespace {
+
+// The series as text, CSV or JSON; sample i lies i * step minutes after 0 h of the first day.
+std::string FormatHeights(const CliArgs& args, const Station& station, const std::string& file, int step,
+                          const std::vector<float>& heights)
 {
-    CliArgs args;
-    std::string error;
-    if (!ParseArgs(words, {{"--json", "--csv"}, {"--step"}, StationUse::One, true}, args, error))
-        return Fail(2, error);
-    if (args.Has("--json") && args.Has("--csv"))
-        return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
-    const std::string stepText = args.Value("--step", "10");
-    int step = 0;
-    for (char c : stepText) step = (c >= '0' && c <= '9' && step < 100000) ? step * 10 + (c - '0') : -1;
-    if (stepText.empty() || step < 1 || step > 1440)
-        return Fail(2, Say(u8"--step は 1 から 1440 までの分数です: ", "--step takes minutes from 1 to 1440: ") + stepText);
-
-    // Ten million samples at most (19 years a minute apart): the series is built in memory.
-    if (static_cast<long long>(args.days) * 1440 / step > 10000000)
-        return Fail(2, Say(u8"時系列が長すぎます (1000 万点まで): --step を大きくするか期間を短くしてください",
-                           "series too long (ten million samples at most): a larger --step or a shorter span"));
-    Station station;
-    StationChoice choice;
-    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
-    const std::vector<float> heights = ComputeHeights(station, args.year, args.month, args.day, args.days, step);
     const float meridian = station.StandardMeridian;
-
     std::string out;
     char line[160];
     JsonWriter json;
@@ -45,16 +28,16 @@ int RunHeights(const Words& words)
     if (asJson) {
         json.BeginObject();
         WriteStationJson(json, station);
-        json.Key("port").String(choice.file);
+        json.Key("port").String(file);
         json.Key("step_minutes").Integer(step);
         json.Key("heights").BeginArray();
     } else if (csv) {
         out = "port,date,time,datetime,height_cm\n";
     } else {
         std::snprintf(line, sizeof line, "  (%d min)\n", step);
-        out = StationNameUtf8(station) + " (" + choice.file + ")" + line;
+        out = StationNameUtf8(station) + " (" + file + ")" + line;
     }
-    const std::string port = CsvField(choice.file);
+    const std::string port = CsvField(file);
     for (size_t i = 0; i < heights.size(); ++i) {
         const long long minute = static_cast<long long>(i) * step;
         int y = args.year, m = args.month, d = args.day;
@@ -78,6 +61,34 @@ int RunHeights(const Words& words)
         json.EndArray().EndObject();
         out = json.Text() + "\n";
     }
+    return out;
+}
+
+} // namespace
+
+int RunHeights(const Words& words)
+{
+    CliArgs args;
+    std::string error;
+    if (!ParseArgs(words, {{"--json", "--csv"}, {"--step"}, StationUse::One, true}, args, error))
+        return Fail(2, error);
+    if (args.Has("--json") && args.Has("--csv"))
+        return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
+    const std::string stepText = args.Value("--step", "10");
+    int step = 0;
+    for (char c : stepText) step = (c >= '0' && c <= '9' && step < 100000) ? step * 10 + (c - '0') : -1;
+    if (stepText.empty() || step < 1 || step > 1440)
+        return Fail(2, Say(u8"--step は 1 から 1440 までの分数です: ", "--step takes minutes from 1 to 1440: ") + stepText);
+
+    // Ten million samples at most (19 years a minute apart): the series is built in memory.
+    if (static_cast<long long>(args.days) * 1440 / step > 10000000)
+        return Fail(2, Say(u8"時系列が長すぎます (1000 万点まで): --step を大きくするか期間を短くしてください",
+                           "series too long (ten million samples at most): a larger --step or a shorter span"));
+    Station station;
+    StationChoice choice;
+    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
+    const std::vector<float> heights = ComputeHeights(station, args.year, args.month, args.day, args.days, step);
+    const std::string out = FormatHeights(args, station, choice.file, step, heights);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }
