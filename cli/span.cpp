@@ -61,6 +61,7 @@ void ComputeChunk(int index, void* context)
     ConstituentTables before, tables;
     ExtremeDetector detector;
     DayExtremes found;
+    CarriedSamples carry;
     for (int i = first; i < last; ++i) {
         SpanDay& d = (*job.days)[i];
         // A day's search takes its first samples from the day before's preparation, so that
@@ -68,7 +69,7 @@ void ComputeChunk(int index, void* context)
         if (i == first) PrepareDayBefore(d.year, d.month, d.day, *job.station, cal, before);
         SetFebruaryForYear(cal, d.year);
         PrepareConstituents(d.year, d.month, d.day, *job.station, cal, tables);
-        FindDayExtremes(*job.station, before, tables, detector, found);
+        FindDayExtremes(*job.station, before, tables, detector, found, &carry);
         d.events.assign(found.events, found.events + found.count);
         d.high = EventKinds(found.events, found.count, *job.station, tables);
         before = tables;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/cosines.h"
 
@@ -253,7 +254,7 @@ constexpr int StepsPerDay = 72, StartStraddle = 2, EndStraddle = 74;
 // beforeShift: the steps from 0 h of before's date to 0 h of the day (72, or 0 when before
 // is the day's own preparation).
 void SearchDay(const Station& s, const ConstituentTables& before, const ConstituentTables& c,
-               int beforeShift, ExtremeDetector& d, DayExtremes& out)
+               int beforeShift, ExtremeDetector& d, DayExtremes& out, CarriedSamples* carry)
 {
     out.count = 0;
     Turn turn;
@@ -263,9 +264,13 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
     float lastH = 0;
     constexpr int First = -5, Samples = EndStraddle - First + 1;
     constexpr int Early = StartStraddle - First + 1; // samples from before
+    static_assert(Early == CarriedSamples::Count, "the samples a day leaves are the next day's first");
     float heights[Samples];
-    TideHeightsAtSteps(First + beforeShift, Early, 0.33333334f, s, before, heights);
+    // The first samples are the day before's last ones when that day's search left them.
+    if (carry && carry->Matches(s, before)) std::copy(carry->heights, carry->heights + Early, heights);
+    else TideHeightsAtSteps(First + beforeShift, Early, 0.33333334f, s, before, heights);
     TideHeightsAtSteps(StartStraddle + 1, Samples - Early, 0.33333334f, s, c, heights + Early);
+    if (carry) carry->Keep(s, c, heights + Samples - Early);
     for (int k = First; k <= EndStraddle; ++k) {
         if (!FindTurn(d, 20.0f * k, heights[k - First], turn)) continue;
         // A turning point lies between its two midpoints; heights beyond the float range (a
@@ -298,16 +303,36 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
 
 } // namespace
 
-void FindDayExtremes(const Station& s, const ConstituentTables& before,
-                     const ConstituentTables& c, ExtremeDetector& d, DayExtremes& out)
+bool CarriedSamples::Matches(const Station& s, const ConstituentTables& before) const
 {
-    SearchDay(s, before, c, StepsPerDay, d, out);
+    return valid && MeanSeaLevel == s.MeanSeaLevel && ExtraConstituents == s.ExtraConstituents &&
+           std::memcmp(Amplitude, s.Amplitude, sizeof Amplitude) == 0 &&
+           std::memcmp(PhaseLag, s.PhaseLag, sizeof PhaseLag) == 0 &&
+           std::memcmp(&tables, &before, sizeof tables) == 0;
+}
+
+void CarriedSamples::Keep(const Station& s, const ConstituentTables& c, const float* last)
+{
+    valid = true;
+    MeanSeaLevel = s.MeanSeaLevel;
+    ExtraConstituents = s.ExtraConstituents;
+    std::memcpy(Amplitude, s.Amplitude, sizeof Amplitude);
+    std::memcpy(PhaseLag, s.PhaseLag, sizeof PhaseLag);
+    tables = c;
+    std::copy(last, last + Count, heights);
+}
+
+void FindDayExtremes(const Station& s, const ConstituentTables& before,
+                     const ConstituentTables& c, ExtremeDetector& d, DayExtremes& out,
+                     CarriedSamples* carry)
+{
+    SearchDay(s, before, c, StepsPerDay, d, out, carry);
 }
 
 void FindDayExtremes(const Station& s, const ConstituentTables& c, ExtremeDetector& d,
                      DayExtremes& out)
 {
-    SearchDay(s, c, c, 0, d, out);
+    SearchDay(s, c, c, 0, d, out, nullptr);
 }
 
 void PrepareDayBefore(int year, int month, int day, const Station& s, const Calendar& cal,

@@ -62,11 +62,29 @@ struct DayExtremes {
     TideEvent events[MaxDayEvents];
 };
 
+// The last samples of one day's search (those the next day's search takes from its day
+// before) and the station and tables they come from. Given to the searches of consecutive
+// days, it lets each day take them instead of computing them again; a day whose day before
+// or station is not the one they come from computes its own, so the results never depend on
+// it.
+struct CarriedSamples {
+    static constexpr int Count = 8;
+    bool valid = false;
+    float heights[Count] = {};
+    float MeanSeaLevel = 0;
+    int ExtraConstituents = 0;
+    float Amplitude[MaxConstituents] = {}, PhaseLag[MaxConstituents] = {};
+    ConstituentTables tables;
+    bool Matches(const Station& station, const ConstituentTables& dayBefore) const;
+    void Keep(const Station& station, const ConstituentTables& tables, const float* last);
+};
+
 /*
 **  FindDayExtremes: the high and low waters of one day, in time order, each with its kind.
 **
 **  Given: the station; the constituents prepared for 0 h of the day (tables) and for 0 h of
-**  the day before (dayBefore); a detector (reset here).
+**  the day before (dayBefore); a detector (reset here); optionally the samples the search of
+**  the day before left (carry), which this search then replaces by its own.
 **  Returns: out, at most MaxDayEvents events.
 **
 **  Method: heights every 20 minutes from 1 h 40 min before the day to 40 min after it,
@@ -91,7 +109,7 @@ struct DayExtremes {
 */
 void FindDayExtremes(const Station& station, const ConstituentTables& dayBefore,
                      const ConstituentTables& tables, ExtremeDetector& detector,
-                     DayExtremes& out);
+                     DayExtremes& out, CarriedSamples* carry = nullptr);
 void FindDayExtremes(const Station& station, const ConstituentTables& tables,
                      ExtremeDetector& detector, DayExtremes& out);
 

@@ -27,11 +27,12 @@ void ComputeTideTable(int year, int month, int day, const Station& station,
         PrepareConstituents(by, bm, bd, station, scratch, before);
     }
     DayExtremes ex;
+    CarriedSamples carry;
     for (int r = 0; r < TableDays; ++r) {
         NormalizeDate(year, month, day);
         if (IsLeapYear(year)) cal.MonthLengths[2] = 29;
         PrepareConstituents(year, month, day, station, cal, tables);
-        FindDayExtremes(station, before, tables, detector, ex);
+        FindDayExtremes(station, before, tables, detector, ex, &carry);
         for (int j = 0; j < ex.count && j < TableSlots; ++j) {
             res.TableHour[9 * r + j] = ex.events[j].hour;
             res.TableMinute[9 * r + j] = ex.events[j].minute;

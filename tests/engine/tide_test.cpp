@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "engine/tide.h"
 #include "station_files.h"
@@ -291,5 +293,31 @@ TEST(DayExtremes, MixedPortAlternatesOverTheYearsOfTheEra)
                 }
             }
         }
+    }
+}
+
+TEST(DayExtremes, SamplesCarriedFromDayToDayChangeNothing)
+{
+    // Consecutive days searched with the samples each leaves to the next list the same
+    // events, bit for bit, as days searched on their own; a carry from another day or
+    // another station is not taken.
+    const Station s = MixedPort();
+    Station other = s;
+    other.MeanSeaLevel += 100.0f; // its samples would make a false turn at the junction
+    CarriedSamples carry, stale;
+    FindDayExtremes(other, Prepare(2026, 2, 26, other), Prepare(2026, 2, 27, other),
+                    *std::make_unique<ExtremeDetector>(), *std::make_unique<DayExtremes>(), &stale);
+    for (int day = 27; day <= 33; ++day) {
+        const ConstituentTables before = Prepare(2026, 2, day - 1, s), tables = Prepare(2026, 2, day, s);
+        ExtremeDetector d;
+        DayExtremes plain, carried, wrong;
+        FindDayExtremes(s, before, tables, d, plain);
+        FindDayExtremes(s, before, tables, d, carried, &carry);
+        CarriedSamples copy = stale;
+        FindDayExtremes(s, before, tables, d, wrong, &copy);
+        ASSERT_EQ(carried.count, plain.count) << day;
+        ASSERT_EQ(wrong.count, plain.count) << day;
+        EXPECT_EQ(std::memcmp(carried.events, plain.events, sizeof(TideEvent) * plain.count), 0) << day;
+        EXPECT_EQ(std::memcmp(wrong.events, plain.events, sizeof(TideEvent) * plain.count), 0) << day;
     }
 }
