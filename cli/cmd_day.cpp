@@ -13,7 +13,6 @@
 #include "cli/commands.h"
 #include "cli/day_output.h"
 #include "cli/event_output.h"
-#include "cli/event_kinds.h"
 #include "cli/json_writer.h"
 #include "cli/text_encoding.h"
 #include "engine/tide.h"
@@ -102,7 +101,6 @@ int RunDay(const Words& words)
     PreparedView prepared;
     PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
     const Calendar& cal = prepared.calendar;
-    const ConstituentTables& tables = prepared.tables;
 
     if (!args.Has("--json")) {
         if (PrintOneDayText(prepared.model) > 0)
@@ -112,7 +110,6 @@ int RunDay(const Words& words)
 
     DayExtremes day;
     FindDateExtremes(args.year, args.month, args.day, station, cal, day);
-    const std::vector<bool> high = EventKinds(day.events, day.count, station, tables);
 
     float sun[SunEventCount];
     const int sunErrors = SunDayTimes(args.year, args.month, args.day, station.Latitude,
@@ -130,7 +127,7 @@ int RunDay(const Words& words)
     json.Key("date").String(FormatDate(args.year, args.month, args.day));
     json.Key("extremes").BeginArray();
     for (int i = 0; i < day.count; ++i)
-        WriteEventJson(json, args.year, args.month, args.day, day.events[i], KindJson(high[i]),
+        WriteEventJson(json, args.year, args.month, args.day, day.events[i], KindJson(day.events[i].high),
                        station.StandardMeridian);
     json.EndArray();
 

@@ -73,10 +73,10 @@ void ApplyFilters(const Filters& filters, const Station& station, std::vector<Sp
         if (filters.daylight)
             SunDayTimes(d.year, d.month, d.day, station.Latitude, station.Longitude,
                         station.StandardMeridian, sun);
-        SpanDay kept{d.year, d.month, d.day, {}, {}};
+        SpanDay kept{d.year, d.month, d.day, {}};
         for (size_t i = 0; i < d.events.size(); ++i) {
             const TideEvent& e = d.events[i];
-            if (d.high[i]) continue;
+            if (d.events[i].high) continue;
             if (filters.below && !(e.height < filters.belowCm)) continue;
             if (filters.daylight) {
                 const float t = e.hour + e.minute / 60.0f;
@@ -84,7 +84,6 @@ void ApplyFilters(const Filters& filters, const Station& station, std::vector<Sp
                     continue;
             }
             kept.events.push_back(e);
-            kept.high.push_back(false);
         }
         d = kept;
     }
@@ -101,7 +100,7 @@ void FormatText(const Request& r, PortSpan& p)
         if (r.filters.Any() && d.events.empty()) continue;
         out += FormatDate(d.year, d.month, d.day) + "(" + WeekdayUtf8(d.year, d.month, d.day) + ")";
         for (size_t i = 0; i < d.events.size(); ++i) {
-            std::snprintf(line, sizeof line, "  %s %s %6.1f", KindText(d.high[i]),
+            std::snprintf(line, sizeof line, "  %s %s %6.1f", KindText(d.events[i].high),
                           EventClock(d.events[i]).c_str(), PrintedHeight(d.events[i].height));
             out += line;
         }
@@ -121,7 +120,7 @@ void FormatCsv(PortSpan& p)
             const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
             std::snprintf(line, sizeof line, ",%s,%02d:%02d,%s,%.1f,%s\n", date.c_str(), hour, minute,
                           IsoDateTime(d.year, d.month, d.day, hour, minute, meridian).c_str(), PrintedHeight(e.height),
-                          KindJson(d.high[i]));
+                          KindJson(d.events[i].high));
             p.output += port;
             p.output += line;
         }
@@ -146,7 +145,7 @@ void FormatJson(const Request& r, PortSpan& p, bool withPort)
         json.Key("tide_name").String(TideName(d.year, d.month, d.day, p.station.StandardMeridian));
         json.Key("events").BeginArray();
         for (size_t i = 0; i < d.events.size(); ++i)
-            WriteEventJson(json, d.year, d.month, d.day, d.events[i], KindJson(d.high[i]),
+            WriteEventJson(json, d.year, d.month, d.day, d.events[i], KindJson(d.events[i].high),
                            p.station.StandardMeridian);
         json.EndArray().EndObject();
     }
@@ -170,11 +169,11 @@ void FormatIcs(const Request& r, PortSpan& p)
             std::snprintf(clock, sizeof clock, "T%02d%02d", hour, minute);
             std::snprintf(height, sizeof height, " %.1f cm", PrintedHeight(e.height));
             ics.Line("BEGIN", "VEVENT");
-            ics.Line("UID", std::string(date) + clock + "-" + KindJson(d.high[i]) + "-" + uidPort + "@marevo");
+            ics.Line("UID", std::string(date) + clock + "-" + KindJson(d.events[i].high) + "-" + uidPort + "@marevo");
             ics.Line("DTSTAMP", r.stamp);
             ics.Line("DTSTART", IcsUtcDateTime(d.year, d.month, d.day, hour, minute, meridian));
             ics.Line("DURATION", "PT0M");
-            ics.Line("SUMMARY", IcsEscape(std::string(KindText(d.high[i])) + height + " " + name));
+            ics.Line("SUMMARY", IcsEscape(std::string(KindText(d.events[i].high)) + height + " " + name));
             ics.Line("LOCATION", IcsEscape(name + " (" + p.file + ")"));
             ics.Line("TRANSP", "TRANSPARENT");
             ics.Line("END", "VEVENT");
@@ -281,7 +280,7 @@ int PrintSingleDay(const CliArgs& args, const PortSpan& p, bool json)
         out.Key("date").String(date);
         out.Key("extremes").BeginArray();
         for (size_t i = 0; i < day.events.size(); ++i)
-            WriteEventJson(out, day.year, day.month, day.day, day.events[i], KindJson(day.high[i]),
+            WriteEventJson(out, day.year, day.month, day.day, day.events[i], KindJson(day.events[i].high),
                            station.StandardMeridian);
         out.EndArray().EndObject();
         std::printf("%s\n", out.Text().c_str());
@@ -290,7 +289,7 @@ int PrintSingleDay(const CliArgs& args, const PortSpan& p, bool json)
     std::printf("%s  %s(%s)\n", StationNameUtf8(station).c_str(), date.c_str(),
                 WeekdayUtf8(args.year, args.month, args.day).c_str());
     for (size_t i = 0; i < day.events.size(); ++i)
-        std::printf("  %s  %s %6.1f cm\n", KindText(day.high[i]), EventClock(day.events[i]).c_str(),
+        std::printf("  %s  %s %6.1f cm\n", KindText(day.events[i].high), EventClock(day.events[i]).c_str(),
                     PrintedHeight(day.events[i].height));
     if (day.events.empty()) std::printf("%s", u8"  満潮・干潮はありません\n");
     return 0;

@@ -6,7 +6,6 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/event_kinds.h"
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 
@@ -71,7 +70,6 @@ void ComputeChunk(int index, void* context)
         PrepareConstituents(d.year, d.month, d.day, *job.station, cal, tables);
         FindDayExtremes(*job.station, before, tables, detector, found, &carry);
         d.events.assign(found.events, found.events + found.count);
-        d.high = EventKinds(found.events, found.count, *job.station, tables);
         before = tables;
     }
 }

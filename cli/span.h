@@ -15,7 +15,6 @@ namespace marevo::cli {
 struct SpanDay {
     int year = 0, month = 0, day = 0;
     std::vector<TideEvent> events; // in time order
-    std::vector<bool> high;        // high (true) or low water, one per event
 };
 
 // Threads worth starting on this machine (1 to 16).
