@@ -88,26 +88,10 @@ void MoonEventJson(JsonWriter& json, const char* key, float hour, int day)
     json.Key("time").String(Clock(FormatMoonTime(hour, day))).EndObject();
 }
 
-} // namespace
-
-int RunDay(const Words& words)
+// The day as JSON: high and low waters, sun and moon times, tidal-range name and the moon's
+// phases. Returns the number of sun computations that failed.
+int PrintDayJson(const CliArgs& args, const Station& station, const std::string& file, const Calendar& cal)
 {
-    CliArgs args;
-    std::string error;
-    if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
-    Station station;
-    StationChoice choice;
-    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
-    PreparedView prepared;
-    PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
-    const Calendar& cal = prepared.calendar;
-
-    if (!args.Has("--json")) {
-        if (PrintOneDayText(prepared.model) > 0)
-            std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
-        return 0;
-    }
-
     DayExtremes day;
     FindDateExtremes(args.year, args.month, args.day, station, cal, day);
 
@@ -123,7 +107,7 @@ int RunDay(const Words& words)
     JsonWriter json;
     json.BeginObject();
     WriteStationJson(json, station);
-    json.Key("port").String(choice.file);
+    json.Key("port").String(file);
     json.Key("date").String(FormatDate(args.year, args.month, args.day));
     json.Key("extremes").BeginArray();
     for (int i = 0; i < day.count; ++i)
@@ -159,6 +143,23 @@ int RunDay(const Words& words)
     }
     json.EndArray().EndObject();
     std::printf("%s\n", json.Text().c_str());
+    return sunErrors;
+}
+
+} // namespace
+
+int RunDay(const Words& words)
+{
+    CliArgs args;
+    std::string error;
+    if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
+    Station station;
+    StationChoice choice;
+    if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
+    PreparedView prepared;
+    PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
+    const int sunErrors = args.Has("--json") ? PrintDayJson(args, station, choice.file, prepared.calendar)
+                                             : PrintOneDayText(prepared.model);
     if (sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
     return 0;
 }
