@@ -242,6 +242,13 @@ std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
     return texts;
 }
 
+std::vector<HTREEITEM> ProgramTest::ChildItems(HTREEITEM parent) const
+{
+    std::vector<HTREEITEM> items;
+    for (const auto& child : Children(app.TreeControl, parent)) items.push_back(child.first);
+    return items;
+}
+
 HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
 {
     for (const auto& child : Children(app.TreeControl, parent))

@@ -58,6 +58,7 @@ protected:
     // Selects the tree node with this text below parent (nullptr: the root).
     HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     std::vector<std::string> ChildTexts(HTREEITEM parent) const;
+    std::vector<HTREEITEM> ChildItems(HTREEITEM parent) const;
     // Selects a tree node as a click does and lets the program react.
     void Select(HTREEITEM item);
     void SelectPort(int code, const std::string& port);

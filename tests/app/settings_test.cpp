@@ -158,10 +158,7 @@ TEST_F(SettingsTest, PlacementAndSiteOfANormalWindowAreSaved)
     Start();
     MoveWindow(app.MainWindow, 30, 40, 700, 500, TRUE);
     MoveWindow(app.TreePane, -5, 0, 160, 300, TRUE);
-    HTREEITEM hachinohe = FindNode(app.PrefectureItems[2], "八戸");
-    ASSERT_NE(hachinohe, nullptr);
-    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hachinohe));
-    Pump();
+    SelectPort(2, "八戸");
     Stop();
     ExpectPlacement("30", "40", "700", "500", "160");
     EXPECT_EQ(Value("SITE", "PREF"), "青森県");

@@ -249,9 +249,7 @@ TEST_F(StartupTest, FourCharacterPortNameShowsWhole)
 {
     WritePort({"39土佐清水.MV2", "土佐清水", 32.47, 132.58});
     Start();
-    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(FindNode(app.PrefectureItems[39], "土佐清水")));
-    Pump();
+    SelectPort(39, "土佐清水");
     ASSERT_EQ(Text(app.PortLabel), "土佐清水");
     SIZE text = {};
     HDC dc = GetDC(app.PortLabel);
