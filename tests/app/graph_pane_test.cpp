@@ -228,19 +228,20 @@ TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
     MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
     struct Case {
         int year, month, day, command, x, y;
-        bool hover; // the mouse is moved there first
+        bool hover; // the mouse is moved there first, onto this cell (-1: none)
+        int column, row;
         int toYear, toMonth, toDay, period;
     };
     const Case cases[] = {
-        {2026, 1, 25, CMD_PERIOD42, 30 + 80 * 3 + 5, 26 + 56 * 2 + 5, true, 2026, 2, 11, 1}, // cell (3, 2)
-        {2026, 1, 25, CMD_PERIOD7, 30 + 80 * 4 + 40, 300, true, 2026, 1, 29, 1},             // column 4
-        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 1 + 5, true, 2026, 1, 25, 1}, // first row: the date
-        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 8 + 5, true, 2026, 2, 1, 1},
-        {2026, 1, 25, CMD_PERIOD1, 110, 26, true, 2026, 1, 25, 1},
-        {2026, 1, 25, CMD_PERIOD42, 100, 100, false, 2026, 1, 25, 42},
+        {2026, 1, 25, CMD_PERIOD42, 30 + 80 * 3 + 5, 26 + 56 * 2 + 5, true, 3, 2, 2026, 2, 11, 1},
+        {2026, 1, 25, CMD_PERIOD7, 30 + 80 * 4 + 40, 300, true, 4, 0, 2026, 1, 29, 1},
+        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 1 + 5, true, 0, 1, 2026, 1, 25, 1}, // the date
+        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 8 + 5, true, 0, 8, 2026, 2, 1, 1},
+        {2026, 1, 25, CMD_PERIOD1, 110, 26, true, -1, -1, 2026, 1, 25, 1},
+        {2026, 1, 25, CMD_PERIOD42, 100, 100, false, -1, -1, 2026, 1, 25, 42},
         // Near the end of 9999 the last cells lie in the year 10000: cell (6, 5), 41 days on.
-        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 6 + 5, 26 + 56 * 5 + 5, true, 9999, 12, 20, 42},
-        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 4 + 5, 26 + 56 * 1 + 5, true, 9999, 12, 31, 1},
+        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 6 + 5, 26 + 56 * 5 + 5, true, 6, 5, 9999, 12, 20, 42},
+        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 4 + 5, 26 + 56 * 1 + 5, true, 4, 1, 9999, 12, 31, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.command << " " << c.x << "," << c.y);
@@ -249,7 +250,8 @@ TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
         Paint();
         if (c.hover) {
             MouseAt(c.x, c.y);
-            EXPECT_EQ(app.HoverColumn != -1, c.command != CMD_PERIOD1);
+            EXPECT_EQ(app.HoverColumn, c.column);
+            EXPECT_EQ(app.HoverRow, c.row);
         }
         SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
         Pump();
