@@ -126,14 +126,8 @@ TEST_F(BadDtWindowTest, ShortNamesOddCodesAndNonShiftJisBytes)
     // prefecture is said, an empty name is no selection; the program goes on.
     std::vector<HTREEITEM> nodes;
     for (HTREEITEM parent : {static_cast<HTREEITEM>(nullptr), app.PrefectureItems[24], app.PrefectureItems[7]}) {
-        HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
-            app.TreeControl, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT,
-            reinterpret_cast<LPARAM>(parent)));
-        for (int skip = parent ? 0 : 9; item; item = reinterpret_cast<HTREEITEM>(SendMessageA(
-                 app.TreeControl, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-            if (skip > 0) { --skip; continue; }
-            nodes.push_back(item);
-        }
+        const std::vector<HTREEITEM> items = ChildItems(parent);
+        nodes.insert(nodes.end(), items.begin() + (parent ? 0 : 9), items.end()); // past the regions
     }
     ASSERT_GE(nodes.size(), 14u);
     Command(CMD_PERIOD1);

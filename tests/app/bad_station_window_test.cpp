@@ -39,13 +39,11 @@ std::string Garbage(unsigned seed, size_t size, bool commas)
 
 const char Header[] = "見本港,34.04,136.12,110.0\n";
 
-class BadStationWindowTest : public ProgramTest {
+class BadStationWindowTest : public OwaseTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
+        OwaseTest::SetUp();
         Command(CMD_PERIOD1);
         ASSERT_TRUE(messages.empty());
     }
@@ -55,6 +53,14 @@ protected:
     void Replace(const std::string& port, const std::string& content)
     {
         WriteFile("dt\\24" + port + ".MV2", content);
+    }
+    // Lists these ports in the tree (a start of the program), their content still to come.
+    template <typename Cases> void List(const Cases& cases)
+    {
+        for (const auto& c : cases) Replace(c.port, "x,1,2,3\n");
+        Stop();
+        Start();
+        Command(CMD_PERIOD1);
     }
 };
 
@@ -82,10 +88,7 @@ TEST_F(BadStationWindowTest, ReadableFilesAreDrawnWhateverTheirContent)
         {"多い欄", manyFields, "見本港"},
         {"数字無し", words, "文字港"},
     };
-    for (const Case& c : cases) Replace(c.port, "x,1,2,3\n");
-    Stop();
-    Start();
-    Command(CMD_PERIOD1);
+    List(cases);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.port);
         Replace(c.port, c.content);
@@ -126,10 +129,7 @@ TEST_F(BadStationWindowTest, FilesWithoutHeaderAreReportedAndThePictureStays)
         {"雑音", Garbage(7, 3000, false)},
         {"零文字", std::string("\0\0\0,1,2,3\n", 10) + Lines(20)},
     };
-    for (const Case& c : cases) Replace(c.port, "x,1,2,3\n");
-    Stop();
-    Start();
-    Command(CMD_PERIOD1);
+    List(cases);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.port);
         Replace(c.port, c.content);

@@ -100,13 +100,11 @@ private:
     bool holding_ = false;
 };
 
-class BusyServicesWindowTest : public ProgramTest {
+class BusyServicesWindowTest : public OwaseTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
+        OwaseTest::SetUp();
         Command(CMD_PERIOD1);
     }
 };

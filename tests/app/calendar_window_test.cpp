@@ -10,13 +10,11 @@
 namespace marevo {
 namespace {
 
-class CalendarTest : public ProgramTest {
+class CalendarTest : public OwaseTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
+        OwaseTest::SetUp();
         control = GetDlgItem(app.CalendarWindow, 0);
     }
     void Open()

@@ -1,6 +1,7 @@
 // Main window commands: date moves and today (menu, toolbar and keys), display periods
 // with their check marks and radio buttons, graph styles, redraw, help, exit, and the
 // commands whose windows come later.
+#include <functional>
 #include <string>
 
 #include "program_fixture.h"
@@ -13,14 +14,8 @@
 namespace marevo {
 namespace {
 
-class CommandsTest : public ProgramTest {
+class CommandsTest : public OwaseTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
-    }
     void PressKey(int key)
     {
         // Accelerators act whichever child has the focus.
@@ -59,37 +54,25 @@ TEST_F(CommandsTest, DateMovesCarryOverMonthAndYearEnds)
 
 TEST_F(CommandsTest, KeysActLikeTheirMenuItems)
 {
-    const int keys[][4] = {{VK_F1, -7, 0, 0}, {VK_F2, -1, 0, 0}, {VK_F3, 1, 0, 0}, {VK_F4, 7, 0, 0}};
+    const int keys[][2] = {{VK_F1, -7}, {VK_F2, -1}, {VK_F3, 1}, {VK_F4, 7}};
     for (const auto& key : keys) {
         SetDate(2024, 6, 15);
         PressKey(key[0]);
         ExpectDate(2024, 6, 15 + key[1]);
     }
-    int year, month, day;
-    TodayDate(year, month, day);
-    SetDate(1999, 1, 1);
-    PressKey(VK_F8);
-    ExpectDate(year, month, day);
-
-    // F5 draws again: the station file is read again.
-    WritePort({"24尾鷲.MV2", "改名"});
-    PressKey(VK_F5);
-    EXPECT_STREQ(app.station.StationName, "改名");
 }
 
-TEST_F(CommandsTest, TodayReturnsFromAnyDateAndPeriod)
+// Today from the menu, the toolbar and F8 (from every period: see the date-limit tests).
+TEST_F(CommandsTest, TodayReturnsFromAnyDate)
 {
     int year, month, day;
     TodayDate(year, month, day);
-    const int commands[] = {CMD_TODAY, TB_TODAY};
-    const int periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
-    for (int period : periods) {
-        Command(period);
-        for (int command : commands) {
-            SetDate(2101, 7, 4);
-            Command(command);
-            ExpectDate(year, month, day);
-        }
+    const std::function<void()> ways[] = {
+        [&] { Command(CMD_TODAY); }, [&] { Command(TB_TODAY); }, [&] { PressKey(VK_F8); }};
+    for (const auto& way : ways) {
+        SetDate(2101, 7, 4);
+        way();
+        ExpectDate(year, month, day);
     }
 }
 
@@ -106,11 +89,7 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
         for (const Row& chosen : rows) {
             SCOPED_TRACE(chosen.period);
             Command(source == 0 ? chosen.item : chosen.button);
-            EXPECT_EQ(app.settings.DisplayPeriod, chosen.period);
-            for (const Row& row : rows) {
-                EXPECT_EQ(MenuChecked(row.item), row.period == chosen.period) << row.item;
-                EXPECT_EQ(ButtonChecked(row.button), row.period == chosen.period) << row.button;
-            }
+            ExpectShown(chosen.period, 1);
             const SIZE canvas = ClientSize(app.CanvasWindow);
             const int width = chosen.width ? chosen.width : TideTableWidth(app.tideTable);
             EXPECT_EQ(canvas.cx, width);
@@ -120,52 +99,37 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
     }
     // A click on a period button of the toolbar presses it and releases the others.
     ClickButton(TB_PERIOD7);
-    EXPECT_EQ(app.settings.DisplayPeriod, 7);
-    EXPECT_TRUE(MenuChecked(CMD_PERIOD7));
-    EXPECT_TRUE(ButtonChecked(TB_PERIOD7));
-    EXPECT_FALSE(ButtonChecked(TB_TABLE));
+    ExpectShown(7, 1);
 }
 
 TEST_F(CommandsTest, GraphStyleFollowsMenuAndToolbarButton)
 {
     ASSERT_EQ(app.settings.GraphStyle, 1);
     Command(CMD_LINES);
-    EXPECT_EQ(app.settings.GraphStyle, 0);
-    EXPECT_FALSE(ButtonChecked(TB_BARS));
-    EXPECT_FALSE(MenuChecked(CMD_BARS));
-    EXPECT_TRUE(MenuChecked(CMD_LINES));
+    ExpectShown(-1, 0);
     Command(CMD_BARS);
-    EXPECT_EQ(app.settings.GraphStyle, 1);
-    EXPECT_TRUE(ButtonChecked(TB_BARS));
-    EXPECT_TRUE(MenuChecked(CMD_BARS));
-    EXPECT_FALSE(MenuChecked(CMD_LINES));
-
+    ExpectShown(-1, 1);
     // The toolbar button toggles itself; the style and the menu follow it each time.
     ClickButton(TB_BARS);
-    EXPECT_EQ(app.settings.GraphStyle, 0);
-    EXPECT_FALSE(ButtonChecked(TB_BARS));
-    EXPECT_TRUE(MenuChecked(CMD_LINES));
-    EXPECT_FALSE(MenuChecked(CMD_BARS));
+    ExpectShown(-1, 0);
     ClickButton(TB_BARS);
-    EXPECT_EQ(app.settings.GraphStyle, 1);
-    EXPECT_TRUE(ButtonChecked(TB_BARS));
-    EXPECT_TRUE(MenuChecked(CMD_BARS));
-    EXPECT_FALSE(MenuChecked(CMD_LINES));
-
-    // Changing only the style reads the station file again.
-    WritePort({"24尾鷲.MV2", "再読込"});
-    Command(CMD_LINES);
-    EXPECT_STREQ(app.station.StationName, "再読込");
+    ExpectShown(-1, 1);
 }
 
-TEST_F(CommandsTest, RedrawFromMenuAndToolbarReadsTheStationAgain)
+// Redraw from the menu, the toolbar and F5, and a change of the style alone, read the
+// station file again.
+TEST_F(CommandsTest, RedrawAndStyleChangesReadTheStationAgain)
 {
-    WritePort({"24尾鷲.MV2", "一回目"});
-    Command(CMD_REDRAW);
-    EXPECT_STREQ(app.station.StationName, "一回目");
-    WritePort({"24尾鷲.MV2", "二回目"});
-    Command(TB_REDRAW);
-    EXPECT_STREQ(app.station.StationName, "二回目");
+    const std::function<void()> ways[] = {
+        [&] { Command(CMD_REDRAW); }, [&] { Command(TB_REDRAW); }, [&] { PressKey(VK_F5); },
+        [&] { Command(CMD_LINES); },
+    };
+    for (const auto& way : ways) {
+        const std::string name = "改名" + std::to_string(&way - ways);
+        WritePort({"24尾鷲.MV2", name});
+        way();
+        EXPECT_EQ(std::string(app.station.StationName), name);
+    }
 }
 
 TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)

@@ -10,14 +10,8 @@
 namespace marevo {
 namespace {
 
-class DateLimitsWindowTest : public ProgramTest {
+class DateLimitsWindowTest : public OwaseTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
-    }
     void ShowDate(int year, int month, int day)
     {
         SetDate(year, month, day);
@@ -27,56 +21,38 @@ protected:
 
 const int Periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
 
-TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheFirstDayOfYearOne)
+// Week steps towards either end stop at its last day: past it no move, no message, the same
+// picture; a step back and today return into the years.
+TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheEndsOfTheYears)
 {
-    for (int period : Periods) {
-        SCOPED_TRACE(period);
-        Command(period);
-        ShowDate(1, 1, 22);
-        for (int step = 0; step < 3; ++step) {
-            Command(CMD_MINUS7);
-            EXPECT_GT(PaintedPixels(), 1000);
+    struct End { int year, month, day, step, endDay; int past[3]; int back, backDay; };
+    const End ends[] = {
+        {1, 1, 22, CMD_MINUS7, 1, {CMD_MINUS7, TB_MINUS1, CMD_MINUS1}, CMD_PLUS7, 8},
+        {9999, 12, 10, TB_PLUS7, 31, {CMD_PLUS7, CMD_PLUS1, TB_PLUS1}, CMD_MINUS7, 24},
+    };
+    int year, month, day;
+    TodayDate(year, month, day);
+    for (const End& end : ends) {
+        for (int period : Periods) {
+            SCOPED_TRACE(testing::Message() << end.year << " " << period);
+            Command(period);
+            ShowDate(end.year, end.month, end.day);
+            for (int step = 0; step < 3; ++step) {
+                Command(end.step);
+                EXPECT_GT(PaintedPixels(), 1000);
+            }
+            ExpectDate(end.year, end.month, end.endDay);
+            const std::vector<COLORREF> before = Picture();
+            for (int command : end.past) Command(command);
+            ExpectDate(end.year, end.month, end.endDay);
+            EXPECT_EQ(Picture(), before);
+            EXPECT_TRUE(Running());
+            EXPECT_TRUE(messages.empty());
+            Command(end.back);
+            ExpectDate(end.year, end.month, end.backDay);
+            Command(CMD_TODAY);
+            ExpectDate(year, month, day);
         }
-        ExpectDate(1, 1, 1);
-        // Past the first day: no move, no message, the same picture.
-        const std::vector<COLORREF> before = Picture();
-        Command(CMD_MINUS7);
-        Command(TB_MINUS1);
-        Command(CMD_MINUS1);
-        ExpectDate(1, 1, 1);
-        EXPECT_EQ(Picture(), before);
-        EXPECT_TRUE(Running());
-        EXPECT_TRUE(messages.empty());
-        // And back into the years.
-        Command(CMD_PLUS7);
-        ExpectDate(1, 1, 8);
-    }
-}
-
-TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheLastDayOf9999)
-{
-    for (int period : Periods) {
-        SCOPED_TRACE(period);
-        Command(period);
-        ShowDate(9999, 12, 10);
-        for (int step = 0; step < 3; ++step) {
-            Command(TB_PLUS7);
-            EXPECT_GT(PaintedPixels(), 1000);
-        }
-        ExpectDate(9999, 12, 31);
-        const std::vector<COLORREF> before = Picture();
-        Command(CMD_PLUS7);
-        Command(CMD_PLUS1);
-        ExpectDate(9999, 12, 31);
-        EXPECT_EQ(Picture(), before);
-        EXPECT_TRUE(messages.empty());
-        Command(CMD_MINUS7);
-        ExpectDate(9999, 12, 24);
-        // Today comes back from either end.
-        Command(CMD_TODAY);
-        int year, month, day;
-        TodayDate(year, month, day);
-        ExpectDate(year, month, day);
     }
 }
 
@@ -95,7 +71,9 @@ TEST_F(DateLimitsWindowTest, TheCalendarOpensAtBothEnds)
         // The current date is selected where the control's range holds it (not year 1).
         SYSTEMTIME shown = {};
         SendMessageA(month, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&shown));
-        if (year != 1) EXPECT_EQ(shown.wYear, year);
+        if (year != 1) {
+            EXPECT_EQ(shown.wYear, year);
+        }
         // A day picked in the calendar is taken as it comes: inside the control's range.
         SYSTEMTIME picked = {};
         picked.wYear = 9999;

@@ -9,14 +9,8 @@
 namespace marevo {
 namespace {
 
-class GraphPaneTest : public ProgramTest {
+class GraphPaneTest : public OwaseTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
-    }
     bool HasStyle(DWORD bit) const { return GetWindowLongA(app.GraphPane, GWL_STYLE) & bit; }
     void Scroll(UINT message, int request, int position = 0)
     {
@@ -62,16 +56,6 @@ protected:
     }
 };
 
-TEST_F(GraphPaneTest, SmallCanvasHasNoScrollBars)
-{
-    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
-    Command(CMD_PERIOD1);
-    EXPECT_FALSE(HasStyle(WS_VSCROLL));
-    EXPECT_FALSE(HasStyle(WS_HSCROLL));
-    EXPECT_EQ(CanvasOrigin().x, 0);
-    EXPECT_EQ(CanvasOrigin().y, 0);
-}
-
 TEST_F(GraphPaneTest, ScrollingMovesTheCanvasWithinItsRange)
 {
     MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
@@ -104,6 +88,14 @@ TEST_F(GraphPaneTest, ScrollingMovesTheCanvasWithinItsRange)
         Scroll(WM_HSCROLL, SB_PAGEDOWN);
         EXPECT_EQ(CanvasOrigin().x, -std::min(20, static_cast<int>(canvas.cx - ClientSize(app.GraphPane).cx)));
     }
+
+    // A taller window scrolled to the end leaves no empty band below the canvas.
+    MoveWindow(app.MainWindow, 0, 0, 600, 500, TRUE);
+    Pump();
+    const SIZE taller = ClientSize(app.GraphPane);
+    ASSERT_GT(canvas.cy, taller.cy);
+    EXPECT_EQ(CanvasOrigin().y + canvas.cy, taller.cy);
+    EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), canvas.cy - taller.cy);
 
     // A larger window pulls the canvas back and drops the bars once not needed.
     MoveWindow(app.MainWindow, 0, 0, 1100, 900, TRUE);
@@ -171,20 +163,6 @@ TEST_F(GraphPaneTest, ScreenShowsThePictureAfterEveryKindOfScroll)
     }
 }
 
-TEST_F(GraphPaneTest, EnlargingAfterScrollingLeavesNoEmptyBand)
-{
-    MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
-    Command(CMD_TABLE);
-    Scroll(WM_VSCROLL, SB_THUMBPOSITION, 5000);
-    MoveWindow(app.MainWindow, 0, 0, 600, 500, TRUE);
-    Pump();
-    const SIZE pane = ClientSize(app.GraphPane);
-    const SIZE canvas = ClientSize(app.CanvasWindow);
-    ASSERT_GT(canvas.cy, pane.cy);
-    EXPECT_EQ(CanvasOrigin().y + canvas.cy, pane.cy);
-    EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), canvas.cy - pane.cy);
-}
-
 TEST_F(GraphPaneTest, SplitterKeepsTheTreeAtLeast35Wide)
 {
     MoveWindow(app.TreePane, 0, 0, 10, 200, TRUE);
@@ -242,86 +220,50 @@ TEST_F(GraphPaneTest, HoverHighlightsOneCellByXor)
     EXPECT_EQ(UnchangedPoints(first), Points(first));
 }
 
-TEST_F(GraphPaneTest, OneDayViewHasNoCells)
-{
-    Command(CMD_PERIOD1);
-    MouseAt(110, 26);
-    EXPECT_EQ(app.HoverColumn, -1);
-    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 26));
-    EXPECT_EQ(app.settings.DisplayPeriod, 1);
-}
-
+// A click on a cell the mouse is over opens that day in the one-day view; none is made in
+// the one-day view (no cells), before any hover, or on a cell in the year 10000 (the date
+// commands could not step back from it).
 TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
 {
     MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
-    struct Case { int command, period, x, y, toMonth, toDay; };
+    struct Case {
+        int year, month, day, command, x, y;
+        bool hover; // the mouse is moved there first, onto this cell (-1: none)
+        int column, row;
+        int toYear, toMonth, toDay, period;
+    };
     const Case cases[] = {
-        {CMD_PERIOD42, 42, 30 + 80 * 3 + 5, 26 + 56 * 2 + 5, 2, 11}, // cell (3, 2): 17 days on
-        {CMD_PERIOD7, 7, 30 + 80 * 4 + 40, 300, 1, 29},              // column 4
-        {CMD_TABLE, -1, 100, 28 + 15 * 1 + 5, 1, 25},                 // first row: the date
-        {CMD_TABLE, -1, 100, 28 + 15 * 8 + 5, 2, 1},
+        {2026, 1, 25, CMD_PERIOD42, 30 + 80 * 3 + 5, 26 + 56 * 2 + 5, true, 3, 2, 2026, 2, 11, 1},
+        {2026, 1, 25, CMD_PERIOD7, 30 + 80 * 4 + 40, 300, true, 4, 0, 2026, 1, 29, 1},
+        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 1 + 5, true, 0, 1, 2026, 1, 25, 1}, // the date
+        {2026, 1, 25, CMD_TABLE, 100, 28 + 15 * 8 + 5, true, 0, 8, 2026, 2, 1, 1},
+        {2026, 1, 25, CMD_PERIOD1, 110, 26, true, -1, -1, 2026, 1, 25, 1},
+        {2026, 1, 25, CMD_PERIOD42, 100, 100, false, -1, -1, 2026, 1, 25, 42},
+        // Near the end of 9999 the last cells lie in the year 10000: cell (6, 5), 41 days on.
+        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 6 + 5, 26 + 56 * 5 + 5, true, 6, 5, 9999, 12, 20, 42},
+        {9999, 12, 20, CMD_PERIOD42, 30 + 80 * 4 + 5, 26 + 56 * 1 + 5, true, 4, 1, 9999, 12, 31, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.period);
-        app.CurrentYear = 2026;
-        app.CurrentMonth = 1;
-        app.CurrentDay = 25;
+        SCOPED_TRACE(testing::Message() << c.command << " " << c.x << "," << c.y);
+        SetDate(c.year, c.month, c.day);
         Command(c.command);
         Paint();
-        MouseAt(c.x, c.y);
+        if (c.hover) {
+            MouseAt(c.x, c.y);
+            EXPECT_EQ(app.HoverColumn, c.column);
+            EXPECT_EQ(app.HoverRow, c.row);
+        }
         SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
         Pump();
-        EXPECT_EQ(app.CurrentYear, 2026);
+        EXPECT_EQ(app.CurrentYear, c.toYear);
         EXPECT_EQ(app.CurrentMonth, c.toMonth);
         EXPECT_EQ(app.CurrentDay, c.toDay);
-        EXPECT_EQ(app.settings.DisplayPeriod, 1);
-        EXPECT_TRUE(MenuChecked(CMD_PERIOD1));
-        EXPECT_TRUE(ButtonChecked(TB_PERIOD1));
-        EXPECT_FALSE(ButtonChecked(TB_PERIOD42));
-        EXPECT_FALSE(MenuChecked(CMD_TABLE));
-        EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
+        ExpectShown(c.period, 1);
+        if (c.period == 1) {
+            EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
+        }
     }
-}
-
-// Near the end of 9999 the last cells of the picture lie in the year 10000: a click there
-// is not made (the date commands could not step back from it); the cells of 9999 still open.
-TEST_F(GraphPaneTest, ClickPastTheYear9999IsNotMade)
-{
-    MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
-    app.CurrentYear = 9999;
-    app.CurrentMonth = 12;
-    app.CurrentDay = 20;
-    Command(CMD_PERIOD42);
-    Paint();
-    const int lastCell[2] = {30 + 80 * 6 + 5, 26 + 56 * 5 + 5}; // cell (6, 5): 41 days on
-    MouseAt(lastCell[0], lastCell[1]);
-    ASSERT_EQ(app.HoverColumn, 6);
-    ASSERT_EQ(app.HoverRow, 5);
-    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(lastCell[0], lastCell[1]));
-    Pump();
-    EXPECT_EQ(app.CurrentYear, 9999);
-    EXPECT_EQ(app.CurrentMonth, 12);
-    EXPECT_EQ(app.CurrentDay, 20);
-    EXPECT_EQ(app.settings.DisplayPeriod, 42);
-    EXPECT_TRUE(MenuChecked(CMD_PERIOD42));
-
-    MouseAt(30 + 80 * 4 + 5, 26 + 56 * 1 + 5); // cell (4, 1): 11 days on, 31 December
-    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30 + 80 * 4 + 5, 26 + 56 + 5));
-    Pump();
-    EXPECT_EQ(app.CurrentYear, 9999);
-    EXPECT_EQ(app.CurrentDay, 31);
-    EXPECT_EQ(app.settings.DisplayPeriod, 1);
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(GraphPaneTest, ClickBeforeAnyHoverDoesNothing)
-{
-    Command(CMD_PERIOD42);
-    Paint();
-    const int day = app.CurrentDay;
-    SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-    EXPECT_EQ(app.CurrentDay, day);
-    EXPECT_EQ(app.settings.DisplayPeriod, 42);
 }
 
 } // namespace

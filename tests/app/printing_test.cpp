@@ -35,13 +35,11 @@ HDC FakePrinterDialog(HWND)
     return dc; // PrintView deletes it; the bitmap stays with the test
 }
 
-class PrintingTest : public ProgramTest {
+class PrintingTest : public OwaseTest {
 protected:
     void SetUp() override
     {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
+        OwaseTest::SetUp();
         HDC screen = GetDC(nullptr);
         fake.bitmap = CreateCompatibleBitmap(screen, fake.width, fake.height);
         ReleaseDC(nullptr, screen);
@@ -104,6 +102,9 @@ TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
     for (int period : periods) {
         SCOPED_TRACE(period);
         Command(period);
+        SetDate(2026, 8, 3);
+        Command(CMD_REDRAW);
+        const TideTableResults table = app.tideTable;
         const SIZE canvas = ClientSize(app.CanvasWindow);
         Print();
         EXPECT_EQ(fake.calls, 1);
@@ -113,6 +114,8 @@ TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
         const std::vector<COLORREF> paper = PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy);
         EXPECT_EQ(paper, screen);
         EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+        // The table printed is the one of the last refresh, not computed again.
+        EXPECT_EQ(std::memcmp(&table, &app.tideTable, sizeof table), 0);
     }
 }
 
@@ -153,19 +156,6 @@ TEST_F(PrintingTest, MonochromePrintLeavesTheScreenInColour)
     coloured = 0;
     for (COLORREF c : PixelsOf(app.OffscreenDC, OneDayWidth, OneDayHeight)) coloured += Chromatic(c);
     EXPECT_GT(coloured, 1000u);
-}
-
-TEST_F(PrintingTest, TideTablePrintsTheTableOfTheLastRefresh)
-{
-    Command(CMD_TABLE);
-    app.CurrentYear = 2026, app.CurrentMonth = 8, app.CurrentDay = 3;
-    Command(CMD_REDRAW);
-    const TideTableResults table = app.tideTable;
-    const SIZE canvas = ClientSize(app.CanvasWindow);
-    Print();
-    EXPECT_EQ(std::memcmp(&table, &app.tideTable, sizeof table), 0);
-    EXPECT_EQ(PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy),
-              ScreenPicture(canvas.cx, canvas.cy));
 }
 
 TEST_F(PrintingTest, CancelPrintsNothingAndUnusableRatiosAreSaid)
@@ -245,16 +235,6 @@ protected:
     {
         WithModal([&] { Command(CMD_PRINT_SETTINGS); }, act);
     }
-    // The value as written in the file, blanks kept (the profile reader would trim them).
-    std::string Value(const char* key) const
-    {
-        const std::string file = ReadFile("marevo.ini");
-        const std::string start = std::string(key) + "=";
-        size_t at = file.find("\n" + start);
-        if (at == std::string::npos) return "(none)";
-        at += 1 + start.size();
-        return file.substr(at, file.find_first_of("\r\n", at) - at);
-    }
 };
 
 TEST_F(PrintSettingsTest, DefaultsThenRatioTwoIsStoredAtOnceAndShownAgain)
@@ -269,8 +249,8 @@ TEST_F(PrintSettingsTest, DefaultsThenRatioTwoIsStoredAtOnceAndShownAgain)
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 2.0);
-    EXPECT_EQ(Value("PrinterRatio"), " 2.0");
-    EXPECT_EQ(Value("PrinterColor"), "1");
+    EXPECT_EQ(IniValue("PrinterRatio"), " 2.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "1");
     OpenDialog([&](HWND dialog) {
         EXPECT_EQ(RatioField(dialog), " 2.0");
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -284,7 +264,7 @@ TEST_F(PrintSettingsTest, MonochromeStoresZeroAndTheScreenKeepsItsColours)
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(app.settings.PrinterColor, 0);
-    EXPECT_EQ(Value("PrinterColor"), "0");
+    EXPECT_EQ(IniValue("PrinterColor"), "0");
     EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
     OpenDialog([&](HWND dialog) {
         EXPECT_TRUE(Checked(dialog, IDC_MONO));
@@ -329,7 +309,7 @@ TEST_F(PrintSettingsTest, RatiosThatCannotPrintAreRefusedAndTheDialogStaysOpen)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0], TextBadRatio);
         EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
-        EXPECT_EQ(Value("PrinterRatio"), "(none)");
+        EXPECT_EQ(IniValue("PrinterRatio"), "<missing>");
     }
     // Leading blanks are skipped and only nine characters are read.
     const struct { const char* text; const char* stored; double ratio; } accepted[] = {
@@ -343,19 +323,11 @@ TEST_F(PrintSettingsTest, RatiosThatCannotPrintAreRefusedAndTheDialogStaysOpen)
             SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         });
         EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, c.ratio);
-        EXPECT_EQ(Value("PrinterRatio"), c.stored);
+        EXPECT_EQ(IniValue("PrinterRatio"), c.stored);
     }
 }
 
-class ClipboardTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
-    }
-};
+class ClipboardTest : public OwaseTest {};
 
 TEST_F(ClipboardTest, CopyIsTheWholeOffscreenPictureAlsoWhenScrolled)
 {

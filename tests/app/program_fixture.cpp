@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "app/ids.h"
 #include "app/main_window.h"
 #include "app/port_tree.h"
 #include "app/system_text.h"
@@ -119,6 +120,15 @@ std::string ProgramTest::ReadFile(const std::string& relativePath) const
     return content;
 }
 
+std::string ProgramTest::IniValue(const std::string& key) const
+{
+    const std::string file = ReadFile("marevo.ini");
+    const size_t at = file.find("\n" + key + "=");
+    if (at == std::string::npos) return "<missing>";
+    const size_t begin = at + key.size() + 2;
+    return file.substr(begin, file.find_first_of("\r\n", begin) - begin);
+}
+
 void ProgramTest::Start(int showCommand, bool closeNotice)
 {
     ResetAppState();
@@ -170,6 +180,22 @@ bool ProgramTest::ButtonChecked(int id) const
     return SendMessageA(app.Toolbar, TB_ISBUTTONCHECKED, id, 0) != 0;
 }
 
+void ProgramTest::ExpectShown(int period, int style) const
+{
+    EXPECT_EQ(app.settings.DisplayPeriod, period);
+    EXPECT_EQ(app.settings.GraphStyle, style);
+    const struct { int period, item, button; } rows[] = {
+        {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
+        {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(MenuChecked(row.item), row.period == period) << row.item;
+        EXPECT_EQ(ButtonChecked(row.button), row.period == period) << row.button;
+    }
+    EXPECT_EQ(MenuChecked(CMD_BARS), style == 1);
+    EXPECT_EQ(MenuChecked(CMD_LINES), style == 0);
+    EXPECT_EQ(ButtonChecked(TB_BARS), style == 1);
+}
+
 std::string ProgramTest::Text(HWND window) const
 {
     char text[256] = {};
@@ -193,34 +219,40 @@ POINT ProgramTest::CanvasOrigin() const
     return p;
 }
 
-std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
+// The children of a tree node (nullptr: the roots) with their texts, in tree order.
+static std::vector<std::pair<HTREEITEM, std::string>> Children(HWND tree, HTREEITEM parent)
 {
-    std::vector<std::string> texts;
-    HWND tree = app.TreeControl;
+    std::vector<std::pair<HTREEITEM, std::string>> children;
     HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
         tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
     while (item) {
         char text[MaxNodeText + 1];
         NodeText(tree, item, text, sizeof text);
-        texts.push_back(text);
+        children.push_back({item, text});
         item = reinterpret_cast<HTREEITEM>(
             SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
     }
+    return children;
+}
+
+std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
+{
+    std::vector<std::string> texts;
+    for (const auto& child : Children(app.TreeControl, parent)) texts.push_back(child.second);
     return texts;
+}
+
+std::vector<HTREEITEM> ProgramTest::ChildItems(HTREEITEM parent) const
+{
+    std::vector<HTREEITEM> items;
+    for (const auto& child : Children(app.TreeControl, parent)) items.push_back(child.first);
+    return items;
 }
 
 HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
 {
-    HWND tree = app.TreeControl;
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
-        tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
-    while (item) {
-        char buffer[MaxNodeText + 1];
-        NodeText(tree, item, buffer, sizeof buffer);
-        if (text == buffer) return item;
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
-    }
+    for (const auto& child : Children(app.TreeControl, parent))
+        if (child.second == text) return child.first;
     return nullptr;
 }
 

@@ -33,6 +33,9 @@ protected:
     void WriteFile(const std::string& relativePath, const std::string& content);
     std::string ReadFile(const std::string& relativePath) const;
     void WriteSettings(const std::string& content) { WriteFile("marevo.ini", content); }
+    // The value of a key of marevo.ini as the file holds it, blanks kept (the platform's
+    // reader trims them); "<missing>" when the key is not there.
+    std::string IniValue(const std::string& key) const;
 
     // Starts the program in-process and pumps its messages; closes the notice window so
     // that nothing covers the picture.
@@ -44,6 +47,10 @@ protected:
     void Command(int id);
     bool MenuChecked(int id) const;
     bool ButtonChecked(int id) const;
+    // The display period (1, 7, 42, or -1 for the table) and the graph style (1 bars, 0
+    // lines) as the program keeps them, and as the menu's check marks and the toolbar's
+    // buttons show them: one period and one style, none other.
+    void ExpectShown(int period, int style) const;
     std::string Text(HWND window) const;
     SIZE ClientSize(HWND window) const;
     // Position of the canvas inside the graph pane's client area.
@@ -51,6 +58,7 @@ protected:
     // Selects the tree node with this text below parent (nullptr: the root).
     HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     std::vector<std::string> ChildTexts(HTREEITEM parent) const;
+    std::vector<HTREEITEM> ChildItems(HTREEITEM parent) const;
     // Selects a tree node as a click does and lets the program react.
     void Select(HTREEITEM item);
     void SelectPort(int code, const std::string& port);
@@ -76,6 +84,17 @@ protected:
 public:
     static std::vector<std::string> messages; // texts of the message boxes shown
     static std::vector<std::string> opened;   // documents opened
+};
+
+// The program started on the one port 尾鷲 of 三重県, the site it opens without settings.
+class OwaseTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        WritePort({"24尾鷲.MV2", "尾鷲"});
+        Start();
+    }
 };
 
 // Today's date as the program takes it.

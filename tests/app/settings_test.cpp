@@ -53,32 +53,21 @@ protected:
             if (e.section == section && e.key == key) return e.value;
         return "<missing>";
     }
+    void ExpectPlacement(const char* x, const char* y, const char* width, const char* height,
+                         const char* treeWidth)
+    {
+        EXPECT_EQ(Value("WINDOWS", "XPosition"), x);
+        EXPECT_EQ(Value("WINDOWS", "YPosition"), y);
+        EXPECT_EQ(Value("WINDOWS", "Width"), width);
+        EXPECT_EQ(Value("WINDOWS", "Height"), height);
+        EXPECT_EQ(Value("WINDOWS", "TreeWidth"), treeWidth);
+    }
     bool Expanded(HTREEITEM item)
     {
         return SendMessageA(app.TreeControl, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item),
                             TVIS_EXPANDED) & TVIS_EXPANDED;
     }
 };
-
-TEST_F(SettingsTest, MissingFileGivesTheDefaults)
-{
-    ResetAppState();
-    std::snprintf(app.IniPath, sizeof app.IniPath, "%smarevo.ini", dir.c_str());
-    LoadSettings(app);
-    const Settings& s = app.settings;
-    EXPECT_EQ(s.XPosition, 100);
-    EXPECT_EQ(s.YPosition, 100);
-    EXPECT_EQ(s.Width, 725);
-    EXPECT_EQ(s.Height, 480);
-    EXPECT_EQ(s.TreeWidth, 120);
-    EXPECT_EQ(s.DisplayPeriod, -1);
-    EXPECT_EQ(s.GraphStyle, 1);
-    for (int i = 1; i <= 9; ++i) EXPECT_EQ(s.RegionExpanded[i], 0);
-    EXPECT_STREQ(s.SavedPref, "三重県");
-    EXPECT_STREQ(s.SavedPort, "尾鷲");
-    EXPECT_DOUBLE_EQ(s.PrinterRatio, 1.0);
-    EXPECT_EQ(s.PrinterColor, 1);
-}
 
 TEST_F(SettingsTest, ValuesAreCutToTheirReadWidth)
 {
@@ -97,6 +86,7 @@ TEST_F(SettingsTest, ValuesAreCutToTheirReadWidth)
     EXPECT_STREQ(app.settings.SavedPort, "横須賀長井漁港"); // longer than 8 bytes, kept whole
 }
 
+// Without a file the program starts with the defaults and writes them key by key.
 TEST_F(SettingsTest, TheFileIsWrittenKeyByKeyInItsOrder)
 {
     Start();
@@ -141,6 +131,7 @@ TEST_F(SettingsTest, RatioKeepsItsFormat)
 
 TEST_F(SettingsTest, TreeExpansionIsRememberedAndRestored)
 {
+    WriteSettings("[TREE]\r\nKEN09=1\r\n"); // a code without a node
     Start();
     SendMessageA(app.TreeControl, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(app.RegionItems[2]));
     SendMessageA(app.TreeControl, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(app.PrefectureItems[2]));
@@ -152,21 +143,14 @@ TEST_F(SettingsTest, TreeExpansionIsRememberedAndRestored)
     EXPECT_EQ(Value("TREE", "KEN02"), "1");
     EXPECT_EQ(Value("TREE", "CHI3"), "0");
     EXPECT_EQ(Value("TREE", "KEN24"), "0");
+    EXPECT_EQ(Value("TREE", "KEN09"), "1");
 
     Start();
     EXPECT_TRUE(Expanded(app.RegionItems[2]));
     EXPECT_TRUE(Expanded(app.PrefectureItems[2]));
     EXPECT_FALSE(Expanded(app.RegionItems[5]));
     // Flags of codes without a node are kept as read.
-    EXPECT_EQ(app.settings.PrefectureExpanded[9], 0);
-}
-
-TEST_F(SettingsTest, FlagsOfCodesWithoutNodeAreKept)
-{
-    WriteSettings("[TREE]\r\nKEN09=1\r\n");
-    Start();
-    Stop();
-    EXPECT_EQ(Value("TREE", "KEN09"), "1");
+    EXPECT_EQ(app.settings.PrefectureExpanded[9], 1);
 }
 
 TEST_F(SettingsTest, PlacementAndSiteOfANormalWindowAreSaved)
@@ -174,16 +158,9 @@ TEST_F(SettingsTest, PlacementAndSiteOfANormalWindowAreSaved)
     Start();
     MoveWindow(app.MainWindow, 30, 40, 700, 500, TRUE);
     MoveWindow(app.TreePane, -5, 0, 160, 300, TRUE);
-    HTREEITEM hachinohe = FindNode(app.PrefectureItems[2], "八戸");
-    ASSERT_NE(hachinohe, nullptr);
-    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hachinohe));
-    Pump();
+    SelectPort(2, "八戸");
     Stop();
-    EXPECT_EQ(Value("WINDOWS", "XPosition"), "30");
-    EXPECT_EQ(Value("WINDOWS", "YPosition"), "40");
-    EXPECT_EQ(Value("WINDOWS", "Width"), "700");
-    EXPECT_EQ(Value("WINDOWS", "Height"), "500");
-    EXPECT_EQ(Value("WINDOWS", "TreeWidth"), "160");
+    ExpectPlacement("30", "40", "700", "500", "160");
     EXPECT_EQ(Value("SITE", "PREF"), "青森県");
     EXPECT_EQ(Value("SITE", "PORT"), "八戸");
 }
@@ -199,11 +176,7 @@ TEST_P(PlacementTest, MaximisedOrMinimisedWindowLeavesTheGeometryKeys)
     ShowWindow(app.MainWindow, GetParam());
     Pump();
     Stop();
-    EXPECT_EQ(Value("WINDOWS", "XPosition"), "5");
-    EXPECT_EQ(Value("WINDOWS", "YPosition"), "6");
-    EXPECT_EQ(Value("WINDOWS", "Width"), "700");
-    EXPECT_EQ(Value("WINDOWS", "Height"), "470");
-    EXPECT_EQ(Value("WINDOWS", "TreeWidth"), "130");
+    ExpectPlacement("5", "6", "700", "470", "130");
     EXPECT_EQ(Value("WINDOWS", "ONEORSEVEN"), "7"); // every other key is written
     EXPECT_EQ(Value("PRINTER", "PrinterColor"), "1");
 }

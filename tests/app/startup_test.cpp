@@ -24,6 +24,17 @@ protected:
     }
 };
 
+// The program's executable as Wine sees a path of the build machine (through drive Z:).
+std::string ExePath()
+{
+    std::string exe = MAREVO_EXE;
+    if (exe[0] == '/') {
+        for (char& c : exe) if (c == '/') c = '\\';
+        exe = "Z:" + exe;
+    }
+    return exe;
+}
+
 RECT WindowRect(HWND window)
 {
     RECT r = {};
@@ -33,12 +44,9 @@ RECT WindowRect(HWND window)
 
 TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
 {
+    // The main window's and the tree's default places are those saved at the first exit
+    // (settings tests); the notice is centred on the main window.
     Start(SW_SHOWNORMAL, false);
-    const RECT main = WindowRect(app.MainWindow);
-    EXPECT_EQ(main.left, 100);
-    EXPECT_EQ(main.top, 100);
-    EXPECT_EQ(main.right - main.left, 725);
-    EXPECT_EQ(main.bottom - main.top, 480);
     ASSERT_TRUE(IsWindow(app.NoticeWindow));
     const RECT notice = WindowRect(app.NoticeWindow);
     EXPECT_EQ(notice.left, 271);
@@ -48,27 +56,16 @@ TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
     GetClassNameA(app.MainWindow, className, sizeof className);
     EXPECT_STREQ(className, "Marevo");
     EXPECT_EQ(Text(app.MainWindow), "Marevo");
-    EXPECT_EQ(WindowRect(app.TreePane).right - WindowRect(app.TreePane).left, 120);
     EXPECT_EQ(Text(app.PrefLabel), "三重県");
     EXPECT_EQ(Text(app.PortLabel), "尾鷲");
     EXPECT_EQ(Text(app.FirstSlash), "/");
     EXPECT_EQ(Text(app.SecondSlash), "/");
     int year, month, day;
     TodayDate(year, month, day);
-    char date[3][8];
-    std::snprintf(date[0], 8, "%4d", year);
-    std::snprintf(date[1], 8, "%02d", month);
-    std::snprintf(date[2], 8, "%02d", day);
-    EXPECT_EQ(Text(app.YearLabel), date[0]);
-    EXPECT_EQ(Text(app.MonthLabel), date[1]);
-    EXPECT_EQ(Text(app.DayLabel), date[2]);
+    ExpectDate(year, month, day);
 
     // Tide-table period and bar graph; the picture of the saved port is drawn.
-    EXPECT_TRUE(MenuChecked(CMD_TABLE));
-    EXPECT_TRUE(ButtonChecked(TB_TABLE));
-    EXPECT_TRUE(MenuChecked(CMD_BARS));
-    EXPECT_FALSE(MenuChecked(CMD_LINES));
-    EXPECT_TRUE(ButtonChecked(TB_BARS));
+    ExpectShown(-1, 1);
     EXPECT_EQ(ClientSize(app.CanvasWindow).cx, TideTableWidth(app.tideTable));
     EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
     EXPECT_STREQ(app.station.StationName, "尾鷲");
@@ -81,11 +78,7 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
     IsAlreadyRunning();
     EXPECT_EQ(IsAlreadyRunning(), 1);
 
-    std::string exe = MAREVO_EXE;
-    if (exe[0] == '/') { // a path of the build machine, seen by Wine through drive Z:
-        for (char& c : exe) if (c == '/') c = '\\';
-        exe = "Z:" + exe;
-    }
+    const std::string exe = ExePath();
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -107,11 +100,7 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
 // and its manifest brings the common controls 6 (the same resources are linked here).
 TEST(Resources, VersionInformationAgreesWithTheVersionText)
 {
-    std::string exe = MAREVO_EXE;
-    if (exe[0] == '/') {
-        for (char& c : exe) if (c == '/') c = '\\';
-        exe = "Z:" + exe;
-    }
+    const std::string exe = ExePath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
     ASSERT_GT(size, 0u) << exe;
@@ -127,7 +116,7 @@ TEST(Resources, VersionInformationAgreesWithTheVersionText)
     VS_FIXEDFILEINFO* fixed = nullptr;
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     char numbers[16];
-    std::snprintf(numbers, sizeof numbers, "%lu.%02lu", HIWORD(fixed->dwProductVersionMS),
+    std::snprintf(numbers, sizeof numbers, "%d.%02d", HIWORD(fixed->dwProductVersionMS),
                   LOWORD(fixed->dwProductVersionMS));
     EXPECT_STREQ(numbers, product);
 }
@@ -211,7 +200,7 @@ TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
     DeleteObject(bitmap);
 }
 
-TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroups)
+TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroupsWithTheirTooltips)
 {
     Start();
     ASSERT_EQ(SendMessageA(app.Toolbar, TB_BUTTONCOUNT, 0, 0), 17);
@@ -229,7 +218,22 @@ TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroups)
         EXPECT_EQ(button.idCommand, order[i]) << i;
         EXPECT_EQ(button.iBitmap, image++) << i;
         EXPECT_TRUE(button.fsState & TBSTATE_ENABLED) << i;
+        // Its tooltip is its string.
+        NMTTDISPINFOA request = {};
+        request.hdr.hwndFrom = app.Toolbar;
+        request.hdr.idFrom = order[i];
+        request.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_EQ(request.lpszText, MAKEINTRESOURCEA(order[i])) << i;
+        EXPECT_EQ(request.hinst, app.Instance) << i;
     }
+    // No tooltip for what is no button.
+    NMTTDISPINFOA other = {};
+    other.hdr.idFrom = CMD_EXIT;
+    other.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
+    EXPECT_EQ(other.lpszText, nullptr);
+    EXPECT_EQ(other.hinst, app.Instance);
     // The labels and the calendar button sit inside the toolbar, right of the buttons.
     EXPECT_EQ(GetParent(app.SiteBox), app.Toolbar);
     EXPECT_EQ(GetParent(app.PortLabel), app.SiteBox);
@@ -245,9 +249,7 @@ TEST_F(StartupTest, FourCharacterPortNameShowsWhole)
 {
     WritePort({"39土佐清水.MV2", "土佐清水", 32.47, 132.58});
     Start();
-    SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(FindNode(app.PrefectureItems[39], "土佐清水")));
-    Pump();
+    SelectPort(39, "土佐清水");
     ASSERT_EQ(Text(app.PortLabel), "土佐清水");
     SIZE text = {};
     HDC dc = GetDC(app.PortLabel);
@@ -263,28 +265,6 @@ TEST_F(StartupTest, FourCharacterPortNameShowsWhole)
     EXPECT_LT(label.right, site.right);
     EXPECT_LT(site.right, date.left);
     EXPECT_LE(date.right, button.left);
-}
-
-TEST_F(StartupTest, TooltipsShowTheStringOfEachButton)
-{
-    Start();
-    const int buttons[] = {TB_REDRAW, TB_PRINT, TB_COPY, TB_MINUS7, TB_MINUS1, TB_TODAY, TB_PLUS1,
-                           TB_PLUS7, TB_BARS, TB_PERIOD1, TB_PERIOD7, TB_PERIOD42, TB_TABLE};
-    for (int id : buttons) {
-        NMTTDISPINFOA request = {};
-        request.hdr.hwndFrom = app.Toolbar;
-        request.hdr.idFrom = id;
-        request.hdr.code = TTN_GETDISPINFOA;
-        SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        EXPECT_EQ(request.lpszText, MAKEINTRESOURCEA(id)) << id;
-        EXPECT_EQ(request.hinst, app.Instance) << id;
-    }
-    NMTTDISPINFOA other = {};
-    other.hdr.idFrom = CMD_EXIT;
-    other.hdr.code = TTN_GETDISPINFOA;
-    SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
-    EXPECT_EQ(other.lpszText, nullptr);
-    EXPECT_EQ(other.hinst, app.Instance);
 }
 
 } // namespace

@@ -52,12 +52,8 @@ protected:
     }
     void Show(const char* port, int year, int month, int day)
     {
-        app.CurrentYear = year;
-        app.CurrentMonth = month;
-        app.CurrentDay = day;
-        SendMessageA(app.TreeControl, TVM_SELECTITEM, TVGN_CARET,
-                     reinterpret_cast<LPARAM>(FindNode(app.PrefectureItems[24], port)));
-        Pump();
+        SetDate(year, month, day);
+        SelectPort(24, port);
     }
     MessageBoxHook previous = nullptr;
 };

@@ -159,14 +159,8 @@ TEST_F(NoticeWindowTest, CentredOnTheSavedWindowTopMostUntilClicked)
     EXPECT_EQ(app.NoticeWindow, nullptr);
 }
 
-class VersionDialogTest : public ProgramTest {
+class VersionDialogTest : public OwaseTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-        Start();
-    }
     void OpenDialog(const std::function<void(HWND)>& act)
     {
         WithModal([&] { Command(CMD_VERSION); }, act);

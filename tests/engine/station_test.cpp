@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "engine/station.h"
 #include "station_files.h"
@@ -14,6 +15,15 @@ using namespace marevo::test;
 namespace {
 
 const Constant Some[] = {{0, 1.5f, 10.0f}, {1, 2.5f, 20.0f}, {24, 52.3f, 171.25f}, {39, 0.5f, 359.5f}};
+
+// The amplitude and phase lag of each constituent given.
+template <typename Constants> void ExpectConstants(const Station& s, const Constants& expected)
+{
+    for (const Constant& c : expected) {
+        EXPECT_FLOAT_EQ(s.Amplitude[c.index], c.amplitude) << c.index;
+        EXPECT_FLOAT_EQ(s.PhaseLag[c.index], c.phaseLag) << c.index;
+    }
+}
 
 } // namespace
 
@@ -33,11 +43,7 @@ TEST(StationFile, ReadsHeaderConstantsAndNotesOfAShiftJisCrlfFile)
     EXPECT_FLOAT_EQ(s.LevelPlusM2, 110.5f + 52.3f);
     EXPECT_FLOAT_EQ(s.LevelMinusM2, 110.5f - 52.3f);
     EXPECT_FLOAT_EQ(s.StandardMeridian, 135.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[0], 1.5f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[1], 20.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[IndexM2], 52.3f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[IndexM2], 171.25f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[39], 359.5f);
+    ExpectConstants(s, Some); // M2 among them
     EXPECT_FLOAT_EQ(s.Amplitude[IndexS2], 0.0f);
     EXPECT_STREQ(s.StationNotes[0], "note one"); // CR of the CR LF dropped
     EXPECT_STREQ(s.StationNotes[1], "note two");
@@ -57,10 +63,7 @@ TEST(StationFile, LineBreaksAndFieldSeparators)
     EXPECT_STREQ(s.LatitudeText, " 35.39");
     EXPECT_NEAR(s.Latitude, 35.65, 1e-5);
     EXPECT_FLOAT_EQ(s.MeanSeaLevel, 100.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[0], 7.5f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[0], 12.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[1], 3.0f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[1], 4.0f);
+    ExpectConstants(s, std::vector<Constant>{{0, 7.5f, 12.0f}, {1, 3.0f, 4.0f}});
 }
 
 TEST(StationFile, FurtherConstituentsAfterTheNotesByTheirLabels)
@@ -70,14 +73,9 @@ TEST(StationFile, FurtherConstituentsAfterTheNotesByTheirLabels)
     const std::string notes = "n1\r\nn2\r\nn3\r\n";
     Station s = LoadText("sixty.MV2", forty + notes + ExtraText(extras));
     EXPECT_EQ(s.ExtraConstituents, 20);
-    EXPECT_FLOAT_EQ(s.Amplitude[40], 0.5f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[41], 20.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[50], 3.75f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[50], 300.5f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[59], 359.99f);
+    ExpectConstants(s, extras);
+    ExpectConstants(s, Some);
     EXPECT_FLOAT_EQ(s.Amplitude[51], 0.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[IndexM2], 52.3f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[39], 359.5f);
     EXPECT_STREQ(s.StationNotes[0], "n1");
     EXPECT_STREQ(s.StationNotes[2], "n3");
 
@@ -91,9 +89,7 @@ TEST(StationFile, FurtherConstituentsAfterTheNotesByTheirLabels)
     // notes, a note between them); a pair given twice counts once, the later values hold.
     s = LoadText("mixed.MV2", forty + "MN4,1,2,SN4,3,4\nonly note\n2Q1,5,6,sigma1,7,8\nMN4,9,10,SN4,11,12\n");
     EXPECT_EQ(s.ExtraConstituents, 4);
-    EXPECT_FLOAT_EQ(s.Amplitude[40], 5.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[50], 9.0f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[51], 12.0f);
+    ExpectConstants(s, std::vector<Constant>{{40, 5, 6}, {41, 7, 8}, {50, 9, 10}, {51, 11, 12}});
     EXPECT_STREQ(s.StationNotes[0], "only note");
     EXPECT_STREQ(s.StationNotes[1], "");
 
@@ -185,12 +181,8 @@ TEST(StationFile, OverlongLinesFieldsAndExtraFieldsAreCut)
     text += "A,11,12,B,13,14\n";
     const Station s = LoadText("long.MV2", text);
     EXPECT_STREQ(s.StationName, "ABCDEFGHIJKLMNOPQRS");
-    EXPECT_FLOAT_EQ(s.Amplitude[0], 1234567890123456789.0f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[1], 4.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[2], 5.0f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[3], 8.0f);
-    EXPECT_FLOAT_EQ(s.Amplitude[4], 11.0f);
-    EXPECT_FLOAT_EQ(s.PhaseLag[5], 14.0f);
+    ExpectConstants(s, std::vector<Constant>{{0, 1234567890123456789.0f, 2}, {1, 3, 4}, {2, 5, 6},
+                                             {3, 7, 8}, {4, 11, 12}, {5, 13, 14}});
 
     // A name of ten double-byte characters (20 bytes) keeps its first 19 bytes.
     const Station j = LoadText("kanji.MV2", "東京湾第一観測点名前,35.00,139.00,50\n");

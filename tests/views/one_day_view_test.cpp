@@ -243,46 +243,38 @@ std::vector<ListLine> ReadList(const RecordingCanvas& c)
     return out;
 }
 
-TEST(OneDayView, ListOfHighAndLowWaters)
+TEST(OneDayView, ListsOfHighAndLowWaters)
 {
-    // h(t) = 150 + 100 cos(30 t - 37.5): highs of 250 cm at 1:15 and 13:15, lows of 50 cm
-    // at 7:15 and 19:15.
+    // h(t) = 150 + 100 cos(speed t - 37.5): highs of 250 cm and lows of 50 cm in turn.
+    // At 30 degrees an hour four, at 1:15, 7:15, 13:15 and 19:15, in one column; at 90
+    // twelve, at 0:25, 2:25 ... 22:25, six lines in each of two columns, all inside the box
+    // (bottom 377).
+    struct Case { float speed; int count, firstMinute, step; } const cases[] = {
+        {30, 4, 75, 360}, {90, 12, 25, 120}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.speed);
+        ViewSetup v(2008, 5, 14, 2.0f);
+        v.OneConstituent(k.speed, -37.5f, 100);
+        RecordingCanvas c;
+        DrawOneDayCurve(c, v.model);
+        const auto list = ReadList(c);
+        ASSERT_EQ(list.size(), static_cast<size_t>(k.count));
+        for (int i = 0; i < k.count; ++i) {
+            const int x = k.count <= 6 ? OneDayListX : i < 6 ? OneDayListLeftX : OneDayListRightX;
+            EXPECT_EQ(list[i].x, x) << i;
+            EXPECT_EQ(list[i].y, 288 + 13 * (i % 6)) << i;
+            EXPECT_NEAR(list[i].hour * 60 + list[i].minute, k.firstMinute + k.step * i, 1) << i;
+            EXPECT_EQ(list[i].heightCm, i % 2 ? 50 : 250) << i;
+            EXPECT_LE(list[i].y + 13, 377);
+        }
+    }
+    // The text itself: hour two characters wide, four blanks, height three wide.
     ViewSetup v(2008, 5, 14, 2.0f);
     v.OneConstituent(30, -37.5f, 100);
     RecordingCanvas c;
     DrawOneDayCurve(c, v.model);
-    const auto list = ReadList(c);
-    const ListLine expected[] = {
-        {288, 1, 15, 250}, {301, 7, 15, 50}, {314, 13, 15, 250}, {327, 19, 15, 50}};
-    ASSERT_EQ(list.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(list[i].x, OneDayListX);
-        EXPECT_EQ(list[i].y, expected[i].y);
-        const int minutes = list[i].hour * 60 + list[i].minute;
-        EXPECT_NEAR(minutes, expected[i].hour * 60 + expected[i].minute, 1) << i;
-        EXPECT_EQ(list[i].heightCm, expected[i].heightCm);
-    }
-    // The text itself: hour two characters wide, four blanks, height three wide.
     EXPECT_EQ(c.TextAt(425, 301)->text.substr(5), "     50cm");
-}
 
-TEST(OneDayView, ABusyDayIsListedWholeInTwoColumns)
-{
-    // 90 degrees an hour: twelve extremes a day, at 0:25, 2:25 ... 22:25, highs and lows in
-    // turn: six lines in each of two columns, all inside the box (bottom 377).
-    ViewSetup v(2008, 5, 14, 2.0f);
-    v.OneConstituent(90, -37.5f, 100);
-    RecordingCanvas c;
-    DrawOneDayCurve(c, v.model);
-    const auto list = ReadList(c);
-    ASSERT_EQ(list.size(), 12u);
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(list[i].x, i < 6 ? OneDayListLeftX : OneDayListRightX) << i;
-        EXPECT_EQ(list[i].y, OneDayListFirstY + OneDayListStep * (i % 6)) << i;
-        EXPECT_NEAR(list[i].hour * 60 + list[i].minute, 25 + 120 * i, 1) << i;
-        EXPECT_EQ(list[i].heightCm, i % 2 ? 50 : 250) << i;
-        EXPECT_LE(list[i].y + 13, 377);
-    }
     // 120 degrees an hour: sixteen; eleven are listed and the twelfth line says the rest.
     v.OneConstituent(120, -37.5f, 100);
     RecordingCanvas busier;

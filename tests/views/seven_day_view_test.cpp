@@ -105,67 +105,63 @@ struct PhaseCase {
     int column;        // where the phase name stands, -1 none
     const char* name;
     float ageOfFirst;  // moon age of the first day, to 0.1
+    int newMoonColumn; // the first day after the new moon, where the age restarts, -1 none
+    const char* firstAgeText; // as written, nullptr: not checked
+    const char* tideNames[7]; // nullptr: not checked
 };
 
-TEST(SevenDayView, MoonAgesAndPhaseDays)
+TEST(SevenDayView, MoonAgesPhaseDaysAndTideNames)
 {
     // Phases in JST (published ephemerides): full moon 2008-05-20 11:11; new moons
     // 2008-05-05 21:18 and 2008-06-04 04:23, 2024-07-06 07:57 (first quarter 07-14);
     // full moon 2024-06-22 10:08.
     const PhaseCase cases[] = {
-        {2008, 5, 14, 6, "満月", 8.6f},
-        {2008, 6, 1, 3, "新月", 26.6f}, // the next new moon of the lunation (slot 4)
-        {2024, 7, 6, 0, "新月", 0.2f},  // the new moon that begins it (slot 0)
-        {2024, 6, 21, 1, "満月", 14.6f},
+        // 14 May 2008: 8.6 days, 長潮 (the worked example).
+        {2008, 5, 14, 6, "満月", 8.6f, -1, " 8.6", {"長潮"}},
+        // The next new moon of the lunation (slot 4) restarts the count on the 4th: the name
+        // of the first day (age 27) and of the day after the new moon (age 1.3).
+        {2008, 6, 1, 3, "新月", 26.6f, 3, nullptr, {"中潮", nullptr, nullptr, nullptr, "大潮", nullptr, "中潮"}},
+        {2024, 7, 6, 0, "新月", 0.2f, -1, nullptr, {}}, // the new moon that begins it (slot 0)
+        {2024, 6, 21, 1, "満月", 14.6f, -1, nullptr, {}},
     };
     for (const PhaseCase& k : cases) {
+        SCOPED_TRACE(::testing::Message() << k.month << "-" << k.day);
         ViewSetup v(k.year, k.month, k.day);
         RecordingCanvas c;
         DrawSevenDayHeaders(c, v.model);
         std::vector<CanvasCall> phases;
         for (const CanvasCall& t : c.CallsOf(CanvasOp::PutText))
             if (t.y1 == 75) phases.push_back(t);
-        ASSERT_EQ(phases.size(), 1u) << k.month << "-" << k.day;
+        ASSERT_EQ(phases.size(), 1u);
         EXPECT_EQ(phases[0].x1, 59 + 80 * k.column);
         EXPECT_EQ(phases[0].text, k.name);
         EXPECT_EQ(phases[0].textColor, v.palette.MoonPhaseText);
 
-        float age = 0;
-        const CanvasCall* first = c.TextAt(59, 60);
-        ASSERT_NE(first, nullptr);
-        ASSERT_EQ(std::sscanf(first->text.c_str(), "%f", &age), 1);
-        EXPECT_NEAR(age, k.ageOfFirst, 0.45) << k.month << "-" << k.day;
-        EXPECT_EQ(first->textColor, v.palette.MoonAgeText);
-        EXPECT_EQ(c.TextAt(59, 45)->textColor, v.palette.TideNameText);
+        float ages[7];
+        for (int i = 0; i < 7; ++i) {
+            const CanvasCall* age = c.TextAt(59 + 80 * i, 60);
+            ASSERT_NE(age, nullptr);
+            ASSERT_EQ(std::sscanf(age->text.c_str(), "%f", &ages[i]), 1);
+            EXPECT_EQ(age->textColor, v.palette.MoonAgeText);
+            if (i == 0 && k.firstAgeText) {
+                EXPECT_EQ(age->text, k.firstAgeText);
+            }
+            if (i == k.newMoonColumn) {
+                EXPECT_GT(ages[i - 1], 28.0f);
+                EXPECT_LT(ages[i], 1.0f);
+            } else if (i > 0) {
+                EXPECT_NEAR(ages[i] - ages[i - 1], 1.0, 0.05) << i;
+            }
+            const CanvasCall* tideName = c.TextAt(59 + 80 * i, 45);
+            ASSERT_NE(tideName, nullptr);
+            EXPECT_EQ(tideName->textColor, v.palette.TideNameText);
+            if (k.tideNames[i]) {
+                EXPECT_EQ(tideName->text, k.tideNames[i]) << i;
+            }
+        }
+        EXPECT_NEAR(ages[0], k.ageOfFirst, 0.45);
         EXPECT_TRUE(c.Balanced());
     }
-}
-
-TEST(SevenDayView, AgeRestartsAfterTheNewMoonAndNamesFollowIt)
-{
-    // From 1 June 2008 the new moon of the 4th restarts the count.
-    ViewSetup v(2008, 6, 1);
-    RecordingCanvas c;
-    DrawSevenDayHeaders(c, v.model);
-    float ages[7];
-    for (int i = 0; i < 7; ++i) {
-        ASSERT_EQ(std::sscanf(c.TextAt(59 + 80 * i, 60)->text.c_str(), "%f", &ages[i]), 1);
-        if (i > 0 && i != 3) {
-            EXPECT_NEAR(ages[i] - ages[i - 1], 1.0, 0.05) << i;
-        }
-    }
-    EXPECT_GT(ages[2], 28.0f);
-    EXPECT_LT(ages[3], 1.0f);
-    // The name of the first day (age 27) and of the day after the new moon (age 1.3).
-    EXPECT_EQ(c.TextAt(59, 45)->text, "中潮");
-    EXPECT_EQ(c.TextAt(59 + 80 * 4, 45)->text, "大潮");
-    EXPECT_EQ(c.TextAt(59 + 80 * 6, 45)->text, "中潮");
-    // 14 May 2008: 8.6 days, 長潮 (the worked example).
-    ViewSetup w(2008, 5, 14);
-    RecordingCanvas d;
-    DrawSevenDayHeaders(d, w.model);
-    EXPECT_EQ(d.TextAt(59, 60)->text, " 8.6");
-    EXPECT_EQ(d.TextAt(59, 45)->text, "長潮");
 }
 
 TEST(SevenDayView, CurveRunsUnbrokenOverTheWeek)

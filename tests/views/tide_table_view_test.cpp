@@ -147,7 +147,10 @@ TEST(TideTableView, EntriesFillTheirGroupsFromTheLeftByTheirOwnKind)
     EXPECT_EQ(zero.TextAt(200, 90)->text, " 9:30   0cm");
 }
 
-TEST(TideTableView, TitleDatesAndWeekendRows)
+// The rows of 14 May 2008 to 24 June: dates, weekend shading, moon ages and phases. Noon of
+// 14 May 2008 at 135 E: moon age 8.6, a 長潮; phases (JST) new moon 5 May, first quarter 12
+// May, full moon 20 May, last quarter 28 May, new moon 4 June, full moon 19 June.
+TEST(TideTableView, TitleDatesWeekendRowsAndMoonColumns)
 {
     TableFixture f(2008, 5, 14); // a Wednesday
     FillTwoAndTwo(f.table);
@@ -198,17 +201,7 @@ TEST(TideTableView, TitleDatesAndWeekendRows)
     }
     EXPECT_EQ(shaded, 12); // six Saturdays and six Sundays in six weeks
     EXPECT_LT(lastShade, firstLine);
-}
 
-TEST(TideTableView, MoonColumnsOfMay2008)
-{
-    // Noon of 14 May 2008 at 135 E: moon age 8.6, a 長潮; phases (JST) new moon 5 May,
-    // first quarter 12 May, full moon 20 May, last quarter 28 May, new moon 4 June, full
-    // moon 19 June.
-    TableFixture f(2008, 5, 14);
-    FillTwoAndTwo(f.table);
-    RecordingCanvas c;
-    DrawTideTableView(c, f.model);
     ASSERT_NE(c.TextAt(137, 45), nullptr);
     EXPECT_EQ(c.TextAt(137, 45)->text, " 8.6");
     EXPECT_EQ(c.TextAt(137, 45)->textColor, f.palette.MoonAgeText);
@@ -355,12 +348,6 @@ TEST(TideTableView, NothingWithoutAStationOrTable)
     DrawTideTableView(c, f.model);
     EXPECT_TRUE(c.Calls().empty());
 }
-
-} // namespace
-} // namespace marevo
-
-namespace marevo {
-namespace {
 
 TEST(DrawView, DispatchesTheTableAndIgnoresUnknownPeriods)
 {
