@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "app/refresh.h"
 #include "text/wide_text.h"
 

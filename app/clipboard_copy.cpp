@@ -1,7 +1,7 @@
 // The clipboard copy of the off-screen picture at the canvas's client size. Pixels.
 #include "app/clipboard_copy.h"
 
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 
 namespace marevo {
 

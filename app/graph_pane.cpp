@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/commands.h"
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "app/ids.h"
 #include "app/refresh.h"
 #include "shell/date_limits.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/commands.h"
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "app/graph_pane.h"
 #include "app/ids.h"
 #include "app/window_services.h"

@@ -7,7 +7,7 @@
 #include <ctime>
 
 #include "app/app_state.h"
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "views/gdi/gdi_canvas.h"
 
 namespace marevo {

@@ -5,7 +5,7 @@
 
 #include <commdlg.h>
 
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "app/refresh.h"
 #include "app/ui_seam.h"
 #include "text/wide_text.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/gdi_scope.h"
+#include "views/gdi/gdi_scope.h"
 #include "app/ids.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"

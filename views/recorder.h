@@ -66,7 +66,6 @@ public:
     const std::vector<std::string>& Faults() const { return faults_; }
     bool FontHeld() const { return font_; }
     bool PenHeld() const { return pen_; }
-    bool ClipHeld() const { return clip_; }
     // No fault, and all three slots empty again.
     bool Balanced() const { return faults_.empty() && !font_ && !pen_ && !clip_; }
 

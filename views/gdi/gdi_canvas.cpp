@@ -5,40 +5,11 @@
 #include <string>
 
 #include "text/wide_text.h"
+#include "views/gdi/gdi_scope.h"
 
 namespace marevo {
 
 namespace {
-
-// Selects obj into dc for the guard's scope and selects the displaced object again after.
-class ScopedSelect {
-public:
-    ScopedSelect(HDC dc, HGDIOBJ obj) : dc_(dc), previous_(SelectObject(dc, obj)) {}
-    ~ScopedSelect() { SelectObject(dc_, previous_); }
-    ScopedSelect(const ScopedSelect&) = delete;
-    ScopedSelect& operator=(const ScopedSelect&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-// Owns a created GDI object and deletes it; declared before the ScopedSelect that selects
-// it, so that it is deselected first and deleted after.
-template <class Handle>
-class ScopedGdiObject {
-public:
-    explicit ScopedGdiObject(Handle h) : h_(h) {}
-    ~ScopedGdiObject() {
-        if (h_) DeleteObject(h_);
-    }
-    ScopedGdiObject(const ScopedGdiObject&) = delete;
-    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-    Handle get() const { return h_; }
-
-private:
-    Handle h_;
-};
 
 // The brush of a shape: the hollow stock brush for NoFill, else a solid brush of its own.
 HBRUSH CreateShapeBrush(Color fill) {
@@ -98,16 +69,16 @@ void GdiCanvas::ReleaseViewPen()
 
 void GdiCanvas::DrawBox(int left, int top, int right, int bottom, Color fill)
 {
-    ScopedGdiObject<HBRUSH> brush(CreateShapeBrush(fill));
-    ScopedSelect select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
+    ScopedGdiObj<HBRUSH> brush(CreateShapeBrush(fill));
+    ScopedSelectObject select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
                                          : GetStockObject(NULL_BRUSH));
     Rectangle(dc_, left, top, right + 1, bottom + 1);
 }
 
 void GdiCanvas::DrawDisc(int left, int top, int right, int bottom, Color fill)
 {
-    ScopedGdiObject<HBRUSH> brush(CreateShapeBrush(fill));
-    ScopedSelect select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
+    ScopedGdiObj<HBRUSH> brush(CreateShapeBrush(fill));
+    ScopedSelectObject select(dc_, brush.get() ? static_cast<HGDIOBJ>(brush.get())
                                          : GetStockObject(NULL_BRUSH));
     Ellipse(dc_, left, top, right, bottom);
 }

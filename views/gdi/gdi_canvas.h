@@ -34,8 +34,6 @@ public:
     void SetBackgroundMode(int mode) override;
     int SetMixMode(int mode) override;
 
-    HDC Dc() const { return dc_; }
-
 private:
     HDC dc_;
     // The font slot and the pen slot: the created object and the one it displaced.

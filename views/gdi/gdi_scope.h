@@ -1,6 +1,8 @@
-// Scope guards for the GDI handles of the window program: a window's device context, a
-// painting, a context or an object the program created, and a selection into a context,
-// each released on every path out of the scope.
+// Scope guards for GDI handles, used by the drawing layer and the window program: a
+// window's device context, a painting, a context or an object the program created, and a
+// selection into a context, each released on every path out of the scope. A created object
+// is declared before the selection that selects it, so it is deselected first and deleted
+// after.
 #pragma once
 
 #include <windows.h>
