@@ -355,8 +355,7 @@ EMSCRIPTEN_KEEPALIVE int mv_render(double scale)
 
 EMSCRIPTEN_KEEPALIVE const char* mv_message() { return State().message.c_str(); }
 
-// The choice and the facts of the view as JSON: the port, date, period and style, and the
-// days shown (one, seven, or the 42 of the 42-day view and the table).
+// The choice as JSON: the port, date, period and style, and the canvas size.
 EMSCRIPTEN_KEEPALIVE const char* mv_state_json()
 {
     WebState& s = State();
@@ -369,7 +368,17 @@ EMSCRIPTEN_KEEPALIVE const char* mv_state_json()
     json.Key("period").Integer(s.period);
     json.Key("style").String(s.style == BarGraph ? "bar" : "line");
     json.Key("width").Integer(mv_canvas_width()).Key("height").Integer(mv_canvas_height());
-    json.Key("days").BeginArray();
+    json.EndObject();
+    return Hand(s, json.Text());
+}
+
+// The facts of the view as JSON: the days shown (one, seven, or the 42 of the 42-day view
+// and the table), with the sun and moon panels for one and seven days.
+EMSCRIPTEN_KEEPALIVE const char* mv_facts_json()
+{
+    WebState& s = State();
+    JsonWriter json;
+    json.BeginObject().Key("days").BeginArray();
     if (s.port != nullptr) {
         const int days = s.period == OneDay ? 1 : s.period == SevenDays ? WeekDays : TableDays;
         for (int i = 0; i < days; ++i)
