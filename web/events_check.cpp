@@ -1,7 +1,8 @@
 // marevo-events: the high and low waters of port files over a span, one CSV row an event
-// (port,date,time,height_cm,kind), computed by the browser's build of the engine and run
-// under Node; tests/web/events_check.sh compares its rows with marevo-cli's (native).
-//   node marevo-events.js DT_FOLDER FROM_DATE DAYS PORT_FILE...
+// (port,date,time,height_cm,kind,height as a hexadecimal float, every bit of it). Built for
+// the browser (run under Node) and natively; tests/web/events_check.sh compares the two, and
+// its rows with marevo-cli's.
+//   marevo-events DT_FOLDER FROM_DATE DAYS PORT_FILE...
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,9 +38,9 @@ int main(int argc, char** argv)
             FindDateExtremes(y, m, d, station, cal, out);
             for (int k = 0; k < out.count; ++k) {
                 const TideEvent& e = out.events[k];
-                std::printf("%s,%04d-%02d-%02d,%s,%.1f,%s\n", argv[a], y, m, d,
+                std::printf("%s,%04d-%02d-%02d,%s,%.1f,%s,%a\n", argv[a], y, m, d,
                             cli::EventClock(e).c_str(), cli::PrintedHeight(e.height),
-                            cli::KindJson(e.high));
+                            cli::KindJson(e.high), static_cast<double>(e.height));
             }
         }
     }
