@@ -114,9 +114,10 @@ var marevo = (function () {
     return ul;
   }
 
-  function dayTitle(day) {
+  function dayTitle(day, short) {
     var p = day.date.split('-');
-    return Number(p[0]) + '年' + Number(p[1]) + '月' + Number(p[2]) + '日(' + day.weekday + ')';
+    return (short ? '' : Number(p[0]) + '年') + Number(p[1]) + '月' + Number(p[2]) + '日(' +
+           day.weekday + ')';
   }
 
   function showFacts() {
@@ -151,7 +152,7 @@ var marevo = (function () {
     var body = el('tbody');
     state.days.forEach(function (day) {
       var tr = el('tr');
-      tr.appendChild(el('td', 'date', dayTitle(day)));
+      tr.appendChild(el('td', 'date', dayTitle(day, true)));
       tr.appendChild(el('td', 'name', day.tide_name));
       var td = el('td', 'events');
       td.appendChild(extremesList(day));
