@@ -65,7 +65,8 @@ def escape(text):
             if prefix is None and any(ord(ch) > 0x7F for ch in literal):
                 changed = True
                 literal = "".join(
-                    "".join("\\%03o" % b for b in ch.encode("cp932")) if ord(ch) > 0x7F else ch
+                    "".join("\\%03o" % b for b in ch.encode("cp932"))
+                    if len(ch) == 1 and ord(ch) > 0x7F else ch
                     for ch in body)
             out.append(c + literal + c)
             i = j + 1
