@@ -23,7 +23,6 @@
 #include "engine/station.h"
 #include "engine/tide.h"
 #include "shell/date_limits.h"
-#include "shell/port_files.h"
 #include "text/shift_jis.h"
 #include "views/one_day_view.h"
 #include "views/placed_text.h"

@@ -6,7 +6,7 @@
 // and desktop widths.
 //   node browser_test.mjs SITE_DIR MAREVO_CLI DT_DIR SHOT_DIR
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, readdirSync } from 'node:fs';
 import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
 
@@ -117,6 +117,19 @@ try {
       if (t) check(got.sunMoon.some((l) => l.includes(t.replace(/^0/, ' '))),
                    `${key} ${t} in the panel of ${file} ${date}`);
     }
+  }
+
+  // Every shipped port file is in the page.
+  equal(await page.evaluate(() => Module.ccall('mv_init', 'number', [], [])),
+        readdirSync(dt).filter((f) => f.endsWith('.MV2')).length, 'the ports packed');
+
+  // 近くの港: the device's position (granted here) gives the port marevo-cli finds nearest.
+  await browser.defaultBrowserContext().overridePermissions(base, ['geolocation']);
+  for (const [lat, lon] of [[34.07, 136.19], [41.77, 140.72], [26.2, 127.67]]) {
+    await page.setGeolocation({ latitude: lat, longitude: lon });
+    const nearest = cliJson('ports', '--near', `${lat},${lon}`).ports[0].file;
+    await act(page, () => page.click('#near'));
+    equal(await page.evaluate(() => marevo.state().port.file), nearest, `nearest port to ${lat},${lon}`);
   }
 
   // Search by name (kana), then by romaji with Enter.

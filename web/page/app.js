@@ -314,7 +314,7 @@ var marevo = (function () {
         if (km < bestKm) { best = p; bestKm = km; }
       });
       if (best && choosePort(best.file) === 1) say(best.name + '（約 ' + Math.round(bestKm) + ' km）');
-    }, function () { say('位置を取得できませんでした'); }, {timeout: 15000, maximumAge: 600000});
+    }, function () { say('位置を取得できませんでした'); }, {timeout: 15000, maximumAge: 0});
   }
 
   // ---- Start -------------------------------------------------------------------------------
