@@ -190,16 +190,22 @@ try {
   await act(page, () => page.click('[data-view="42"]'));
   equal(await page.evaluate(() => marevo.state().period), 42, 'the 42-day view');
 
-  // A tap on the fourth day of the seven-day view opens its one-day view.
-  await act(page, () => page.click('[data-view="7"]'));
-  const box = await page.$eval('#view', (c) => {
-    const r = c.getBoundingClientRect();
-    return { x: r.left, y: r.top, k: r.width / marevo.state().width };
-  });
-  // Day column 3 spans x = 270 ... 350 units; y = 100 lies inside the plot.
-  await act(page, () => page.mouse.click(box.x + 310 * box.k, box.y + 100 * box.k));
-  equal(await page.evaluate(() => [marevo.state().date, marevo.state().period]),
-        ['2026-12-11', 1], 'the tapped cell');
+  // A tap on a day cell opens its one-day view: in the seven-day view day column 3
+  // (x = 270 ... 350 units); in the 42-day view the third day of the second week strip
+  // (strips 56 units high from y = 26); in the table the third day's row (rows 15 units high
+  // below the heading at y = 43).
+  const taps = [['7', 310, 100, '2026-12-11'], ['42', 230, 110, '2026-12-17'],
+                ['table', 100, 80, '2026-12-10']];
+  for (const [view, x, y, date] of taps) {
+    await open(page, base, `?port=24尾鷲&date=2026-12-08&view=${view}`);
+    const box = await page.$eval('#view', (c) => {
+      const r = c.getBoundingClientRect();
+      return { x: r.left, y: r.top, k: r.width / marevo.state().width };
+    });
+    await act(page, () => page.mouse.click(box.x + x * box.k, box.y + y * box.k));
+    equal(await page.evaluate(() => [marevo.state().date, marevo.state().period]),
+          [date, 1], `the tapped cell of view ${view}`);
+  }
 
   // A port that does not exist: said, and the page stays on a port.
   await open(page, base, '?port=nosuchport&date=2026-12-08');
