@@ -52,7 +52,7 @@ mergeInto(LibraryManager.library, {
   js_canvas_ellipse__deps: ['$marevoDraw'],
   js_canvas_ellipse: function (cx, cy, rx, ry, outline, fill) {
     var ctx = marevoDraw.ctx;
-    if (fill !== 0xFFFFFFFF) {
+    if ((fill >>> 0) !== 0xFFFFFFFF) { // NoFill arrives as a signed -1
       ctx.fillStyle = marevoDraw.css(fill);
       ctx.beginPath();
       ctx.ellipse(cx, cy, rx, ry, 0, 0, 2 * Math.PI);

@@ -147,13 +147,14 @@ var marevo = (function () {
     }
     var table = el('table', 'rows');
     var head = el('tr');
-    ['日付', '潮', '満潮・干潮'].forEach(function (t) { head.appendChild(el('th', null, t)); });
+    ['日付', '潮', '月齢', '満潮・干潮'].forEach(function (t) { head.appendChild(el('th', null, t)); });
     table.appendChild(el('thead')).appendChild(head);
     var body = el('tbody');
     state.days.forEach(function (day) {
       var tr = el('tr');
       tr.appendChild(el('td', 'date', dayTitle(day, true)));
       tr.appendChild(el('td', 'name', day.tide_name));
+      tr.appendChild(el('td', 'age', String(day.moon_age)));
       var td = el('td', 'events');
       td.appendChild(extremesList(day));
       tr.appendChild(td);
