@@ -155,7 +155,8 @@ private:
             }
             return SjisFromWide(wide);
         }
-        if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return SjisFromWide(WideFromUtf8(bytes.substr(3)));
+        if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            return SjisFromWide(WideFromUtf8(bytes.substr(3)));
         return bytes;
     }
 };

@@ -64,8 +64,8 @@ public:
 const std::string Kept = "; my notes\r\n[WINDOWS]\r\nWidth=700\r\nMyKey=mine\r\n[MINE]\r\na=1\r\n";
 const std::vector<ProfileValue> Values = {{"WINDOWS", "Width", "725"}, {"SITE", "PORT", "尾鷲"}};
 // Kept with the values set.
-const std::string Merged =
-    "; my notes\r\n[WINDOWS]\r\nWidth=725\r\nMyKey=mine\r\n[MINE]\r\na=1\r\n[SITE]\r\nPORT=尾鷲\r\n";
+const std::string Merged = "; my notes\r\n[WINDOWS]\r\nWidth=725\r\nMyKey=mine\r\n[MINE]\r\na=1\r\n"
+                          "[SITE]\r\nPORT=尾鷲\r\n";
 
 TEST(SettingsFile, ReadFromTheApplicationDataOnlyWhenThatFileExists)
 {
