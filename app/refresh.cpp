@@ -73,7 +73,8 @@ void RefreshDisplay(AppState& app, HWND window)
     if (status == LoadStatus::Damaged) {
         // A file cut short or with a line missing: named, so that it can be replaced; the
         // old picture stays.
-        ShowMessage((std::string(TextDamaged) + "\n" + StationFilePath("", fileName)).c_str(), CaptionError);
+        ShowMessage((std::string(TextDamaged) + "\n" + StationFilePath("", fileName)).c_str(),
+                    CaptionError);
         return;
     }
     if (status != LoadStatus::Ok) {

@@ -35,7 +35,10 @@ struct ViewChoice {
 };
 
 const ViewChoice Views[] = {
-    {"1", OneDay, 1}, {"7", SevenDays, 7}, {"42", FortyTwoDays, 42}, {"table", TideTable, TableDays},
+    {"1", OneDay, 1},
+    {"7", SevenDays, 7},
+    {"42", FortyTwoDays, 42},
+    {"table", TideTable, TableDays},
 };
 
 #if MAREVO_RENDER_MODULE

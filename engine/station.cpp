@@ -21,8 +21,8 @@ constexpr int MaxFields = 6;
 
 // How a line read from a file ended.
 enum class LineEnd {
-    None,   // end of the file: no line (or only blanks after the last line break)
-    Break,  // a line break
+    None,      // end of the file: no line (or only blanks after the last line break)
+    Break,     // a line break
     EndOfFile, // the last line of the file, without a line break
 };
 
@@ -167,7 +167,8 @@ LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
     const LineEnd header = ReadLine(f, line, LineBuffer);
     // A directory opens for reading on some systems and fails at the first read: it cannot
     // be opened as a file, as on Windows.
-    if (header == LineEnd::None && std::ferror(f)) return Refuse(f, station, LoadStatus::OpenFailed);
+    if (header == LineEnd::None && std::ferror(f))
+        return Refuse(f, station, LoadStatus::OpenFailed);
     // A file of one line without a break holds no station at all, whatever that line says.
     if (header != LineEnd::Break || SplitFields(line, fields) < 4)
         return Refuse(f, station, LoadStatus::NoHeader);
@@ -181,7 +182,8 @@ LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
     // All 20 constituent lines, each with its four numbers. A line of the further
     // constituents among them means that a line before it is missing.
     for (int k = 1; k <= 20; ++k) {
-        if (ReadLine(f, line, LineBuffer) == LineEnd::None) return Refuse(f, station, LoadStatus::Damaged);
+        if (ReadLine(f, line, LineBuffer) == LineEnd::None)
+            return Refuse(f, station, LoadStatus::Damaged);
         char c[MaxFields][FieldSlot] = {}, labels[MaxFields][FieldSlot] = {};
         SplitFields(line, c);
         if (!ConstituentNumbers(c) || ExtraLineOf(line, labels) >= 0)

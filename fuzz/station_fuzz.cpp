@@ -104,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(fuzz::ScratchPath() == s.StationPath);
 
     const Lines lines = SplitLines(data, size);
-    const bool headerEnds = lines.raw.size() > 1 || (lines.raw.size() == 1 && !lines.lastUnterminated);
+    const bool headerEnds =
+        lines.raw.size() > 1 || (lines.raw.size() == 1 && !lines.lastUnterminated);
     const std::vector<std::string> header =
         headerEnds ? Fields(lines.Get(0, 59)) : std::vector<std::string>();
     // No header: its four fields and its line break are missing. A whole file has the 20
@@ -128,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int noteCount = 0, extra = 0;
     bool carried[marevo::ExtraConstituentCount / 2] = {};
     if (constituentLines == 20) {
-        for (size_t line = 1; line <= 20; ++line) FUZZ_CHECK(Fields(lines.Get(line, 59)).size() >= 6);
+        for (size_t line = 1; line <= 20; ++line)
+            FUZZ_CHECK(Fields(lines.Get(line, 59)).size() >= 6);
         for (size_t line = 21; line < lines.raw.size() && line < 21 + 13; ++line) {
             const std::vector<std::string> c = Fields(lines.Get(line, 59));
             int pair = -1;

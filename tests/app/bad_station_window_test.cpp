@@ -167,7 +167,8 @@ TEST_F(BadStationWindowTest, DamagedFilesAreReportedByNameAndThePictureStays)
         messages.clear();
         SelectPort(24, c.port);
         EXPECT_TRUE(Running());
-        EXPECT_EQ(messages, std::vector<std::string>{"ファイルが壊れています\ndt\\24" + std::string(c.port) + ".MV2"});
+        const std::string said = "ファイルが壊れています\ndt\\24" + std::string(c.port) + ".MV2";
+        EXPECT_EQ(messages, std::vector<std::string>{said});
         EXPECT_EQ(Text(app.PortLabel), c.port);
         EXPECT_STREQ(app.station.StationName, "尾鷲");
         EXPECT_EQ(Picture(), before);
@@ -194,7 +195,8 @@ TEST_F(BadStationWindowTest, BinaryGarbageIsDrawnOrRefused)
             const std::string damaged = "ファイルが壊れています\ndt\\24" + port + ".MV2";
             for (const std::string& m : messages)
                 EXPECT_TRUE(m == CannotOpen || m == damaged || m == "日の出計算でエラー発生") << m;
-            const bool refused = !messages.empty() && (messages[0] == CannotOpen || messages[0] == damaged);
+            const bool refused =
+                !messages.empty() && (messages[0] == CannotOpen || messages[0] == damaged);
             EXPECT_EQ(std::strcmp(app.station.StationName, "尾鷲") == 0, refused);
         }
     }

@@ -97,8 +97,10 @@ TEST_F(StationBadInput, ShortFilesAreDamagedAndLeaveNoConstantsOfThePortBefore)
              for (int k = 0; k < 7; ++k) t += ConstituentLine(k) + "\n";
              return t;
          }()},
-        {"two lines, the last unterminated", "Port,1,2,3\n" + ConstituentLine(0) + "\n" + ConstituentLine(1)},
-        {"nineteen lines and a blank one", WellFormed().substr(0, WellFormed().rfind("C19")) + "\n"},
+        {"two lines, the last unterminated",
+         "Port,1,2,3\n" + ConstituentLine(0) + "\n" + ConstituentLine(1)},
+        {"nineteen lines and a blank one",
+         WellFormed().substr(0, WellFormed().rfind("C19")) + "\n"},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(Load(c.bytes), LoadStatus::Damaged) << c.what;
@@ -154,7 +156,8 @@ TEST_F(StationBadInput, OverLongLinesAndFieldsAreCutNotSplit)
 
     const std::string longName = "ABCDEFGHIJKLMNOPQRSTUVWXY"; // 25 bytes
     // 59 characters kept: the name, 22 threes, the longitude and "110" of "110.0".
-    ASSERT_EQ(Load(longName + "," + std::string(22, '3') + ",136.12,110.0\n" + LinesFrom(0)), LoadStatus::Ok);
+    ASSERT_EQ(Load(longName + "," + std::string(22, '3') + ",136.12,110.0\n" + LinesFrom(0)),
+              LoadStatus::Ok);
     EXPECT_STREQ(station_.StationName, "ABCDEFGHIJKLMNOPQRS");
     EXPECT_EQ(std::string(station_.LatitudeText), std::string(19, '3'));
     EXPECT_STREQ(station_.MeanSeaLevelText, "110");
@@ -169,9 +172,15 @@ TEST_F(StationBadInput, OverLongLinesAndFieldsAreCutNotSplit)
 
 TEST_F(StationBadInput, FieldCountsAndNumbersOutsideTheFormat)
 {
-    struct { const char* what; const char* line; LoadStatus status; float a1, p1, a2, p2; } cases[] = {
+    struct {
+        const char* what;
+        const char* line;
+        LoadStatus status;
+        float a1, p1, a2, p2;
+    } cases[] = {
         {"seven fields and more", "A,1,2,B,3,4,C,5,6", LoadStatus::Ok, 1, 2, 3, 4},
-        {"blanks around the numbers", "A, 12.5 ,\t-7,B, 3 ,4.5e1  ", LoadStatus::Ok, 12.5f, -7, 3, 45},
+        {"blanks around the numbers", "A, 12.5 ,\t-7,B, 3 ,4.5e1  ", LoadStatus::Ok, 12.5f, -7, 3,
+         45},
         {"three fields", "A,1,2", LoadStatus::Damaged, 0, 0, 0, 0},
         {"an empty field does not exist", "A,1,2,B,,4", LoadStatus::Damaged, 0, 0, 0, 0},
         {"letters", "A,x,y,B,3,4", LoadStatus::Damaged, 0, 0, 0, 0},
@@ -181,14 +190,15 @@ TEST_F(StationBadInput, FieldCountsAndNumbersOutsideTheFormat)
         {"a decimal comma", "A,12,5,2,B,3,4", LoadStatus::Damaged, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        ASSERT_EQ(Load(std::string("Port,34.04,136.12,110.0\n") + c.line + "\n" + LinesFrom(1)), c.status)
-            << c.what;
+        const std::string text = std::string("Port,34.04,136.12,110.0\n") + c.line + "\n";
+        ASSERT_EQ(Load(text + LinesFrom(1)), c.status) << c.what;
         EXPECT_EQ(station_.Amplitude[0], c.a1) << c.what;
         EXPECT_EQ(station_.PhaseLag[0], c.p1) << c.what;
         EXPECT_EQ(station_.Amplitude[1], c.a2) << c.what;
         EXPECT_EQ(station_.PhaseLag[1], c.p2) << c.what;
     }
-    for (const char* header : {"Port,nan,0x88,inf\n", "Port,34.04,136.12,+\n", "Port,34N,136E,110\n"})
+    for (const char* header :
+         {"Port,nan,0x88,inf\n", "Port,34.04,136.12,+\n", "Port,34N,136E,110\n"})
         EXPECT_EQ(Load(header + LinesFrom(0)), LoadStatus::Damaged) << header;
 }
 
@@ -233,7 +243,8 @@ TEST_F(ShippedFileCopies, CopiesThatAreNotWholeAreDamaged)
     // Cut at every third byte from the end of the header to the last field of the 20th
     // constituent line, and inside each line of the further constituents from the comma after
     // its first label to its last field; and the first 500 bytes.
-    std::vector<std::pair<size_t, size_t>> cuts = {{LineEnd(0), whole_.rfind(',', LineEnd(20) - 1) + 1}};
+    std::vector<std::pair<size_t, size_t>> cuts = {
+        {LineEnd(0), whole_.rfind(',', LineEnd(20) - 1) + 1}};
     for (int n = 24; n < 34; ++n) {
         const size_t start = LineEnd(n - 1), comma = whole_.find(',', start);
         cuts.push_back({comma + 1, whole_.rfind(',', LineEnd(n) - 1) + 1});
@@ -244,7 +255,9 @@ TEST_F(ShippedFileCopies, CopiesThatAreNotWholeAreDamaged)
     EXPECT_EQ(Load(whole_.substr(0, 500)), LoadStatus::Damaged);
 
     // Lines missing, a field that is not a number.
-    auto without = [&](int n) { return whole_.substr(0, LineEnd(n - 1)) + whole_.substr(LineEnd(n)); };
+    auto without = [&](int n) {
+        return whole_.substr(0, LineEnd(n - 1)) + whole_.substr(LineEnd(n));
+    };
     auto replaced = [&](const char* from, const char* to) {
         std::string text = whole_;
         text.replace(text.find(from), std::strlen(from), to);
@@ -255,7 +268,8 @@ TEST_F(ShippedFileCopies, CopiesThatAreNotWholeAreDamaged)
         {"first constituent line missing", without(1)},
         {"the line of M2 missing", without(13)},
         {"20th constituent line missing", without(20)},
-        {"the notes and the 20th line missing", whole_.substr(0, LineEnd(19)) + whole_.substr(LineEnd(23))},
+        {"the notes and the 20th line missing",
+         whole_.substr(0, LineEnd(19)) + whole_.substr(LineEnd(23))},
         {"the position not a number", replaced("34.05,", "34.05N,")},
         {"Z0 not a number", replaced(",104.00", ",1O4.00")},
         {"an amplitude not a number", replaced("M2,43.62,", "M2,43.6.2,")},
@@ -283,8 +297,9 @@ TEST_F(ShippedFileCopies, HarmlessVariantsLoadAsTheWholeFile)
     };
     for (const auto& [what, text] : harmless) {
         ASSERT_EQ(Load(text), LoadStatus::Ok) << what;
-        EXPECT_EQ(std::memcmp(station_.Amplitude, reference_.Amplitude, sizeof reference_.Amplitude), 0) << what;
-        EXPECT_EQ(std::memcmp(station_.PhaseLag, reference_.PhaseLag, sizeof reference_.PhaseLag), 0) << what;
+        const size_t bytes = sizeof station_.Amplitude;
+        EXPECT_EQ(std::memcmp(station_.Amplitude, reference_.Amplitude, bytes), 0) << what;
+        EXPECT_EQ(std::memcmp(station_.PhaseLag, reference_.PhaseLag, bytes), 0) << what;
         EXPECT_EQ(station_.ExtraConstituents, 20) << what;
         EXPECT_EQ(station_.MeanSeaLevel, reference_.MeanSeaLevel) << what;
         EXPECT_EQ(station_.StandardMeridian, 135.0f) << what;

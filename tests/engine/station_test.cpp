@@ -127,7 +127,8 @@ TEST(StationFile, FilesThatStopEarlyAreDamagedAndLeaveNoStaleValues)
     for (const std::string& text : {five, std::string("Head,35.00,139.00,50\r\n")}) {
         ASSERT_EQ(LoadStationFile(WriteFile("short.MV2", text).c_str(), s), LoadStatus::Damaged);
         EXPECT_STREQ(s.StationName, "");
-        for (int i = 0; i < MaxConstituents; ++i) EXPECT_EQ(s.Amplitude[i] + s.PhaseLag[i], 0.0f) << i;
+        for (int i = 0; i < MaxConstituents; ++i)
+            EXPECT_EQ(s.Amplitude[i] + s.PhaseLag[i], 0.0f) << i;
         for (const auto& note : s.StationNotes) EXPECT_STREQ(note, "");
     }
 
@@ -175,7 +176,8 @@ TEST(StationFile, OverlongLinesFieldsAndExtraFieldsAreCut)
                                              {3, 7, 8}, {4, 11, 12}, {5, 13, 14}});
 
     // A name of ten double-byte characters (20 bytes) keeps its first 19 bytes.
-    const Station j = LoadText("kanji.MV2", "東京湾第一観測点名前,35.00,139.00,50\n" + ZeroLines(20));
+    const Station j =
+        LoadText("kanji.MV2", "東京湾第一観測点名前,35.00,139.00,50\n" + ZeroLines(20));
     EXPECT_EQ(std::strlen(j.StationName), 19u);
     EXPECT_EQ(std::memcmp(j.StationName, "東京湾第一観測点名前", 19), 0);
 
@@ -187,12 +189,13 @@ TEST(StationFile, OverlongLinesFieldsAndExtraFieldsAreCut)
 TEST(StationFile, NonNumericFieldsAreDamageAndGarbageNeverOverruns)
 {
     Station s;
-    EXPECT_EQ(LoadStationFile(WriteFile("odd.MV2", "Odd,north,east,abc\n" + ZeroLines(20)).c_str(), s),
-              LoadStatus::Damaged);
-    EXPECT_EQ(LoadStationFile(WriteFile("unit.MV2", "Odd,35,139,50\nA,12cm,3,B,4,5\n" + ZeroLines(19)).c_str(), s),
-              LoadStatus::Damaged);
+    const std::string words = "Odd,north,east,abc\n" + ZeroLines(20);
+    const std::string unit = "Odd,35,139,50\nA,12cm,3,B,4,5\n" + ZeroLines(19);
+    EXPECT_EQ(LoadStationFile(WriteFile("odd.MV2", words).c_str(), s), LoadStatus::Damaged);
+    EXPECT_EQ(LoadStationFile(WriteFile("unit.MV2", unit).c_str(), s), LoadStatus::Damaged);
     // Blanks around a number and every decimal form are numbers.
-    const Station n = LoadText("forms.MV2", "Odd, 35.00 ,139,\t50\nA,-3.5e1 ,+.5,B,7.,1E+2\n" + ZeroLines(19));
+    const Station n =
+        LoadText("forms.MV2", "Odd, 35.00 ,139,\t50\nA,-3.5e1 ,+.5,B,7.,1E+2\n" + ZeroLines(19));
     EXPECT_FLOAT_EQ(n.MeanSeaLevel, 50.0f);
     EXPECT_FLOAT_EQ(n.Amplitude[0], -35.0f);
     EXPECT_FLOAT_EQ(n.PhaseLag[0], 0.5f);

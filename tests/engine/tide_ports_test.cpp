@@ -231,7 +231,8 @@ TEST(PortExtremes, ATurningPointOnAStepEdgeIsListedOnceNamedDays)
         PrepareConstituents(c.year, c.month, c.day, s, cal, tables);
         int turn = c.minute - 30;
         for (int m = c.minute - 30; m <= c.minute + 30; ++m) {
-            const float h = TideHeight(m / 60.0, s, tables), best = TideHeight(turn / 60.0, s, tables);
+            const float h = TideHeight(m / 60.0, s, tables);
+            const float best = TideHeight(turn / 60.0, s, tables);
             if (c.high ? h > best : h < best) turn = m;
         }
         EXPECT_NEAR(turn, c.minute, 6) << where;
