@@ -62,11 +62,20 @@ void RefreshDisplay(AppState& app, HWND window)
     const int code = PrefectureCodeOf(app, pref);
     Station loaded = app.station;
     LoadStatus status = LoadStatus::OpenFailed;
+    std::string fileName;
     if (code >= 0) {
         // Opened through the wide file functions: the path is Shift-JIS whatever the
         // system's code page.
-        const std::string path = StationFilePath(app.ModuleDir, StationFileNameOf(code, port));
+        fileName = StationFileNameOf(code, port);
+        const std::string path = StationFilePath(app.ModuleDir, fileName);
         status = LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), loaded);
+    }
+    if (status == LoadStatus::Damaged) {
+        // A file cut short or with a line missing: named, so that it can be replaced; the
+        // old picture stays.
+        ShowMessage((std::string(TextDamaged) + "\n" + StationFilePath("", fileName)).c_str(),
+                    CaptionError);
+        return;
     }
     if (status != LoadStatus::Ok) {
         // The old picture stays and the user may choose another port.

@@ -10,6 +10,7 @@ namespace marevo {
 
 const char TextCannotOpen[] = "ファイルがオープンできませんでした";
 const char TextNoPort[] = "港が選択されていません";
+const char TextDamaged[] = "ファイルが壊れています";
 const char TextSunError[] = "日の出計算でエラー発生";
 const char TextNoHelp[] = "ヘルプファイルがオープンできませんでした";
 const char TextFailed[] = "失敗です";

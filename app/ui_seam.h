@@ -19,6 +19,7 @@ OpenDocumentHook SetOpenDocumentHook(OpenDocumentHook hook);
 // The program's messages.
 extern const char TextCannotOpen[];   // "ファイルがオープンできませんでした"
 extern const char TextNoPort[];       // "港が選択されていません"
+extern const char TextDamaged[];      // "ファイルが壊れています" (a port file that is not whole)
 extern const char TextSunError[];     // "日の出計算でエラー発生"
 extern const char TextNoHelp[];       // "ヘルプファイルがオープンできませんでした"
 extern const char TextFailed[];       // "失敗です"

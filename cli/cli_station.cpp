@@ -67,6 +67,11 @@ bool LoadStationAt(const std::string& file, Station& station, std::string& error
     case LoadStatus::OpenFailed:
         error = Say(u8"ファイルが開けません: ", "cannot open file: ") + file;
         return false;
+    case LoadStatus::Damaged:
+        error = Say(u8"港のデータが壊れています (欠けた行、途中で切れた行、数でない値): ",
+                    "damaged port file (a line missing or cut short, or a value that is not a "
+                    "number): ") + file;
+        return false;
     case LoadStatus::NoHeader:
         break;
     }

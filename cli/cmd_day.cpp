@@ -138,6 +138,7 @@ int PrintDayJson(const CliArgs& args, const Station& station, const std::string&
     for (int j = 0; j < 5; ++j) {
         int y, m, d;
         PhaseDate(args.year, args.month, args.day, phases[j], y, m, d);
+        if (y > 9999) continue; // no date after 9999-12-31 is shown
         json.BeginObject().Key("name").String(SjisToUtf8(PhaseNames[j]));
         json.Key("date").String(FormatDate(y, m, d)).EndObject();
     }

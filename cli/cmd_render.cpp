@@ -13,6 +13,7 @@
 #include "cli/data_folder.h"
 #include "cli/messages.h"
 #include "cli/render_module.h"
+#include "cli/span.h"
 #include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
 #include "views/prepare_view.h"
 
@@ -30,10 +31,14 @@ namespace {
 struct ViewChoice {
     const char* name;
     int period;
+    int days; // the days drawn from the date on
 };
 
 const ViewChoice Views[] = {
-    {"1", OneDay}, {"7", SevenDays}, {"42", FortyTwoDays}, {"table", TideTable},
+    {"1", OneDay, 1},
+    {"7", SevenDays, 7},
+    {"42", FortyTwoDays, 42},
+    {"table", TideTable, TableDays},
 };
 
 #if MAREVO_RENDER_MODULE
@@ -95,6 +100,7 @@ int RunRender(const Words& words)
 
     Station station;
     if (!LoadCliStation(args, station, error)) return Fail(1, error);
+    if (!SpanEndsInTime(args.year, args.month, args.day, view->days, error)) return Fail(2, error);
     PreparedView prepared;
     PrepareView(station, args.year, args.month, args.day, view->period,
                 style == "bar" ? BarGraph : LineGraph, args.Has("--mono") ? 0 : 1, prepared);

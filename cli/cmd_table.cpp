@@ -8,6 +8,7 @@
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
 #include "cli/messages.h"
+#include "cli/span.h"
 #include "engine/tide_table.h"
 
 namespace marevo::cli {
@@ -79,6 +80,7 @@ int RunTable(const Words& words)
     Station station;
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
+    if (!SpanEndsInTime(args.year, args.month, args.day, TableDays, error)) return Fail(2, error);
 
     Calendar cal;
     TideTableResults results;

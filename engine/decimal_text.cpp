@@ -39,4 +39,27 @@ double DecimalToDouble(const char* text)
     return std::strtod(number.c_str(), nullptr);
 }
 
+bool IsDecimalNumber(const char* text)
+{
+    if (!text) return false;
+    const char* p = text;
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '+' || *p == '-') ++p;
+    bool digits = false;
+    while (IsDigit(*p)) ++p, digits = true;
+    if (*p == '.') {
+        ++p;
+        while (IsDigit(*p)) ++p, digits = true;
+    }
+    if (!digits) return false;
+    if (*p == 'e' || *p == 'E') {
+        ++p;
+        if (*p == '+' || *p == '-') ++p;
+        if (!IsDigit(*p)) return false;
+        while (IsDigit(*p)) ++p;
+    }
+    while (*p == ' ' || *p == '\t') ++p;
+    return *p == '\0';
+}
+
 } // namespace marevo

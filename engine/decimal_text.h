@@ -15,4 +15,14 @@ namespace marevo {
 */
 double DecimalToDouble(const char* text);
 
+/*
+**  IsDecimalNumber: whether a text is one decimal number and nothing else.
+**  Given: text (NUL-terminated; nullptr is no number). Blanks (space, tab) may stand before
+**         and after the number, which is written as DecimalToDouble reads it (at least one
+**         digit).
+**  Returns: true when DecimalToDouble reads the whole text; false for an empty or blank
+**           text, a number cut before its first digit or its exponent's, or anything after it.
+*/
+bool IsDecimalNumber(const char* text);
+
 } // namespace marevo

@@ -19,22 +19,29 @@ constexpr int NoteBuffer = 76;  // 75 characters
 constexpr int FieldSlot = 20;   // 19 characters
 constexpr int MaxFields = 6;
 
-// Reads one line of at most size-1 bytes. Returns false at end of file before a line break
-// (a last line without a break is not used). Characters beyond the buffer are skipped up to
-// the break, so an over-long line is truncated, never split into two lines. A CR before the
-// LF is dropped so that CRLF files read the same on every platform.
-bool ReadLine(std::FILE* f, char* buf, int size)
+// How a line read from a file ended.
+enum class LineEnd {
+    None,      // end of the file: no line (or only blanks after the last line break)
+    Break,     // a line break
+    EndOfFile, // the last line of the file, without a line break
+};
+
+// Reads one line of at most size-1 bytes. Characters beyond the buffer are skipped up to the
+// break, so an over-long line is truncated, never split into two lines. A CR before the LF is
+// dropped so that CRLF files read the same on every platform. A last line without a break is
+// read as well; blanks (space, tab, CR) alone after the last break are no line.
+LineEnd ReadLine(std::FILE* f, char* buf, int size)
 {
-    int n = 0;
-    for (;;) {
-        int c = std::fgetc(f);
-        if (c == EOF) return false;
-        if (c == '\n') break;
+    int n = 0, c;
+    bool blank = true;
+    while ((c = std::fgetc(f)) != EOF && c != '\n') {
+        if (c != ' ' && c != '\t' && c != '\r') blank = false;
         if (n < size - 1) buf[n++] = static_cast<char>(c);
     }
+    if (c == EOF && blank) return LineEnd::None;
     if (n > 0 && buf[n - 1] == '\r') --n;
     buf[n] = '\0';
-    return true;
+    return c == EOF ? LineEnd::EndOfFile : LineEnd::Break;
 }
 
 // Splits at commas (runs of commas count as one) into at most MaxFields slots, each cut to
@@ -84,6 +91,26 @@ int ExtraLineOf(const char* text, char fields[MaxFields][FieldSlot])
     return -1;
 }
 
+// Fields 2, 3, 5 and 6 of a constituent line (amplitude and phase lag of its two
+// constituents) are numbers, each complete; a line cut short lacks one or ends inside one.
+bool ConstituentNumbers(const char fields[MaxFields][FieldSlot])
+{
+    return IsDecimalNumber(fields[1]) && IsDecimalNumber(fields[2]) && IsDecimalNumber(fields[4]) &&
+           IsDecimalNumber(fields[5]);
+}
+
+// Whether a line begins as a line of the further constituents (the first label of a pair
+// and its comma).
+bool BeginsAsExtraLine(const char* text)
+{
+    for (int j = 0; j < ExtraLines; ++j) {
+        const char* label = ExtraConstituentLabels[2 * j];
+        const size_t n = std::strlen(label);
+        if (std::strncmp(text, label, n) == 0 && text[n] == ',') return true;
+    }
+    return false;
+}
+
 } // namespace
 
 float ZoneMeridian(float latitude, float longitude)
@@ -98,17 +125,34 @@ float ZoneMeridian(float latitude, float longitude)
     return meridian;
 }
 
-// LoadStationFile: reads a station file. Given: path. Returns: Ok, OpenFailed, or NoHeader
-// for an empty file or a header with fewer than four fields (the station is then left with
-// cleared constituents and no name). All 60 constituents are cleared to 0 before reading,
-// so a short file never carries entries of the port loaded before it. After the 20
-// constituent lines, a line whose two labels are a pair of ExtraConstituentLabels sets that
-// pair (ExtraConstituents counts the constituents so carried); the other lines, up to three,
-// are the notes. A reader of the 40 alone takes the three notes and stops before them.
+// LoadStationFile: reads a station file. Given: path. Returns: Ok, OpenFailed, NoHeader for
+// an empty file or a header with fewer than four fields or without a line break, or Damaged
+// for a file that is not whole (see LoadStatus); for any status but Ok the station is left
+// with cleared constituents, no name and no notes. All 60 constituents are cleared to 0
+// before reading. After the 20 constituent lines, a line whose two labels are a pair of
+// ExtraConstituentLabels sets that pair (ExtraConstituents counts the constituents so
+// carried); the other lines, up to three, are the notes. A reader of the 40 alone takes the
+// three notes and stops before them. The last line of a file may lack its line break.
 LoadStatus LoadStationFile(const char* path, Station& station)
 {
     return LoadStationFrom(std::fopen(path, "rb"), path, station);
 }
+
+namespace {
+
+// Clears what a refused file may have set, so that nothing of it or of the port before is
+// drawn; closes the file.
+LoadStatus Refuse(std::FILE* f, Station& station, LoadStatus status)
+{
+    std::fclose(f);
+    station.StationName[0] = '\0';
+    for (int i = 0; i < MaxConstituents; ++i) station.Amplitude[i] = station.PhaseLag[i] = 0;
+    station.ExtraConstituents = 0;
+    for (auto& note : station.StationNotes) note[0] = '\0';
+    return status;
+}
+
+} // namespace
 
 LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
 {
@@ -120,42 +164,49 @@ LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
 
     char line[LineBuffer];
     char fields[MaxFields][FieldSlot] = {};
-    const bool haveHeader = ReadLine(f, line, LineBuffer);
+    const LineEnd header = ReadLine(f, line, LineBuffer);
     // A directory opens for reading on some systems and fails at the first read: it cannot
     // be opened as a file, as on Windows.
-    if (!haveHeader && std::ferror(f)) {
-        std::fclose(f);
-        station.StationName[0] = '\0';
-        return LoadStatus::OpenFailed;
-    }
-    int headerFields = haveHeader ? SplitFields(line, fields) : 0;
-    if (headerFields < 4) {
-        std::fclose(f);
-        station.StationName[0] = '\0';
-        return LoadStatus::NoHeader;
-    }
+    if (header == LineEnd::None && std::ferror(f))
+        return Refuse(f, station, LoadStatus::OpenFailed);
+    // A file of one line without a break holds no station at all, whatever that line says.
+    if (header != LineEnd::Break || SplitFields(line, fields) < 4)
+        return Refuse(f, station, LoadStatus::NoHeader);
+    if (!IsDecimalNumber(fields[1]) || !IsDecimalNumber(fields[2]) || !IsDecimalNumber(fields[3]))
+        return Refuse(f, station, LoadStatus::Damaged);
     std::memcpy(station.StationName, fields[0], FieldSlot);
     std::memcpy(station.LatitudeText, fields[1], FieldSlot);
     std::memcpy(station.LongitudeText, fields[2], FieldSlot);
     std::memcpy(station.MeanSeaLevelText, fields[3], FieldSlot);
 
+    // All 20 constituent lines, each with its four numbers. A line of the further
+    // constituents among them means that a line before it is missing.
     for (int k = 1; k <= 20; ++k) {
-        if (!ReadLine(f, line, LineBuffer)) break;
-        char c[MaxFields][FieldSlot] = {};
+        if (ReadLine(f, line, LineBuffer) == LineEnd::None)
+            return Refuse(f, station, LoadStatus::Damaged);
+        char c[MaxFields][FieldSlot] = {}, labels[MaxFields][FieldSlot] = {};
         SplitFields(line, c);
+        if (!ConstituentNumbers(c) || ExtraLineOf(line, labels) >= 0)
+            return Refuse(f, station, LoadStatus::Damaged);
         station.Amplitude[2 * k - 2] = TextToNumber(c[1]);
         station.PhaseLag[2 * k - 2] = TextToNumber(c[2]);
         station.Amplitude[2 * k - 1] = TextToNumber(c[4]);
         station.PhaseLag[2 * k - 1] = TextToNumber(c[5]);
     }
-    // Three notes and ten lines of further constituents at most, in any order.
+    // Three notes and ten lines of further constituents at most, in any order. A line taken
+    // as further constituents holds its four numbers; the last line of the file, when it has
+    // no break and begins as such a line, is one cut short.
     bool carried[ExtraLines] = {};
     int notes = 0;
     char text[NoteBuffer];
-    for (int n = 0; n < 3 + ExtraLines && ReadLine(f, text, NoteBuffer); ++n) {
+    LineEnd end = LineEnd::Break;
+    for (int n = 0; n < 3 + ExtraLines && end == LineEnd::Break; ++n) {
+        end = ReadLine(f, text, NoteBuffer);
+        if (end == LineEnd::None) break;
         char c[MaxFields][FieldSlot] = {};
         const int j = ExtraLineOf(text, c);
         if (j >= 0) {
+            if (!ConstituentNumbers(c)) return Refuse(f, station, LoadStatus::Damaged);
             const int i = ConstituentCount + 2 * j;
             station.Amplitude[i] = TextToNumber(c[1]);
             station.PhaseLag[i] = TextToNumber(c[2]);
@@ -163,6 +214,8 @@ LoadStatus LoadStationFrom(std::FILE* f, const char* path, Station& station)
             station.PhaseLag[i + 1] = TextToNumber(c[5]);
             if (!carried[j]) station.ExtraConstituents += 2;
             carried[j] = true;
+        } else if (end == LineEnd::EndOfFile && BeginsAsExtraLine(text)) {
+            return Refuse(f, station, LoadStatus::Damaged);
         } else if (notes < 3) {
             std::memcpy(station.StationNotes[notes++], text, std::strlen(text) + 1);
         }

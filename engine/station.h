@@ -40,13 +40,16 @@ struct Station {
 };
 
 enum class LoadStatus {
-    Ok,         // header read; constituents as far as the file goes
+    Ok,         // header and the 20 constituent lines read
     OpenFailed, // "ファイルがオープンできませんでした"
     NoHeader,   // empty file or a header without its four fields
+    Damaged,    // not whole: a constituent line missing or cut short, or a number field
+                // (position, Z0, amplitude, phase lag) that is not a number
 };
 
-// Reads the station file at path into station. What a short file does not reach keeps its
-// previous value; the caller shows the message for a status other than Ok.
+// Reads the station file at path into station. The caller shows the message for a status
+// other than Ok; the station then holds no name, constituent or note (of this file or of the
+// one loaded before).
 LoadStatus LoadStationFile(const char* path, Station& station);
 // The same for a file the caller opened (in binary mode) in its own way, such as through
 // the wide file functions of Windows; f is closed here. A null f gives OpenFailed.

@@ -276,6 +276,12 @@ void SearchDay(const Station& s, const ConstituentTables& before, const Constitu
         // A turning point lies between its two midpoints; heights beyond the float range (a
         // port file with absurd constants) give none that can be placed.
         if (!(turn.x >= 0 && turn.x <= 1)) continue;
+        // Two equal samples at a crest or a trough give two reports of one turning point, the
+        // middle of their level step: where the rise meets the level step (x = 1) and, a step
+        // later, where the level step meets the fall (x = 0). An x of exactly 0 follows a
+        // level step only, and the turning point before it began that step; when both are of
+        // one kind they are one high or low water, listed once, as the first report gave it.
+        if (turn.x == 0 && lastK >= First && lastHigh == turn.high) continue;
         // Two turning points of opposite kinds within two steps lie on a nearly level curve;
         // their heights, each interpolated from its own three samples, can cross by a
         // fraction of a centimetre. The later one then takes the earlier one's height, so

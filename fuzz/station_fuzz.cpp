@@ -19,10 +19,12 @@ namespace {
 
 bool Terminated(const char* text, size_t size) { return std::memchr(text, '\0', size) != nullptr; }
 
-// The complete lines of the file: each ends with LF (a last line without one is not a line),
-// loses one CR before the LF, keeps at most keep bytes and ends at a NUL byte.
+// The lines of the file: each ends with LF or at the end of the file (blanks alone after the
+// last LF are no line), loses one CR at its end, keeps at most keep bytes and ends at a NUL
+// byte.
 struct Lines {
     std::vector<std::string> raw;
+    bool lastUnterminated = false;
     std::string Get(size_t i, size_t keep) const
     {
         std::string line = raw[i].substr(0, keep);
@@ -42,6 +44,10 @@ Lines SplitLines(const uint8_t* data, size_t size)
         } else {
             current += static_cast<char>(data[i]);
         }
+    }
+    if (current.find_first_not_of(" \t\r") != std::string::npos) {
+        lines.raw.push_back(current);
+        lines.lastUnterminated = true;
     }
     return lines;
 }
@@ -98,12 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(fuzz::ScratchPath() == s.StationPath);
 
     const Lines lines = SplitLines(data, size);
+    const bool headerEnds =
+        lines.raw.size() > 1 || (lines.raw.size() == 1 && !lines.lastUnterminated);
     const std::vector<std::string> header =
-        lines.raw.empty() ? std::vector<std::string>() : Fields(lines.Get(0, 59));
-    FUZZ_CHECK((status == marevo::LoadStatus::Ok) == (header.size() >= 4));
-    // Whatever the status, no constituent of the port before survives the load.
-    const size_t constituentLines =
-        status == marevo::LoadStatus::Ok ? std::min<size_t>(20, lines.raw.size() - 1) : 0;
+        headerEnds ? Fields(lines.Get(0, 59)) : std::vector<std::string>();
+    // No header: its four fields and its line break are missing. A whole file has the 20
+    // constituent lines after it.
+    FUZZ_CHECK((status == marevo::LoadStatus::NoHeader) == (header.size() < 4));
+    if (lines.raw.size() < 21) FUZZ_CHECK(status != marevo::LoadStatus::Ok);
+    // Whatever the status, no constituent of the port before survives the load, nor any of
+    // a refused file.
+    const size_t constituentLines = status == marevo::LoadStatus::Ok ? 20 : 0;
     float amplitude[marevo::MaxConstituents] = {}, phase[marevo::MaxConstituents] = {};
     for (int i = 0; i < marevo::ConstituentCount; ++i) {
         if (static_cast<size_t>(i / 2) < constituentLines) {
@@ -118,6 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int noteCount = 0, extra = 0;
     bool carried[marevo::ExtraConstituentCount / 2] = {};
     if (constituentLines == 20) {
+        for (size_t line = 1; line <= 20; ++line)
+            FUZZ_CHECK(Fields(lines.Get(line, 59)).size() >= 6);
         for (size_t line = 21; line < lines.raw.size() && line < 21 + 13; ++line) {
             const std::vector<std::string> c = Fields(lines.Get(line, 59));
             int pair = -1;

@@ -98,9 +98,10 @@ TEST_F(BadDtWindowTest, ShortNamesOddCodesAndNonShiftJisBytes)
         HANDLE file = CreateFileA((dir + "dt\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) continue; // the file system refuses the name
-        const char text[] = "変字,34.04,136.12,110.0\n";
+        std::string text = "変字,34.04,136.12,110.0\n";
+        for (int k = 0; k < 20; ++k) text += "C,1.0,0.0,D,1.0,0.0\n";
         DWORD written = 0;
-        ::WriteFile(file, text, sizeof text - 1, &written, nullptr);
+        ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
         CloseHandle(file);
     }
     Start();

@@ -1,6 +1,7 @@
-// Port files that break the format, chosen in the tree of the running program: files the
-// loader can read are drawn (whatever their numbers), files without a header are said to be
-// unopenable and the picture of the port before stays; the program always goes on.
+// Port files that break the format, chosen in the tree of the running program: whole files
+// are drawn (however long their lines), files without a header are said to be unopenable,
+// files that are not whole are said to be damaged, by their name, and the picture of the port
+// before stays; the program always goes on.
 #include <cstdio>
 #include <cstring>
 
@@ -64,29 +65,23 @@ protected:
     }
 };
 
-// Files the loader takes: each is drawn under its own name, nothing is said.
-TEST_F(BadStationWindowTest, ReadableFilesAreDrawnWhateverTheirContent)
+// Whole files: each is drawn under its own name, nothing is said.
+TEST_F(BadStationWindowTest, WholeFilesAreDrawnWhateverTheirLines)
 {
     const std::string longName = "長い名前の港長い名前の港長い名前"; // 32 bytes, cut to 19
-    const std::string longField(100, '7');
     std::string overLong = longName + ",34.04,136.12,110.0," + std::string(200, 'x') + "\n";
-    for (int k = 0; k < 20; ++k) overLong += "A," + longField + ",10,B,2.5," + longField + "\n";
+    for (int k = 0; k < 20; ++k) overLong += "A,1.5,10,B,2.5,20," + std::string(100, '7') + "\n";
     std::string manyFields = Header;
     for (int k = 0; k < 20; ++k) manyFields += "A,1,2,B,3,4,C,5,6,D,7,8,E,9,10\n";
-    std::string words = "文字港,北緯,東経,ゼロ\n";
-    for (int k = 0; k < 20; ++k) words += "A,amp,kappa,B,,phase\n";
     std::string unterminated = Header + Lines(20);
     unterminated.pop_back();
 
     struct Case { const char* port; std::string content; std::string name; };
     const Case cases[] = {
-        {"見出し", Header, "見本港"},
-        {"七行", Header + Lines(7), "見本港"},
         {"改行無し", unterminated, "見本港"},
         {"復帰改行", std::string("見本港,34.04,136.12,110.0\r\n") + Lines(20, "\r\n"), "見本港"},
         {"長い行", overLong, longName.substr(0, 19)},
         {"多い欄", manyFields, "見本港"},
-        {"数字無し", words, "文字港"},
     };
     List(cases);
     for (const Case& c : cases) {
@@ -103,11 +98,7 @@ TEST_F(BadStationWindowTest, ReadableFilesAreDrawnWhateverTheirContent)
         EXPECT_GT(PaintedPixels(), 1000);
         EXPECT_NE(Picture(), before); // this port, drawn
     }
-    // Words instead of numbers read as 0: the equator on the Greenwich meridian.
-    EXPECT_EQ(app.station.Latitude, 0.0f);
-    EXPECT_EQ(app.station.StandardMeridian, 0.0f);
-
-    // Every view draws the oddest of them.
+    // Every view draws the last of them.
     for (int period : {CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE}) {
         Command(period);
         EXPECT_TRUE(Running());
@@ -152,6 +143,38 @@ TEST_F(BadStationWindowTest, FilesWithoutHeaderAreReportedAndThePictureStays)
     EXPECT_STREQ(app.station.StationName, "尾鷲");
 }
 
+// Files that are not whole: said to be damaged, with the file's name; the picture and the
+// station of the port before stay.
+TEST_F(BadStationWindowTest, DamagedFilesAreReportedByNameAndThePictureStays)
+{
+    std::string words = "文字港,北緯,東経,ゼロ\n";
+    for (int k = 0; k < 20; ++k) words += "A,amp,kappa,B,,phase\n";
+    std::string cut = Header + Lines(20);
+    cut.resize(cut.size() - 10);
+    struct Case { const char* port; std::string content; };
+    const Case cases[] = {
+        {"見出し", Header},
+        {"七行", Header + Lines(7)},
+        {"切れた", cut},
+        {"数字無し", words},
+    };
+    List(cases);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        Replace(c.port, c.content);
+        SelectPort(24, "尾鷲");
+        const std::vector<COLORREF> before = Picture();
+        messages.clear();
+        SelectPort(24, c.port);
+        EXPECT_TRUE(Running());
+        const std::string said = "ファイルが壊れています\ndt\\24" + std::string(c.port) + ".MV2";
+        EXPECT_EQ(messages, std::vector<std::string>{said});
+        EXPECT_EQ(Text(app.PortLabel), c.port);
+        EXPECT_STREQ(app.station.StationName, "尾鷲");
+        EXPECT_EQ(Picture(), before);
+    }
+}
+
 // Binary garbage with commas may make a header: it is either drawn or refused, never both,
 // and nothing but the program's own messages is said.
 TEST_F(BadStationWindowTest, BinaryGarbageIsDrawnOrRefused)
@@ -169,9 +192,11 @@ TEST_F(BadStationWindowTest, BinaryGarbageIsDrawnOrRefused)
             messages.clear();
             SelectPort(24, port);
             EXPECT_TRUE(Running());
+            const std::string damaged = "ファイルが壊れています\ndt\\24" + port + ".MV2";
             for (const std::string& m : messages)
-                EXPECT_TRUE(m == CannotOpen || m == "日の出計算でエラー発生") << m;
-            const bool refused = !messages.empty() && messages[0] == CannotOpen;
+                EXPECT_TRUE(m == CannotOpen || m == damaged || m == "日の出計算でエラー発生") << m;
+            const bool refused =
+                !messages.empty() && (messages[0] == CannotOpen || messages[0] == damaged);
             EXPECT_EQ(std::strcmp(app.station.StationName, "尾鷲") == 0, refused);
         }
     }

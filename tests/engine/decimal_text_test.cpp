@@ -32,6 +32,19 @@ TEST(DecimalToDouble, ReadsTheDecimalNumberAtTheStart)
     for (const DecimalCase& c : cases) EXPECT_DOUBLE_EQ(DecimalToDouble(c.text), c.value) << c.text;
 }
 
+TEST(IsDecimalNumber, TheWholeFieldIsOneNumber)
+{
+    struct { const char* text; bool number; } const cases[] = {
+        {"35.39", true},   {" -33.52 ", true}, {"\t+.5", true}, {"5.", true},   {"1.5e+3", true},
+        {"2E-2  ", true},  {"007", true},      {"12.5x", false}, {"2e", false},  {"2e+", false},
+        {"1 2", false},    {"1.2.3", false},   {"", false},      {"  ", false},  {"-", false},
+        {".", false},      {"0x10", false},    {"inf", false},   {"nan", false}, {"110.0\r", false},
+        {nullptr, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsDecimalNumber(c.text), c.number) << (c.text ? c.text : "null");
+}
+
 TEST(DecimalToDouble, TextsWithoutADecimalNumberReadAsZero)
 {
     // The C library of the native build reads the first three as 16, infinity and NaN,

@@ -51,6 +51,14 @@ std::string StationText(const char* header, const Constant (&constants)[N], cons
     return text;
 }
 
+// count constituent lines of zero constants, to make a file whole after lines of its own.
+inline std::string ZeroLines(int count, const char* eol = "\n")
+{
+    std::string text;
+    for (int k = 0; k < count; ++k) text += std::string("C,0.00,0.00,D,0.00,0.00") + eol;
+    return text;
+}
+
 // The ten lines of the further constituents 40 to 59 with their labels (all constants 0
 // except those given), as they follow the notes.
 template <size_t N>
