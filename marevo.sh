@@ -11,7 +11,7 @@ packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
           g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
           locales clang libclang-rt-14-dev binutils-mingw-w64-x86-64 libeigen3-dev python3
-          python3-icalendar hyperfine)
+          python3-icalendar hyperfine libmpfr-dev)
 
 deps() {
     local missing=()
