@@ -56,6 +56,9 @@ test_all() {
     # A Wine start can fail at once, silently, while another test brings the shared prefix's
     # server up; such a test is run once more (a real failure fails twice).
     xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset windows -j "$jobs" --repeat until-pass:2 || failed=1
+    # The native and the Windows marevo-cli print the same bytes: the high and low waters of
+    # every port over 2026 and 2027, and day over 2026 at ports north, south, east and west.
+    tools/compare_builds.sh build/native build/windows || failed=1
     # Fuzz targets over their seeds and what they find in 15 seconds each (clang++, native).
     build fuzz
     fuzz/run.sh build/fuzz 15 || failed=1

@@ -89,8 +89,9 @@ TEST(ElementaryAgainstMpfr, ChosenArgumentsAreCorrectlyRounded)
                  {elementary::Acos, mpfr_acos}};
     for (const auto& c : elementary_reference::OneArgumentCases) {
         for (const auto& p : pairs) {
-            if (p.own == c.function)
+            if (p.own == c.function) {
                 EXPECT_EQ(c.expected, Rounded(p.reference, c.x)) << std::hexfloat << c.x;
+            }
         }
     }
     for (const auto& c : elementary_reference::Atan2Cases)
