@@ -136,7 +136,9 @@ MoonDayRecord MoonDayEvents(int year, int month, int day, float latitudeDeg,
     }
 
     rec.elongation = static_cast<float>(Reduce360(static_cast<float>(static_cast<double>(moonLon) - sunLon)));
-    const double psi = elementary::Acos(elementary::Cos(rec.elongation * DegToRad) * elementary::Cos(beta * DegToRad)) * RadToDeg;
+    const double psi = elementary::Acos(elementary::Cos(rec.elongation * DegToRad) *
+                                        elementary::Cos(beta * DegToRad)) *
+                       RadToDeg;
     const double phaseAngle = (180.0 - psi) - 0.1468 * elementary::Sin(psi * DegToRad);
     rec.illuminated = static_cast<float>((1.0 + elementary::Cos(phaseAngle * DegToRad)) * 50.0);
     return rec;

@@ -84,14 +84,16 @@ MoonPlace MoonEquatorial(float T)
     place.semiDiameterArcmin = static_cast<float>(0.2725 * place.parallaxArcmin);
 
     const float epsilon = static_cast<float>(23.43928 - 0.01300417 * T);
-    const double sl = elementary::Sin(place.longitude * DegToRad), cl = elementary::Cos(place.longitude * DegToRad);
+    const double sl = elementary::Sin(place.longitude * DegToRad),
+                 cl = elementary::Cos(place.longitude * DegToRad);
     const double sb = elementary::Sin(beta * DegToRad), cb = elementary::Cos(beta * DegToRad);
     const double se = elementary::Sin(epsilon * DegToRad), ce = elementary::Cos(epsilon * DegToRad);
     const double x = cl * cb;
     const double y = ce * sl * cb - se * sb;
     const double z = se * sl * cb + ce * sb;
     place.rightAscension = static_cast<float>(Reduce360(elementary::Atan2(y, x) * RadToDeg));
-    place.declination = static_cast<float>(elementary::Atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
+    place.declination =
+        static_cast<float>(elementary::Atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
     return place;
 }
 

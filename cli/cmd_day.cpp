@@ -109,8 +109,8 @@ int WriteDayFields(JsonWriter& json, int year, int month, int day, const Station
     json.Key("date").String(FormatDate(year, month, day));
     json.Key("extremes").BeginArray();
     for (int i = 0; i < extremes.count; ++i)
-        WriteEventJson(json, year, month, day, extremes.events[i], KindJson(extremes.events[i].high),
-                       station.StandardMeridian);
+        WriteEventJson(json, year, month, day, extremes.events[i],
+                       KindJson(extremes.events[i].high), station.StandardMeridian);
     json.EndArray();
 
     json.Key("sun").BeginObject();
@@ -149,7 +149,8 @@ int RunDay(const Words& words)
 {
     CliArgs args;
     std::string error;
-    if (!ParseArgs(words, {{"--json"}, {}, StationUse::One, true}, args, error)) return Fail(2, error);
+    const OptionSpec spec{{"--json"}, {}, StationUse::One, true};
+    if (!ParseArgs(words, spec, args, error)) return Fail(2, error);
     Station station;
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);

@@ -73,7 +73,8 @@ std::int64_t WorstSteps(const Function& f, const Arguments& arguments)
     std::int64_t worst = 0;
     arguments([&](double x) {
         const std::int64_t steps = StepsApart(f.own(x), Rounded(f.reference, x));
-        if (steps > 1) ADD_FAILURE() << f.name << "(" << std::hexfloat << x << ") " << steps << " steps";
+        if (steps > 1)
+            ADD_FAILURE() << f.name << "(" << std::hexfloat << x << ") " << steps << " steps";
         if (steps > worst) worst = steps;
     });
     return worst;
@@ -127,12 +128,16 @@ TEST(ElementaryAgainstMpfr, SineAndCosineAtTheEdges)
         }
     };
     const auto tiny = [](auto check) {
-        for (int e = -1074; e <= -1; e += 3) check(std::ldexp(1.2345, e)), check(-std::ldexp(1.0, e));
+        for (int e = -1074; e <= -1; e += 3) {
+            check(std::ldexp(1.2345, e));
+            check(-std::ldexp(1.0, e));
+        }
     };
     const auto huge = [](auto check) {
         std::mt19937_64 random(262);
         std::uniform_real_distribution<double> mantissa(1.0, 2.0);
-        for (int i = 0; i < 20000; ++i) check(std::ldexp(mantissa(random), 20 + i % 1004) * (i & 1 ? -1 : 1));
+        for (int i = 0; i < 20000; ++i)
+            check(std::ldexp(mantissa(random), 20 + i % 1004) * (i & 1 ? -1 : 1));
         check(std::ldexp(6381956970095103.0, 797));
         check(1048576.0), check(std::nextafter(1048576.0, 0.0)), check(1.7976931348623157e308);
     };
