@@ -155,18 +155,18 @@ int RunDay(const Words& words)
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
     const bool json = args.Has("--json");
-    // One date: {"station","port", the day's fields}. A span (--from): the days in turn, the
-    // texts of each as a run for its date prints them and a blank line between; in JSON
+    // One date: {"station","port", the day's fields}. A span (--from): each day's texts as a
+    // run for that date prints them, a blank line between; in JSON
     // {"station","port","from","to","days":[{the day's fields}...]}.
     JsonWriter out;
     out.BeginObject();
     WriteStationJson(out, station);
     out.Key("port").String(choice.file);
     if (args.spanGiven) {
-        int y = args.year, m = args.month, d = args.day;
-        out.Key("from").String(FormatDate(y, m, d));
-        AddDays(y, m, d, args.days - 1);
-        out.Key("to").String(FormatDate(y, m, d));
+        int lastYear = args.year, lastMonth = args.month, lastDay = args.day;
+        AddDays(lastYear, lastMonth, lastDay, args.days - 1);
+        out.Key("from").String(FormatDate(args.year, args.month, args.day));
+        out.Key("to").String(FormatDate(lastYear, lastMonth, lastDay));
         out.Key("days").BeginArray();
     }
     int sunErrors = 0;
