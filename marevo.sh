@@ -3,6 +3,8 @@
 #   ./marevo.sh run    build and start the program (under Wine on Linux)
 #   ./marevo.sh test   build the native, sanitised and Windows presets and run every test
 #   ./marevo.sh deps   install what a fresh machine lacks (apt-get; run as root)
+#   ./marevo.sh web    build the page into build/web and serve it on http://127.0.0.1:8080/
+#                      (web --build: only build)
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -11,7 +13,10 @@ packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
           g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
           locales clang libclang-rt-14-dev binutils-mingw-w64-x86-64 libeigen3-dev python3
-          python3-icalendar hyperfine libmpfr-dev)
+          python3-icalendar hyperfine emscripten node-acorn chromium libmpfr-dev)
+# Emscripten's JavaScript optimiser needs acorn from Debian's node-acorn, which a node that is
+# not Debian's own finds only through NODE_PATH.
+export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
 
 deps() {
     local missing=()
@@ -37,6 +42,11 @@ deps() {
         fi
     done
     if [ $generate = 1 ]; then locale-gen >/dev/null; fi
+    # puppeteer-core for the browser tests, in their own folder, without a browser of its
+    # own (the tests drive Debian's chromium).
+    if [ ! -d tests/web/node_modules/puppeteer-core ]; then
+        (cd tests/web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund >/dev/null)
+    fi
 }
 
 build() { # preset
@@ -62,7 +72,41 @@ test_all() {
     # Fuzz targets over their seeds and what they find in 15 seconds each (clang++, native).
     build fuzz
     fuzz/run.sh build/fuzz 15 || failed=1
+    # The browser's build: its engine against the native one, then the page in headless
+    # Chromium against marevo-cli, offline included.
+    build web
+    tests/web/events_check.sh build/wasm/web/marevo-events.js \
+        build/native/tests/web/marevo-events-native build/native/cli/marevo-cli data/dt || failed=1
+    node tests/web/browser_test.mjs build/web build/native/cli/marevo-cli data/dt \
+        build/web-screenshots || failed=1
     return $failed
+}
+
+# The page: built into build/web (a static folder any web server can serve) and served on
+# 127.0.0.1:8080 until interrupted. Without a display, a headless Chromium first saves a
+# screenshot of the page and its path is printed.
+web() { # [--build]
+    deps
+    build web
+    [ "${1:-}" = "--build" ] && return
+    local address=http://127.0.0.1:8080/
+    python3 -m http.server 8080 --bind 127.0.0.1 --directory build/web >/dev/null 2>&1 &
+    local server=$!
+    trap "kill $server 2>/dev/null || true" EXIT INT TERM
+    for _ in $(seq 50); do
+        python3 -c "import urllib.request; urllib.request.urlopen('$address')" 2>/dev/null && break
+        sleep 0.1
+    done
+    echo "$address"
+    if [ -z "${DISPLAY:-}" ]; then
+        local shot=$PWD/build/web-screenshot.png
+        rm -f "$shot"
+        chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars \
+            --window-size=1280,900 --virtual-time-budget=10000 --screenshot="$shot" \
+            "${address}?port=24%E5%B0%BE%E9%B7%B2&date=2026-12-08&view=1" >/dev/null 2>&1 || true
+        [ -f "$shot" ] && echo "$shot"
+    fi
+    wait $server
 }
 
 # Marevo.exe under Wine: its own prefix in the build folder, a Japanese locale (code page
@@ -157,6 +201,7 @@ case "${1:-}" in
     deps) deps ;;
     test) test_all ;;
     run) run ;;
+    web) shift; web "$@" ;;
     screenshot) shift; screenshot "$@" ;;
     *) sed -n '2,5p' "$0"; exit 2 ;;
 esac

@@ -40,6 +40,7 @@ struct AppState {
     HINSTANCE Instance = nullptr;
     char ModuleDir[256] = {};
     char IniPath[260] = {};
+    bool SettingsFailureSaid = false; // a failed save of the settings is said once a run
     char VersionText[30] = {}, MailText[30] = {}, WebText[30] = {};
 
     HWND MainWindow = nullptr, NoticeWindow = nullptr, CalendarWindow = nullptr;

@@ -1,12 +1,17 @@
 // Reading and writing marevo.ini, key by key, as the private-profile functions do but on
 // the file's own bytes: written in the same key order with the values kept byte for byte
 // (the platform's writer may drop the leading blank of " 1.0"), read without passing
-// through the system's ANSI code page. The file and its texts are Shift-JIS.
+// through the system's ANSI code page. The file and its texts are Shift-JIS. Where it lives
+// and how it is replaced whole is shell/settings_file; here are the platform's file calls.
 #include "app/settings.h"
 
 #include "app/system_text.h"
+#include "app/ui_seam.h"
 #include "shell/profile_text.h"
+#include "shell/settings_file.h"
 #include "shell/settings_values.h"
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstring>
@@ -57,45 +62,146 @@ void PrinterKeys(const AppState& app, Writes& writes)
     WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
 }
 
-// The file's text in the program's code page. A file an editor saved as "Unicode" (UTF-16
-// with its signature, either byte order) or as UTF-8 with its signature holds its texts in
-// that form, as the platform's reader takes it: such a text is turned into Shift-JIS, and
-// is written back so at the next save (values written into it as they are would never be
-// read). A missing file is empty.
-std::string ReadSettingsFile(const char* path)
-{
-    std::string bytes;
-    if (std::FILE* in = OpenSjisFile(path, "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, n);
-        std::fclose(in);
+// The settings file through the wide file functions (paths UTF-8 in, UTF-16 to the system).
+class PlatformSettingsFiles : public SettingsFiles {
+public:
+    bool Exists(const std::string& path) override
+    {
+        const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
-    const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
-    const bool big = bytes.compare(0, 2, "\xFE\xFF") == 0;
-    if (little || big) {
-        std::wstring wide((bytes.size() - 2) / 2, L'\0');
-        for (size_t i = 0; i < wide.size(); ++i) {
-            const unsigned char a = bytes[2 + 2 * i], b = bytes[3 + 2 * i];
-            wide[i] = static_cast<wchar_t>(little ? a | b << 8 : b | a << 8);
+
+    // A file an editor saved as "Unicode" (UTF-16 with its signature, either byte order) or
+    // as UTF-8 with its signature holds its texts in that form, as the platform's reader
+    // takes it: such a text is turned into Shift-JIS, and is written back so at the next
+    // save (values written into it as they are would never be read).
+    bool Read(const std::string& path, std::string& text) override
+    {
+        text.clear();
+        HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         }
-        return SjisFromWide(wide);
+        std::string bytes;
+        char buffer[4096];
+        DWORD n = 0;
+        bool ok = true;
+        while ((ok = ReadFile(file, buffer, sizeof buffer, &n, nullptr) != 0) && n > 0)
+            bytes.append(buffer, n);
+        CloseHandle(file);
+        if (!ok) return false;
+        text = SjisOfSettingsBytes(bytes);
+        return true;
     }
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        return SjisFromWide(WideFromUtf8(bytes.substr(3)));
+
+    WriteResult WriteNew(const std::string& path, const std::string& text) override
+    {
+        HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            return error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT
+                       ? WriteResult::FolderNotWritable
+                       : WriteResult::Failed;
+        }
+        DWORD written = 0;
+        bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written,
+                            nullptr) != 0 &&
+                  written == text.size();
+        ok = FlushFileBuffers(file) != 0 && ok;
+        ok = CloseHandle(file) != 0 && ok;
+        return ok ? WriteResult::Written : WriteResult::Failed;
     }
-    return bytes;
+
+    bool MakeFolder(const std::string& path) override
+    {
+        const std::wstring wide = WideFromUtf8(path);
+        CreateDirectoryW(wide.c_str(), nullptr);
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool Replace(const std::string& from, const std::string& to) override
+    {
+        const std::wstring target = WideFromUtf8(to);
+        // A file marked read-only is kept as it is (Windows refuses to replace it; Wine run
+        // by the superuser would not).
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return false;
+        if (!MoveFileExW(WideFromUtf8(from).c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return false;
+        // Flushes the platform's cached copy, so that its readers see the new file.
+        WritePrivateProfileStringW(nullptr, nullptr, nullptr, target.c_str());
+        return true;
+    }
+
+    void Remove(const std::string& path) override { DeleteFileW(WideFromUtf8(path).c_str()); }
+
+private:
+    static std::string SjisOfSettingsBytes(const std::string& bytes)
+    {
+        const bool little = bytes.compare(0, 2, "\xFF\xFE") == 0;
+        const bool big = bytes.compare(0, 2, "\xFE\xFF") == 0;
+        if (little || big) {
+            std::wstring wide((bytes.size() - 2) / 2, L'\0');
+            for (size_t i = 0; i < wide.size(); ++i) {
+                const unsigned char a = bytes[2 + 2 * i], b = bytes[3 + 2 * i];
+                wide[i] = static_cast<wchar_t>(little ? a | b << 8 : b | a << 8);
+            }
+            return SjisFromWide(wide);
+        }
+        if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            return SjisFromWide(WideFromUtf8(bytes.substr(3)));
+        return bytes;
+    }
+};
+
+// The user's application data folder: %APPDATA%, else the one the shell names; empty when
+// neither gives one.
+std::wstring ApplicationDataFolder()
+{
+    wchar_t folder[MAX_PATH + 1] = {};
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return folder;
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder))) return folder;
+    return L"";
 }
 
-void Commit(const AppState& app, const Writes& writes)
+// Beside the program (IniPath), and in the application data folder.
+SettingsPlaces PlacesOf(const AppState& app)
 {
-    const std::string text = SetProfileValues(ReadSettingsFile(app.IniPath), writes);
-    if (std::FILE* out = OpenSjisFile(app.IniPath, "wb")) {
-        std::fwrite(text.data(), 1, text.size(), out);
-        std::fclose(out);
+    SettingsPlaces places;
+    places.beside = Utf8FromWide(WideFromSjis(app.IniPath));
+    const std::wstring data = ApplicationDataFolder();
+    if (!data.empty()) {
+        places.roamingFolder = Utf8FromWide(data + L"\\Marevo");
+        places.roaming = places.roamingFolder + "\\marevo.ini";
     }
-    // Flushes the platform's cached copy, so that its readers see the new file.
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, WideFromSjis(app.IniPath).c_str());
+    return places;
+}
+
+// The file's text, from where the settings are read (empty when it cannot be read).
+std::string ReadSettings(const AppState& app)
+{
+    PlatformSettingsFiles files;
+    std::string text;
+    if (!files.Read(SettingsReadPath(PlacesOf(app), files), text)) text.clear();
+    return text;
+}
+
+// A failed save leaves the old file as it was and is said once a run.
+void Commit(AppState& app, const Writes& writes)
+{
+    PlatformSettingsFiles files;
+    if (SaveSettingsFile(PlacesOf(app), files, writes) != SettingsSaved::Failed) return;
+    if (app.SettingsFailureSaid) return;
+    app.SettingsFailureSaid = true;
+    ShowMessage(TextSettingsNotSaved, CaptionError);
 }
 
 // The expanded bit of a tree node, or -1 when the control gives no answer (no node).
@@ -122,7 +228,7 @@ void LoadSettings(AppState& app)
 {
     Settings& s = app.settings;
     const Settings defaults;
-    const std::string file = ReadSettingsFile(app.IniPath);
+    const std::string file = ReadSettings(app);
     char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         std::snprintf(key, sizeof key, "CHI%d", i);
@@ -197,7 +303,7 @@ void SaveSettings(AppState& app)
     Commit(app, writes);
 }
 
-void SavePrinterSettings(const AppState& app)
+void SavePrinterSettings(AppState& app)
 {
     Writes writes;
     PrinterKeys(app, writes);

@@ -14,6 +14,7 @@ const char TextSunError[] = "日の出計算でエラー発生";
 const char TextNoHelp[] = "ヘルプファイルがオープンできませんでした";
 const char TextFailed[] = "失敗です";
 const char TextNoHandle[] = "ハンドルなし";
+const char TextSettingsNotSaved[] = "設定を保存できませんでした（marevo.ini は前のままです）";
 const char CaptionError[] = "error!";
 
 namespace {

@@ -23,6 +23,7 @@ extern const char TextSunError[];     // "日の出計算でエラー発生"
 extern const char TextNoHelp[];       // "ヘルプファイルがオープンできませんでした"
 extern const char TextFailed[];       // "失敗です"
 extern const char TextNoHandle[];     // "ハンドルなし"
+extern const char TextSettingsNotSaved[]; // "設定を保存できませんでした（marevo.ini は前のままです）"
 extern const char CaptionError[];     // "error!"
 
 } // namespace marevo

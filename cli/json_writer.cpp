@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace marevo::cli {
 
@@ -50,8 +51,18 @@ template <typename T> std::string Shortest(T value)
 {
     if (!std::isfinite(value)) return "null"; // JSON has no NaN or infinity
     char buffer[64];
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+#else
+    // A C++ library without the floating-point to_chars (the browser's): the fewest
+    // significant digits that read back as the same value.
+    for (int digits = 1;; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, static_cast<double>(value));
+        if (static_cast<T>(std::strtod(buffer, nullptr)) == value || digits >= 17)
+            return buffer;
+    }
+#endif
 }
 } // namespace
 

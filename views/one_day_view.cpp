@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/tide.h"
+#include "text/shift_jis.h"
 #include "views/moon_sun_panels.h"
 #include "views/pixel_offset.h"
 #include "views/text_util.h"
@@ -31,6 +32,28 @@ std::string DegreesMinutes(float valueDM, bool positive, char plus, char minus)
 int LevelY(float levelCm, float scale)
 {
     return OneDayHeightY(Truncate(levelCm), scale);
+}
+
+/*
+**  OneDayHeading: the heading "【 name の 潮汐 】", in a shorter form when it would run into
+**  the position beside it: without the blanks, then without "の 潮汐", then with the name
+**  cut by whole characters. Widths counted in half-width columns of the 12-unit font.
+*/
+std::string OneDayHeading(const std::string& name)
+{
+    const size_t columns = (OneDayLatitudeX - OneDayHeaderLeft) / UnitsPerColumn;
+    for (const char* form : {"【 %s の 潮汐 】", "【%sの潮汐】"}) {
+        const std::string heading = Format(form, name.c_str());
+        if (heading.size() <= columns) return heading;
+    }
+    const size_t room = columns - std::string("【】").size();
+    size_t cut = 0;
+    while (cut < name.size()) {
+        const size_t next = cut + (IsSjisLeadByte(static_cast<unsigned char>(name[cut])) ? 2 : 1);
+        if (next > room || next > name.size()) break;
+        cut = next;
+    }
+    return Format("【%s】", name.substr(0, cut).c_str());
 }
 
 // The title of the high and low water list, one size larger.
@@ -59,9 +82,10 @@ PlacedTexts OneDayHeaderTexts(const ViewModel& model)
                                  ? std::string("使用時 JST")
                                  : Format("帯域時 UT%+2.0fh", st.StandardMeridian * (1.0 / 15));
     return {
-        {OneDayHeaderLeft, 8, 12, Black, Format("【 %s の 潮汐 】", name.c_str())},
-        {200, 8, 12, Black, DegreesMinutes(st.LatitudeDM, st.Latitude > 0, 'N', 'S')},
-        {255, 8, 12, Black, DegreesMinutes(st.LongitudeDM, st.Longitude > 0, 'E', 'W')},
+        {OneDayHeaderLeft, 8, 12, Black, OneDayHeading(name)},
+        {OneDayLatitudeX, 8, 12, Black, DegreesMinutes(st.LatitudeDM, st.Latitude > 0, 'N', 'S')},
+        {OneDayLongitudeX, 8, 12, Black,
+         DegreesMinutes(st.LongitudeDM, st.Longitude > 0, 'E', 'W')},
         {320, 8, 12, Black,
          Format("%d年%d月%d日(%s) ", model.year, model.month, model.day, WeekdayNames[weekday])},
         {447, 8, 12, model.palette->ZoneText, zone},

@@ -1,11 +1,67 @@
 // PrepareView: the calendar, constituent tables, tide table, scale and palette of a view.
+// Heights in cm.
 #include "views/prepare_view.h"
+
+#include <algorithm>
 
 #include "engine/tide.h"
 #include "engine/vertical_scale.h"
 #include "views/tide_table_view.h"
 
 namespace marevo {
+
+namespace {
+
+void Include(SpanHeights& span, float heightCm)
+{
+    span.lowestCm = std::min(span.lowestCm, static_cast<double>(heightCm));
+    span.highestCm = std::max(span.highestCm, static_cast<double>(heightCm));
+}
+
+void IncludeEvents(SpanHeights& span, const DayExtremes& extremes)
+{
+    for (int i = 0; i < extremes.count; ++i) Include(span, extremes.events[i].height);
+}
+
+} // namespace
+
+SpanHeights SpanHeightsOf(const Station& station, int year, int month, int day, int period,
+                          const Calendar& calendar, const ConstituentTables& tables,
+                          const ConstituentTables* dayBefore)
+{
+    SpanHeights span;
+    if (period == OneDay) {
+        ConstituentTables before;
+        if (dayBefore == nullptr) {
+            PrepareDayBefore(year, month, day, station, calendar, before);
+            dayBefore = &before;
+        }
+        ExtremeDetector detector;
+        DayExtremes extremes;
+        FindDayExtremes(station, *dayBefore, tables, detector, extremes);
+        IncludeEvents(span, extremes);
+    } else if (period == SevenDays || period == FortyTwoDays) {
+        // Every day's high and low waters from its own preparation (and the day before's),
+        // as the seven-day view lists them; each day's tables are the next day's before.
+        const int days = period == SevenDays ? 7 : TableDays;
+        ConstituentTables before, current;
+        PrepareDayBefore(year, month, day, station, calendar, before);
+        CarriedSamples carry;
+        ExtremeDetector detector;
+        for (int d = 0; d < days; ++d) {
+            int y = year, m = month, dd = day + d;
+            NormalizeDate(y, m, dd);
+            Calendar scratch = calendar;
+            SetFebruaryForYear(scratch, y);
+            PrepareConstituents(y, m, dd, station, scratch, current);
+            DayExtremes extremes;
+            FindDayExtremes(station, before, current, detector, extremes, &carry);
+            IncludeEvents(span, extremes);
+            before = current;
+        }
+    }
+    return span;
+}
 
 void PrepareView(const Station& station, int year, int month, int day, int period, int style,
                  int colour, PreparedView& view)
@@ -24,7 +80,11 @@ void PrepareView(const Station& station, int year, int month, int day, int perio
         tableWidth = TideTableWidth(view.tideTable);
     }
     if (!CanvasSizeFor(period, tableWidth, view.width, view.height)) view.width = view.height = 0;
-    view.verticalScale = VerticalScaleOf(station);
+    // The port's scale, widened where it would cut what the view shows.
+    const SpanHeights span =
+        SpanHeightsOf(station, year, month, day, period, view.calendar, view.tables,
+                      period == OneDay ? &view.dayBefore : nullptr);
+    view.verticalScale = ScaleHolding(VerticalScaleOf(station), span.lowestCm, span.highestCm);
     SetViewPalette(view.palette, colour);
 
     model.year = year;

@@ -5,6 +5,8 @@
 // with the caller (the window program reads through its own Shift-JIS file functions).
 #pragma once
 
+#include <cmath>
+
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 #include "engine/station.h"
@@ -20,7 +22,7 @@ struct PreparedView {
     ConstituentTables tables;        // prepared for 0 h of the displayed date
     ConstituentTables dayBefore;     // 0 h of the day before (one-day view only)
     TideTableResults tideTable = {}; // the 42 days from the date (table view only)
-    float verticalScale = 1.0f;      // VerticalScaleOf the station
+    float verticalScale = 1.0f;      // VerticalScaleOf the station, widened to hold the span
     ViewPalette palette = {};
     int width = 0, height = 0;       // canvas size; 0 x 0 for a period without a view
     ViewModel model;
@@ -29,6 +31,24 @@ struct PreparedView {
     PreparedView(const PreparedView&) = delete; // model points into the record
     PreparedView& operator=(const PreparedView&) = delete;
 };
+
+// The lowest and highest heights of a view's span (cm); +-infinity stands for none.
+struct SpanHeights {
+    double lowestCm = HUGE_VAL, highestCm = -HUGE_VAL;
+};
+
+/*
+**  SpanHeightsOf: the lowest and highest of the high and low waters a view shows: those of
+**  its day (one-day view) or of each of its 7 or 42 days, every day from its own preparation
+**  and the day before's, as the lists give them. The table view has no axis: none.
+**  Given: station; the first day (normalised); period (1, 7, 42, -1); calendar (February set
+**  for the year); tables prepared for 0 h of the first day; dayBefore prepared for 0 h of
+**  the day before (one-day view), or nullptr to prepare it here.
+**  Returns: the lowest and highest heights, cm.
+*/
+SpanHeights SpanHeightsOf(const Station& station, int year, int month, int day, int period,
+                          const Calendar& calendar, const ConstituentTables& tables,
+                          const ConstituentTables* dayBefore);
 
 /*
 **  PrepareView: everything a view needs for a station and a date.

@@ -26,6 +26,8 @@ constexpr int OneDayZeroY = 330;
 // The header line from x = 30; right of the plot, three boxes of text one above the other:
 // the tidal constants, the sun and moon, the high and low waters.
 constexpr int OneDayHeaderLeft = 30;
+// The position on the header line, latitude then longitude; the heading ends left of it.
+constexpr int OneDayLatitudeX = 200, OneDayLongitudeX = 255;
 constexpr int OneDayBoxLeft = 347, OneDayBoxRight = 600;
 constexpr int OneDayConstantsTop = 24, OneDaySunMoonTop = 130, OneDayExtremesTop = 260;
 constexpr int OneDayBoxBottom = 377;

@@ -8,6 +8,7 @@
 
 #include "app/ids.h"
 #include "app/printing.h"
+#include "app/ui_seam.h"
 #include "shell/profile_text.h"
 #include "text/wide_text.h"
 
@@ -211,7 +212,7 @@ TEST_F(BadSettingsWindowTest, SiteNamesLongerThanTheLabels)
 }
 
 // The file cannot be written (read-only, or held by another program without write
-// sharing): the program ends normally and the next start sees the old values.
+// sharing): the program ends normally, says so once, and the next start sees the old values.
 TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
 {
     const std::string old = "[WINDOWS]\r\nONEORSEVEN=7\r\nBOX=0\r\nWidth=700\r\n"
@@ -246,7 +247,8 @@ TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
         Pump();
         Stop(); // settings written, the writes fail
         EXPECT_FALSE(IsWindow(app.MainWindow));
-        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(messages, std::vector<std::string>{TextSettingsNotSaved});
+        messages.clear();
         if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
         EXPECT_EQ(ReadFile("marevo.ini"), old);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);

@@ -65,6 +65,10 @@ void ProgramTest::SetUp()
     DeleteTree(WideFromSjis(dir));
     ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
     ASSERT_TRUE(CreateDirectoryA((dir + "dt").c_str(), nullptr));
+    // The user's application data folder of the test, so that no settings come from the
+    // prefix's own.
+    ASSERT_TRUE(CreateDirectoryA((dir + "appdata").c_str(), nullptr));
+    SetEnvironmentVariableW(L"APPDATA", (WideFromSjis(dir) + L"appdata").c_str());
     messages.clear();
     opened.clear();
     SetMessageBoxHook(RecordMessage);

@@ -1,6 +1,6 @@
 // Settings file: defaults, reading widths, the file as written at exit (key order, ratio
-// format), tree expansion round trip, and the placement keys of a maximised or minimised
-// window.
+// format), tree expansion round trip, the placement keys of a maximised or minimised
+// window, and saves that fail (a read-only file, a folder that refuses the file).
 #include <cstdio>
 #include <sstream>
 
@@ -8,6 +8,8 @@
 
 #include "app/ids.h"
 #include "app/settings.h"
+#include "app/system_text.h"
+#include "app/ui_seam.h"
 
 namespace marevo {
 namespace {
@@ -196,6 +198,111 @@ TEST_F(SettingsTest, MissingSavedPortIsReportedAndTheProgramGoesOn)
     Stop();
     EXPECT_EQ(Value("SITE", "PORT"), "消えた港");
     EXPECT_EQ(Value("WINDOWS", "Width"), "725");
+}
+
+// The settings file the user keeps, with lines of the user's own.
+const std::string UsersFile = "; mine\r\n[WINDOWS]\r\nONEORSEVEN=7\r\nMyKey=1\r\n[MINE]\r\na=b\r\n";
+
+class FailedSaveTest : public SettingsTest {
+protected:
+    bool Exists(const std::string& relativePath)
+    {
+        return GetFileAttributesW(WideFromSjis(dir + relativePath).c_str()) !=
+               INVALID_FILE_ATTRIBUTES;
+    }
+    int FailureMessages()
+    {
+        int n = 0;
+        for (const std::string& m : messages) n += m == TextSettingsNotSaved;
+        return n;
+    }
+};
+
+// A marevo.ini marked read-only stays byte for byte as it was, no temporary file is left,
+// and the failure is said once however often the settings are saved.
+TEST_F(FailedSaveTest, ReadOnlyFileIsKeptAndTheFailureSaidOnce)
+{
+    WriteSettings(UsersFile);
+    const std::wstring ini = WideFromSjis(dir + "marevo.ini");
+    ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    Start();
+    EXPECT_EQ(app.settings.DisplayPeriod, 7);
+    Command(CMD_PERIOD1);
+    SavePrinterSettings(app);
+    EXPECT_EQ(FailureMessages(), 1);
+    Stop();
+    SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(FailureMessages(), 1);
+    EXPECT_EQ(ReadFile("marevo.ini"), UsersFile);
+    EXPECT_FALSE(Exists("marevo.ini.tmp"));
+    EXPECT_FALSE(Exists("appdata\\Marevo"));
+}
+
+// A folder that refuses the new file: the settings, with the user's lines, go to
+// %APPDATA%\Marevo\marevo.ini, and the file beside the program stays as it was. The next
+// start reads them from there. (Run as the superuser, Wine lets a folder marked read-only
+// be written; a folder of that name in the place of the temporary file is refused as a
+// read-only folder refuses it, with access denied.)
+TEST_F(FailedSaveTest, UnwritableFolderSavesInTheApplicationData)
+{
+    WriteSettings(UsersFile);
+    ASSERT_TRUE(CreateDirectoryW(WideFromSjis(dir + "marevo.ini.tmp").c_str(), nullptr));
+    Start();
+    Command(CMD_PERIOD1);
+    Stop();
+    EXPECT_EQ(FailureMessages(), 0);
+    EXPECT_EQ(ReadFile("marevo.ini"), UsersFile);
+    const std::string saved = ReadFile("appdata\\Marevo\\marevo.ini");
+    EXPECT_NE(saved.find("ONEORSEVEN=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("MyKey=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[MINE]\r\na=b\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.compare(0, 8, "; mine\r\n"), 0) << saved;
+    EXPECT_FALSE(Exists("appdata\\Marevo\\marevo.ini.tmp"));
+
+    Start();
+    EXPECT_EQ(app.settings.DisplayPeriod, 1);
+    Command(CMD_PERIOD42);
+    Stop();
+    EXPECT_NE(ReadFile("appdata\\Marevo\\marevo.ini").find("ONEORSEVEN=42\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ReadFile("marevo.ini"), UsersFile);
+}
+
+// A program folder that really refuses new files (the test's command makes it immutable and
+// names it in MAREVO_FROZEN_FOLDER): the settings, with the user's lines, go to the
+// application data folder; the file beside the program stays as it was; nothing is said.
+class FrozenFolderTest : public FailedSaveTest {};
+
+TEST_F(FrozenFolderTest, SettingsGoToTheApplicationData)
+{
+    char unixPath[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("MAREVO_FROZEN_FOLDER", unixPath, sizeof unixPath))
+        GTEST_SKIP() << "run by the test app_frozen_folder_settings";
+    std::string frozen = std::string("Z:") + unixPath + "\\";
+    for (char& c : frozen)
+        if (c == '/') c = '\\';
+    const std::wstring probe = WideFromSjis(frozen + "probe");
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        DeleteFileW(probe.c_str());
+        GTEST_SKIP() << frozen << " takes new files (chattr +i refused)";
+    }
+    const std::string own = dir;
+    dir = frozen;
+    const std::string before = ReadFile("marevo.ini");
+    ASSERT_NE(before.find("[MINE]"), std::string::npos);
+    Start();
+    EXPECT_EQ(app.settings.DisplayPeriod, 7);
+    Command(CMD_PERIOD1);
+    Stop();
+    EXPECT_EQ(ReadFile("marevo.ini"), before);
+    dir = own;
+    EXPECT_EQ(FailureMessages(), 0);
+    const std::string saved = ReadFile("appdata\\Marevo\\marevo.ini");
+    EXPECT_NE(saved.find("ONEORSEVEN=1\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[MINE]\r\na=b\r\n"), std::string::npos) << saved;
 }
 
 } // namespace
