@@ -77,6 +77,8 @@ test_all() {
     build web
     tests/web/events_check.sh build/wasm/web/marevo-events.js \
         build/native/tests/web/marevo-events-native build/native/cli/marevo-cli data/dt || failed=1
+    # ... and every port's events over 2026 of the browser's build equal the native ones.
+    tools/compare_builds.sh --web build/native build/wasm || failed=1
     node tests/web/browser_test.mjs build/web build/native/cli/marevo-cli data/dt \
         build/web-screenshots || failed=1
     return $failed

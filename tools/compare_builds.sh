@@ -4,15 +4,38 @@
 # at ports north and south, east and west. Windows writes CRLF line ends, taken off before
 # the comparison; everything else must be equal byte for byte.
 #   tools/compare_builds.sh [NATIVE_BUILD [WINDOWS_BUILD]]   (defaults build/native, build/windows)
-# MAREVO_COMPARE_YEARS lists the years of the extremes (default 2026 2027). Exit 1 on any
-# difference, with the first differing lines.
+# With --web, the browser's build instead: the engine's events of every shipped port over the
+# first year from marevo-events (WebAssembly, under Node) and marevo-events-native, every
+# height to the bit:
+#   tools/compare_builds.sh --web NATIVE_BUILD WASM_BUILD
+# MAREVO_COMPARE_YEARS lists the years (default 2026 2027). Exit 1 on any difference, with the
+# first differing lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+years=${MAREVO_COMPARE_YEARS:-2026 2027}
+
+if [ "${1:-}" = --web ]; then
+    events_native=$(cd "$2" && pwd)/tests/web/marevo-events-native
+    events_js=$(cd "$3" && pwd)/web/marevo-events.js
+    ports=()
+    for f in data/dt/*.MV2; do f=${f##*/}; ports+=("${f%.MV2}"); done
+    year=${years%% *}
+    out=$(mktemp -d)
+    trap 'rm -rf "$out"' EXIT
+    "$events_native" data/dt "$year-01-01" 365 "${ports[@]}" > "$out/native"
+    node "$events_js" data/dt "$year-01-01" 365 "${ports[@]}" > "$out/wasm"
+    if [ -s "$out/native" ] && cmp -s "$out/native" "$out/wasm"; then
+        echo "compare_builds: the browser's $(wc -l < "$out/native") events of ${#ports[@]} ports in $year are the native ones to the bit"
+        exit 0
+    fi
+    echo "compare_builds: the browser's events of $year differ from the native ones (native <):"
+    diff "$out/native" "$out/wasm" | head -20 || true
+    exit 1
+fi
 native_build=$(cd "${1:-build/native}" && pwd)
 windows_build=$(cd "${2:-build/windows}" && pwd)
 native=$native_build/cli/marevo-cli
 windows=$windows_build/cli/marevo-cli.exe
-years=${MAREVO_COMPARE_YEARS:-2026 2027}
 for exe in "$native" "$windows"; do
     [ -x "$exe" ] || { echo "compare_builds: $exe is missing" >&2; exit 1; }
 done
