@@ -13,7 +13,7 @@ packages=(cmake g++ make googletest libgtest-dev libbenchmark-dev pkg-config
           libcairo2-dev libpango1.0-dev fonts-ipafont-gothic
           g++-mingw-w64-x86-64 wine64 xvfb xauth x11-apps x11-utils xdotool imagemagick openbox
           locales clang libclang-rt-14-dev binutils-mingw-w64-x86-64 libeigen3-dev python3
-          python3-icalendar hyperfine emscripten node-acorn chromium)
+          python3-icalendar hyperfine emscripten node-acorn chromium libmpfr-dev)
 # Emscripten's JavaScript optimiser needs acorn from Debian's node-acorn, which a node that is
 # not Debian's own finds only through NODE_PATH.
 export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
@@ -66,6 +66,9 @@ test_all() {
     # A Wine start can fail at once, silently, while another test brings the shared prefix's
     # server up; such a test is run once more (a real failure fails twice).
     xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset windows -j "$jobs" --repeat until-pass:2 || failed=1
+    # The native and the Windows marevo-cli print the same bytes: the high and low waters of
+    # every port over 2026 and 2027, and day over 2026 at ports north, south, east and west.
+    tools/compare_builds.sh build/native build/windows || failed=1
     # Fuzz targets over their seeds and what they find in 15 seconds each (clang++, native).
     build fuzz
     fuzz/run.sh build/fuzz 15 || failed=1
@@ -74,6 +77,8 @@ test_all() {
     build web
     tests/web/events_check.sh build/wasm/web/marevo-events.js \
         build/native/tests/web/marevo-events-native build/native/cli/marevo-cli data/dt || failed=1
+    # ... and every port's events over 2026 of the browser's build equal the native ones.
+    tools/compare_builds.sh --web build/native build/wasm || failed=1
     node tests/web/browser_test.mjs build/web build/native/cli/marevo-cli data/dt \
         build/web-screenshots || failed=1
     return $failed

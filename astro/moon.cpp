@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/calendar.h"
+#include "engine/elementary.h"
 
 namespace marevo {
 
@@ -135,9 +136,11 @@ MoonDayRecord MoonDayEvents(int year, int month, int day, float latitudeDeg,
     }
 
     rec.elongation = static_cast<float>(Reduce360(static_cast<float>(static_cast<double>(moonLon) - sunLon)));
-    const double psi = std::acos(std::cos(rec.elongation * DegToRad) * std::cos(beta * DegToRad)) * RadToDeg;
-    const double phaseAngle = (180.0 - psi) - 0.1468 * std::sin(psi * DegToRad);
-    rec.illuminated = static_cast<float>((1.0 + std::cos(phaseAngle * DegToRad)) * 50.0);
+    const double psi = elementary::Acos(elementary::Cos(rec.elongation * DegToRad) *
+                                        elementary::Cos(beta * DegToRad)) *
+                       RadToDeg;
+    const double phaseAngle = (180.0 - psi) - 0.1468 * elementary::Sin(psi * DegToRad);
+    rec.illuminated = static_cast<float>((1.0 + elementary::Cos(phaseAngle * DegToRad)) * 50.0);
     return rec;
 }
 

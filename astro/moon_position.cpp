@@ -6,6 +6,7 @@
 #include "astro/angles.h"
 #include "astro/ephemeris.h"
 #include "engine/calendar.h"
+#include "engine/elementary.h"
 
 namespace marevo {
 
@@ -79,18 +80,20 @@ MoonPlace MoonEquatorial(float T)
     place.longitude = MoonLongitude(T);
     const float beta = MoonLatitude(T);
     place.parallaxArcmin =
-        static_cast<float>(std::asin(MoonParallax(T) * DegToRad) * RadToArcmin);
+        static_cast<float>(elementary::Asin(MoonParallax(T) * DegToRad) * RadToArcmin);
     place.semiDiameterArcmin = static_cast<float>(0.2725 * place.parallaxArcmin);
 
     const float epsilon = static_cast<float>(23.43928 - 0.01300417 * T);
-    const double sl = std::sin(place.longitude * DegToRad), cl = std::cos(place.longitude * DegToRad);
-    const double sb = std::sin(beta * DegToRad), cb = std::cos(beta * DegToRad);
-    const double se = std::sin(epsilon * DegToRad), ce = std::cos(epsilon * DegToRad);
+    const double sl = elementary::Sin(place.longitude * DegToRad),
+                 cl = elementary::Cos(place.longitude * DegToRad);
+    const double sb = elementary::Sin(beta * DegToRad), cb = elementary::Cos(beta * DegToRad);
+    const double se = elementary::Sin(epsilon * DegToRad), ce = elementary::Cos(epsilon * DegToRad);
     const double x = cl * cb;
     const double y = ce * sl * cb - se * sb;
     const double z = se * sl * cb + ce * sb;
-    place.rightAscension = static_cast<float>(Reduce360(std::atan2(y, x) * RadToDeg));
-    place.declination = static_cast<float>(std::atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
+    place.rightAscension = static_cast<float>(Reduce360(elementary::Atan2(y, x) * RadToDeg));
+    place.declination =
+        static_cast<float>(elementary::Atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
     return place;
 }
 

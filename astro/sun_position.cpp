@@ -6,6 +6,7 @@
 #include "astro/angles.h"
 #include "astro/ephemeris.h"
 #include "engine/calendar.h"
+#include "engine/elementary.h"
 
 namespace marevo {
 
@@ -18,7 +19,7 @@ float CenturiesOf(double days) { return static_cast<float>(days * 2.737850787132
 
 double CosineTerm(float rateDeg, float T, float phaseDeg)
 {
-    return std::cos(ReduceDegrees(static_cast<double>(rateDeg) * T + phaseDeg) * DegToRad);
+    return elementary::Cos(ReduceDegrees(static_cast<double>(rateDeg) * T + phaseDeg) * DegToRad);
 }
 
 float SunLongitude(float T)
@@ -26,7 +27,7 @@ float SunLongitude(float T)
     // Mean anomaly: the product is reduced in double (a float product would lose up to
     // 0.0001 degree at present T), the anomaly then kept as a float.
     const float a = static_cast<float>(ReduceDegrees(36000.77 * T) + 357.53);
-    const double lambda = a - (77.06 - 1.91 * std::sin(a * DegToRad));
+    const double lambda = a - (77.06 - 1.91 * elementary::Sin(a * DegToRad));
     // Reduced twice, so that a value rounding to 360.0 as a float comes back as 0.
     return static_cast<float>(Reduce360(Reduce360(lambda)));
 }
@@ -34,12 +35,12 @@ float SunLongitude(float T)
 Equatorial SunEquatorial(float T)
 {
     const float lambda = SunLongitude(T);
-    const double x = std::cos(lambda * DegToRad);
-    const double y = std::cos(SunObliquityRad) * std::sin(lambda * DegToRad);
-    const double z = std::sin(SunObliquityRad) * std::sin(lambda * DegToRad);
+    const double x = elementary::Cos(lambda * DegToRad);
+    const double y = elementary::Cos(SunObliquityRad) * elementary::Sin(lambda * DegToRad);
+    const double z = elementary::Sin(SunObliquityRad) * elementary::Sin(lambda * DegToRad);
     Equatorial eq;
-    eq.rightAscension = static_cast<float>(Reduce360(std::atan2(y, x) * RadToDeg));
-    eq.declination = static_cast<float>(std::atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
+    eq.rightAscension = static_cast<float>(Reduce360(elementary::Atan2(y, x) * RadToDeg));
+    eq.declination = static_cast<float>(elementary::Atan(z / std::sqrt(x * x + y * y)) * RadToDeg);
     return eq;
 }
 

@@ -1,7 +1,8 @@
 // marevo-cli day: what the one-day view of a port and date shows as text (header, tidal
 // constants, sun and moon panels, high and low waters: the view's own texts, box by box,
 // laid out as lines), or the same data as JSON with the
-// sun's and moon's times in local standard hours and the phase dates around the date.
+// sun's and moon's times in local standard hours and the phase dates around the date; for
+// one date or for each date of a span.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/span.h"
 #include "cli/text_encoding.h"
 #include "engine/tide.h"
 #include "views/moon_sun_panels.h"
@@ -88,31 +90,27 @@ void MoonEventJson(JsonWriter& json, const char* key, float hour, int day)
     json.Key("time").String(Clock(FormatMoonTime(hour, day))).EndObject();
 }
 
-// The day as JSON: high and low waters, sun and moon times, tidal-range name and the moon's
-// phases. Returns the number of sun computations that failed.
-int PrintDayJson(const CliArgs& args, const Station& station, const std::string& file, const Calendar& cal)
+// The fields of one day in JSON: date, high and low waters, sun and moon times, tidal-range
+// name and the moon's phases. Returns the number of sun computations that failed.
+int WriteDayFields(JsonWriter& json, int year, int month, int day, const Station& station,
+                   const Calendar& cal)
 {
-    DayExtremes day;
-    FindDateExtremes(args.year, args.month, args.day, station, cal, day);
+    DayExtremes extremes;
+    FindDateExtremes(year, month, day, station, cal, extremes);
 
     float sun[SunEventCount];
-    const int sunErrors = SunDayTimes(args.year, args.month, args.day, station.Latitude,
-                                      station.Longitude, station.StandardMeridian, sun);
-    const MoonDayRecord moon = MoonDayEvents(args.year, args.month, args.day, station.Latitude,
-                                             station.Longitude, station.StandardMeridian,
-                                             cal.MonthLengths);
+    const int sunErrors = SunDayTimes(year, month, day, station.Latitude, station.Longitude,
+                                      station.StandardMeridian, sun);
+    const MoonDayRecord moon = MoonDayEvents(year, month, day, station.Latitude, station.Longitude,
+                                             station.StandardMeridian, cal.MonthLengths);
     float phases[5];
-    LunarPhaseTimesAtNoon(args.year, args.month, args.day, station.StandardMeridian, phases);
+    LunarPhaseTimesAtNoon(year, month, day, station.StandardMeridian, phases);
 
-    JsonWriter json;
-    json.BeginObject();
-    WriteStationJson(json, station);
-    json.Key("port").String(file);
-    json.Key("date").String(FormatDate(args.year, args.month, args.day));
+    json.Key("date").String(FormatDate(year, month, day));
     json.Key("extremes").BeginArray();
-    for (int i = 0; i < day.count; ++i)
-        WriteEventJson(json, args.year, args.month, args.day, day.events[i], KindJson(day.events[i].high),
-                       station.StandardMeridian);
+    for (int i = 0; i < extremes.count; ++i)
+        WriteEventJson(json, year, month, day, extremes.events[i],
+                       KindJson(extremes.events[i].high), station.StandardMeridian);
     json.EndArray();
 
     json.Key("sun").BeginObject();
@@ -137,13 +135,12 @@ int PrintDayJson(const CliArgs& args, const Station& station, const std::string&
     json.Key("phases").BeginArray();
     for (int j = 0; j < 5; ++j) {
         int y, m, d;
-        PhaseDate(args.year, args.month, args.day, phases[j], y, m, d);
+        PhaseDate(year, month, day, phases[j], y, m, d);
         if (y > 9999) continue; // no date after 9999-12-31 is shown
         json.BeginObject().Key("name").String(SjisToUtf8(PhaseNames[j]));
         json.Key("date").String(FormatDate(y, m, d)).EndObject();
     }
-    json.EndArray().EndObject();
-    std::printf("%s\n", json.Text().c_str());
+    json.EndArray();
     return sunErrors;
 }
 
@@ -153,14 +150,45 @@ int RunDay(const Words& words)
 {
     CliArgs args;
     std::string error;
-    if (!ParseArgs(words, {{"--json"}, {}}, args, error)) return Fail(2, error);
+    const OptionSpec spec{{"--json"}, {}, StationUse::One, true};
+    if (!ParseArgs(words, spec, args, error)) return Fail(2, error);
     Station station;
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
-    PreparedView prepared;
-    PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
-    const int sunErrors = args.Has("--json") ? PrintDayJson(args, station, choice.file, prepared.calendar)
-                                             : PrintOneDayText(prepared.model);
+    const bool json = args.Has("--json");
+    // One date: {"station","port", the day's fields}. A span (--from): each day's texts as a
+    // run for that date prints them, a blank line between; in JSON
+    // {"station","port","from","to","days":[{the day's fields}...]}.
+    JsonWriter out;
+    out.BeginObject();
+    WriteStationJson(out, station);
+    out.Key("port").String(choice.file);
+    if (args.spanGiven) {
+        int lastYear = args.year, lastMonth = args.month, lastDay = args.day;
+        AddDays(lastYear, lastMonth, lastDay, args.days - 1);
+        out.Key("from").String(FormatDate(args.year, args.month, args.day));
+        out.Key("to").String(FormatDate(lastYear, lastMonth, lastDay));
+        out.Key("days").BeginArray();
+    }
+    int sunErrors = 0;
+    int y = args.year, m = args.month, d = args.day;
+    for (int i = 0; i < args.days; ++i, AddDays(y, m, d, 1)) {
+        PreparedView prepared;
+        PrepareView(station, y, m, d, OneDay, LineGraph, 1, prepared);
+        if (json) {
+            if (args.spanGiven) out.BeginObject();
+            sunErrors += WriteDayFields(out, y, m, d, station, prepared.calendar);
+            if (args.spanGiven) out.EndObject();
+        } else {
+            if (i > 0) std::printf("\n");
+            sunErrors += PrintOneDayText(prepared.model);
+        }
+    }
+    if (json) {
+        if (args.spanGiven) out.EndArray();
+        out.EndObject();
+        std::printf("%s\n", out.Text().c_str());
+    }
     if (sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
     return 0;
 }

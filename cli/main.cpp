@@ -53,10 +53,11 @@ const Subcommand Subcommands[] = {
      RunHeights},
     {"table", "table " STATION " [--date DATE] [--csv | --json]",
      u8"その日から 42 日の潮見表。\n", "The 42-day tide table from the date.\n", RunTable},
-    {"day", "day " STATION " [--date DATE] [--json]",
-     u8"一日表示の内容: 潮汐定数、日と月の時刻、月齢、潮名、満潮と干潮。\n",
+    {"day", "day " STATION " [--date DATE | --from DATE (--to DATE | --days N)] [--json]",
+     u8"一日表示の内容: 潮汐定数、日と月の時刻、月齢、潮名、満潮と干潮。\n"
+     u8"期間 (--from) では日ごとに。\n",
      "What the one-day view shows: tidal constants, sun and moon times, moon age, tidal-range\n"
-     "name, high and low waters.\n",
+     "name, high and low waters; for each day of a span (--from).\n",
      RunDay},
     {"render", "render " STATION " [--date DATE] --view 1|7|42|table [--mono] [--style bar|line] --out FILE.png|.svg|.pdf",
      u8"表示を画像に (PNG, SVG, PDF)。Windows 版にはありません。\n",

@@ -12,6 +12,7 @@
 #include "cli/data_folder.h"
 #include "cli/text_encoding.h"
 #include "engine/calendar.h"
+#include "engine/elementary.h"
 #include "engine/station.h"
 
 namespace marevo::cli {
@@ -377,9 +378,10 @@ double DistanceKm(double lat1, double lon1, double lat2, double lon2)
     // Haversine formula, in double with the full-precision pi.
     const double rad = 3.14159265358979323846 / 180.0;
     const double dLat = (lat2 - lat1) * rad, dLon = (lon2 - lon1) * rad;
-    const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
-                     std::cos(lat1 * rad) * std::cos(lat2 * rad) * std::sin(dLon / 2) * std::sin(dLon / 2);
-    return 2 * 6371.0 * std::asin(std::min(1.0, std::sqrt(a)));
+    const double sLat = elementary::Sin(dLat / 2), sLon = elementary::Sin(dLon / 2);
+    const double a =
+        sLat * sLat + elementary::Cos(lat1 * rad) * elementary::Cos(lat2 * rad) * sLon * sLon;
+    return 2 * 6371.0 * elementary::Asin(std::min(1.0, std::sqrt(a)));
 }
 
 } // namespace marevo::cli

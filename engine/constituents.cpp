@@ -5,12 +5,21 @@
 
 #include <cmath>
 
+#include "engine/elementary.h"
+
 namespace marevo {
 namespace {
 
 float R(double x) { return static_cast<float>(Reduce360(static_cast<float>(x))); }
-double Cos(double deg) { return std::cos(deg * DegToRad); }
-double Sin(double deg) { return std::sin(deg * DegToRad); }
+double Cos(double deg) { return elementary::Cos(deg * DegToRad); }
+double Sin(double deg) { return elementary::Sin(deg * DegToRad); }
+
+// Powers of a single-precision nodal factor without the library's pow: f^2 is exact in
+// double, f^3 = f^2 f rounds once (the correctly rounded value), f^1.5 = sqrt(f^3) within
+// one unit in the last place of the double, far below the float it is stored as.
+double Squared(float f) { return static_cast<double>(f) * f; }
+double Cubed(float f) { return Squared(f) * f; }
+double ToThreeHalves(float f) { return std::sqrt(Cubed(f)); }
 
 // How u and f of a constituent follow from the ten base corrections. Square: f squared, u 0
 // (a constituent added and taken away again, as M2 in MSN2 = M2 + S2 - N2); TwiceSum: twice
@@ -135,11 +144,11 @@ void BaseNodalFactors(float p, float N, float f[NodCount])
     f[NodM2] = static_cast<float>(1.0004 - 0.0373 * c1 + 0.0002 * c2);
     f[NodK2] = static_cast<float>(1.0241 + 0.2863 * c1 + 0.0083 * c2 - 0.0015 * c3);
     const Xcs l2 = L2Terms(p, N);
-    const double uL2 = std::atan2(l2.s, l2.c);
+    const double uL2 = elementary::Atan2(l2.s, l2.c);
     // Xs / sin u is 0 / 0 when Xs is 0; the limit there is |Xc|.
-    f[NodL2] = l2.s == 0.0f ? std::fabs(l2.c) : static_cast<float>(l2.s / std::sin(uL2));
+    f[NodL2] = l2.s == 0.0f ? std::fabs(l2.c) : static_cast<float>(l2.s / elementary::Sin(uL2));
     const Xcs m1 = M1Terms(p, N);
-    f[NodM1] = static_cast<float>(m1.c / std::cos(std::atan2(m1.s, m1.c)));
+    f[NodM1] = static_cast<float>(m1.c / elementary::Cos(elementary::Atan2(m1.s, m1.c)));
 }
 
 // BaseNodalAngles: the ten base nodal angles u (degrees) from p and N (degrees).
@@ -156,9 +165,9 @@ void BaseNodalAngles(float p, float N, float u[NodCount])
     u[NodM2] = static_cast<float>(-2.14 * s1);
     u[NodK2] = static_cast<float>(-17.74 * s1 + 0.68 * s2 - 0.04 * s3);
     const Xcs l2 = L2Terms(p, N);
-    u[NodL2] = static_cast<float>(std::atan2(l2.s, l2.c) * RadToDeg);
+    u[NodL2] = static_cast<float>(elementary::Atan2(l2.s, l2.c) * RadToDeg);
     const Xcs m1 = M1Terms(p, N);
-    u[NodM1] = static_cast<float>(std::atan2(m1.s, m1.c) * RadToDeg);
+    u[NodM1] = static_cast<float>(elementary::Atan2(m1.s, m1.c) * RadToDeg);
 }
 
 // EquilibriumArguments: V0 of the 60 constituents (degrees, not reduced) from s, h, p. The
@@ -210,12 +219,12 @@ void PrepareConstituents(int year, int month, int day, const Station& station, C
         case Neg: u = -ub[r.base]; f = fb[r.base]; break;
         case Sum: u = static_cast<double>(ub[r.base]) + ub[r.base2];
                   f = static_cast<double>(fb[r.base]) * fb[r.base2]; break;
-        case Pow15: u = 1.5 * ub[r.base]; f = std::pow(fb[r.base], 1.5); break;
-        case Pow2: u = 2.0 * ub[r.base]; f = std::pow(fb[r.base], 2.0); break;
-        case Pow3: u = 3.0 * ub[r.base]; f = std::pow(fb[r.base], 3.0); break;
-        case Square: f = std::pow(fb[r.base], 2.0); break;
+        case Pow15: u = 1.5 * ub[r.base]; f = ToThreeHalves(fb[r.base]); break;
+        case Pow2: u = 2.0 * ub[r.base]; f = Squared(fb[r.base]); break;
+        case Pow3: u = 3.0 * ub[r.base]; f = Cubed(fb[r.base]); break;
+        case Square: f = Squared(fb[r.base]); break;
         case TwiceSum: u = 2.0 * ub[r.base] + ub[r.base2];
-                       f = std::pow(fb[r.base], 2.0) * fb[r.base2]; break;
+                       f = Squared(fb[r.base]) * fb[r.base2]; break;
         }
         t.NodalAngle[i] = static_cast<float>(u);
         t.EquilibriumArgument[i] =

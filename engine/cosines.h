@@ -6,12 +6,15 @@
 // (error below one unit in the last place) without branches, so that the compiler can run
 // the row through vector registers. It agrees with a correctly rounded cosine to the last
 // bit or one unit off it, and it gives the same bits in every build, whatever the platform's
-// maths library does. Angles beyond the reduction's range go to the library.
+// maths library does. Angles beyond the reduction's range go to elementary::Cos, whose
+// slower reduction is exact there too.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "engine/elementary.h"
 
 namespace marevo {
 
@@ -74,7 +77,7 @@ inline void Cosines(const double (&radians)[N], double (&out)[N])
         out[i] = FromBits(((Bits(s) & odd) | (Bits(c) & ~odd)) ^ sign);
     }
     for (int i = 0; i < N; ++i)
-        if (!(std::fabs(radians[i]) < Limit)) out[i] = std::cos(radians[i]);
+        if (!(std::fabs(radians[i]) < Limit)) out[i] = elementary::Cos(radians[i]);
 }
 
 } // namespace marevo

@@ -8,6 +8,7 @@
 
 #include "astro/moon.h"
 #include "astro/sun.h"
+#include "engine/elementary.h"
 #include "views/pixel_offset.h"
 #include "views/text_util.h"
 
@@ -122,7 +123,7 @@ void DrawMoonPicture(Canvas& canvas, double elongationDeg, const ViewPalette& pa
     canvas.ReleaseViewPen();
 
     // The terminator's offset as a fraction of the half-width of each row, to two decimals.
-    const double k = std::floor(std::cos(elongationDeg * DegToRad) * 100 + 0.5) * 0.01;
+    const double k = std::floor(elementary::Cos(elongationDeg * DegToRad) * 100 + 0.5) * 0.01;
     const double s = elongationDeg > 180 ? -1 : 1; // waning lights the left limb
 
     canvas.SelectViewPen(PenSolid, 1, palette.MoonLit);

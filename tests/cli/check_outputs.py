@@ -3,7 +3,8 @@
 
 Usage: check_outputs.py CLI FIXTURE_DIR (FIXTURE_DIR holds dt/ and ports.tsv)
 
-- a span is the single days put together (across a year's end and a leap day);
+- a span is the single days put together (across a year's end and a leap day), for
+  extremes and for day;
 - --all gives for every port exactly the rows of that port alone;
 - CSV datetimes are the date, the time and the port's offset; kinds alternate;
 - the iCalendar feed loads in python3-icalendar: one event per high and low water at the
@@ -53,6 +54,21 @@ for port, first, count in [("24尾鷲", "2026-12-29", 6), ("owase", "2028-02-27"
     for d in span["days"]:
         single = json.loads(run("extremes", "--dt", DT, "--port", port, "--date", d["date"], "--json")[0])
         check(single["extremes"] == d["events"], f"{port} {d['date']}: span {d['events']} single {single['extremes']}")
+
+# day over a span: the texts of the single days, a blank line between; in JSON the single
+# days' objects without station and port, under the station and port of the span.
+for port, first, count in [("24尾鷲", "2027-12-30", 4), ("01江差", "2028-02-28", 2)]:
+    singles = [run("day", "--dt", DT, "--port", port, "--date", d)[0] for d in days(first, count)]
+    span = run("day", "--dt", DT, "--port", port, "--from", first, "--days", str(count))[0]
+    check(span == "\n".join(singles), f"day {port} from {first}: text of the single days")
+    span = json.loads(run("day", "--dt", DT, "--port", port, "--from", first, "--days", str(count), "--json")[0])
+    last = days(first, count)[-1]
+    check((span["from"], span["to"]) == (first, last), f"day {port} span ends")
+    for d, date in zip(span["days"], days(first, count)):
+        single = json.loads(run("day", "--dt", DT, "--port", port, "--date", date, "--json")[0])
+        check(single.pop("station") == span["station"] and single.pop("port") == span["port"], "station")
+        check(single == d, f"day {port} {date}: span {d} single {single}")
+    check(len(span["days"]) == count, f"day {port}: {count} days")
 
 # CSV: header, datetimes rebuilt from date and time, kinds alternating.
 text = run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-01", "--to", "2026-12-31", "--csv")[0]
