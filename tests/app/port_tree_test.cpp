@@ -135,9 +135,11 @@ TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
     Command(CMD_PERIOD1);
     const std::string before = app.station.StationName;
     const COLORREF probe = GetPixel(app.OffscreenDC, 300, 200);
-    Select(app.PrefectureItems[2]); // 青森県 has no ports: taken as a port named 青森県
-    EXPECT_EQ(Text(app.PrefLabel), "東北");
-    EXPECT_EQ(Text(app.PortLabel), "青森県");
+    // The file of 鳥羽 gone after the tree was made.
+    ASSERT_TRUE(DeleteFileW(WideFromSjis(dir + "dt\\24鳥羽.MV2").c_str()));
+    Select(FindNode(app.PrefectureItems[24], "鳥羽"));
+    EXPECT_EQ(Text(app.PrefLabel), "三重県");
+    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
     EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on
