@@ -73,6 +73,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
 void OnCreate(HWND pane)
 {
     AppState& app = App();
+    trackingLeave = false; // a new pane has asked for nothing yet
     app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);

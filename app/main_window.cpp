@@ -202,7 +202,7 @@ void OnCreate(HWND window)
                                    app.settings.TreeWidth, 0, window,
                                    reinterpret_cast<HMENU>(ID_TREE_PANE), app.Instance, nullptr);
     // No width saved yet: wide enough for the names, in the tree's own font.
-    if (app.settings.TreeWidth <= 0) {
+    if (app.settings.TreeWidth == 0) {
         app.settings.TreeWidth = FittingTreeWidth(app);
         MoveWindow(app.TreePane, 0, 0, app.settings.TreeWidth, 0, FALSE);
     }
