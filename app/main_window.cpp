@@ -25,6 +25,8 @@ namespace marevo {
 namespace {
 
 const char MutexName[] = "Marevo Mutex";
+// The pane that had the keys when the main window was last deactivated.
+HWND focusedPane = nullptr;
 const char UiFace[] = "ＭＳ ゴシック";
 
 constexpr int PortLabelWidth = 40;
@@ -119,10 +121,17 @@ void CreateToolbar(AppState& app, HWND window)
     const int image = Scaled(app, 16);
     HBITMAP strip = image != 16 ? ScaledToolbarStrip(app, image) : nullptr;
     if (strip) {
-        app.Toolbar = CreateToolbarEx(window, style, ID_TOOLBAR, ToolbarButtonCount, nullptr,
-                                      reinterpret_cast<UINT_PTR>(strip), buttons,
-                                      ToolbarButtonCount, image + 7, image + 6, image, image,
-                                      sizeof(TBBUTTON));
+        // In the order the toolbar needs: the image size before the images.
+        app.Toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, 0, 0, window,
+                                      reinterpret_cast<HMENU>(ID_TOOLBAR), app.Instance, nullptr);
+        SendMessageW(app.Toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        SendMessageW(app.Toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
+        TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(strip)};
+        SendMessageW(app.Toolbar, TB_ADDBITMAP, ToolbarButtonCount,
+                     reinterpret_cast<LPARAM>(&images));
+        SendMessageW(app.Toolbar, TB_ADDBUTTONSW, ToolbarButtonCount,
+                     reinterpret_cast<LPARAM>(buttons));
+        SendMessageW(app.Toolbar, TB_AUTOSIZE, 0, 0);
         DeleteObject(strip); // the toolbar has copied it into its images
     } else {
         app.Toolbar = CreateToolbarEx(window, style, ID_TOOLBAR, ToolbarButtonCount, app.Instance,
@@ -199,7 +208,7 @@ void OnCreate(HWND window)
     RegisterPaneClass(app.Instance, PortTreeProc, "PortTreeWnd");
     app.TreePane = CreateWindowExW(WS_EX_CLIENTEDGE, L"PortTreeWnd", L"",
                                    WS_CHILD | WS_VISIBLE | WS_THICKFRAME, 0, 0,
-                                   app.settings.TreeWidth, 0, window,
+                                   Scaled(app, app.settings.TreeWidth), 0, window,
                                    reinterpret_cast<HMENU>(ID_TREE_PANE), app.Instance, nullptr);
     // No width saved yet: wide enough for the names, in the tree's own font.
     if (app.settings.TreeWidth == 0) {
@@ -322,7 +331,8 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     // The notice at the screen's scale, centred where the 96-dpi one is.
     app.Dpi = WindowDpi(nullptr);
     const int noticeWidth = Scaled(app, NoticeWidth), noticeHeight = Scaled(app, NoticeHeight);
-    Point notice = NoticePosition(s.XPosition, s.YPosition, s.Width, s.Height);
+    Point notice =
+        NoticePosition(s.XPosition, s.YPosition, Scaled(app, s.Width), Scaled(app, s.Height));
     notice.x += (NoticeWidth - noticeWidth) / 2;
     notice.y += (NoticeHeight - noticeHeight) / 2;
 
@@ -341,7 +351,8 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     if (!RegisterPlainClass(instance, MainWindowProc, L"Marevo", icon, MAKEINTRESOURCEW(IDM_MAIN)))
         return false;
     HWND main = CreateWindowExW(0, L"Marevo", L"Marevo", WS_OVERLAPPEDWINDOW, s.XPosition,
-                                s.YPosition, s.Width, s.Height, nullptr, nullptr, instance, nullptr);
+                                s.YPosition, Scaled(app, s.Width), Scaled(app, s.Height), nullptr,
+                                nullptr, instance, nullptr);
     app.MainWindow = main;
     ShowWindow(main, showCommand);
     UpdateWindow(main);
@@ -435,6 +446,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_SIZE:
         OnSize(app, wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        // The pane that had the keys gets them back when the window is active again.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus == app.TreeControl || focus == app.GraphPane) focusedPane = focus;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SETFOCUS:
+        // The keys go to a pane, the tree first, never to the frame.
+        SetFocus(focusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(app, window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

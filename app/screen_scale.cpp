@@ -23,6 +23,11 @@ int WindowDpi(HWND window)
 
 int Scaled(const AppState& app, int pixels96) { return PixelsOfViewUnits(pixels96, app.Dpi); }
 
+int Unscaled(const AppState& app, int pixels)
+{
+    return app.Dpi > 0 ? MulDiv(pixels, ViewDpi, app.Dpi) : pixels;
+}
+
 ScopedViewScale::ScopedViewScale(HDC dc, int dpi) : dc_(dc)
 {
     if (!dc_ || dpi == ViewDpi || dpi <= 0) {

@@ -15,6 +15,9 @@ int WindowDpi(HWND window);
 // A length of 96-dpi pixels (a view unit, a control's size, a font's height) at the
 // program's scale, rounded to the nearest pixel.
 int Scaled(const AppState& app, int pixels96);
+// The other way: pixels of the screen as 96-dpi pixels, rounded to the nearest (the sizes
+// marevo.ini keeps, so that a window keeps its proportions from one scale to another).
+int Unscaled(const AppState& app, int pixels);
 
 // While alive, dc draws view units scaled by dpi / 96 (isotropic mapping, as on the
 // printer); at 96 dpi the context is left as it is, so the picture stays pixel for pixel.

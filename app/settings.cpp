@@ -4,6 +4,7 @@
 // through the system's ANSI code page. The file and its texts are Shift-JIS.
 #include "app/settings.h"
 
+#include "app/screen_scale.h"
 #include "app/system_text.h"
 #include "shell/profile_text.h"
 #include "shell/settings_values.h"
@@ -189,9 +190,10 @@ void SaveSettings(AppState& app)
         GetWindowRect(app.MainWindow, &r);
         WriteInt(writes, "WINDOWS", "XPosition", r.left);
         WriteInt(writes, "WINDOWS", "YPosition", r.top);
-        WriteInt(writes, "WINDOWS", "Width", r.right - r.left);
-        WriteInt(writes, "WINDOWS", "Height", r.bottom - r.top);
-        WriteInt(writes, "WINDOWS", "TreeWidth", s.TreeWidth);
+        // Sizes as at 96 dpi, scaled again at the next start (positions are the screen's).
+        WriteInt(writes, "WINDOWS", "Width", Unscaled(app, r.right - r.left));
+        WriteInt(writes, "WINDOWS", "Height", Unscaled(app, r.bottom - r.top));
+        WriteInt(writes, "WINDOWS", "TreeWidth", Unscaled(app, s.TreeWidth));
     }
     PrinterKeys(app, writes);
     Commit(app, writes);

@@ -359,6 +359,7 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     const int painted96 = PaintedPixels();
     RECT site96 = {};
     GetWindowRect(app.SiteBox, &site96);
+    const int toolbar96 = ClientSize(app.Toolbar).cy;
 
     RECT proposed = {0, 0, 1000, 700};
     SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&proposed));
@@ -375,6 +376,7 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     LOGFONTW font = {};
     GetObjectW(app.UiFont, sizeof font, &font);
     EXPECT_EQ(font.lfHeight, 18); // 12 x 1.5
+    EXPECT_GE(ClientSize(app.Toolbar).cy, toolbar96 + 8); // 24-pixel images
     RECT window = {};
     GetWindowRect(app.MainWindow, &window);
     EXPECT_EQ(window.right - window.left, 1000);
@@ -394,7 +396,21 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     EXPECT_EQ(Picture(), picture96);
     GetWindowRect(app.SiteBox, &site);
     EXPECT_EQ(site.bottom - site.top, site96.bottom - site96.top);
+    EXPECT_EQ(ClientSize(app.Toolbar).cy, toolbar96);
     EXPECT_TRUE(messages.empty());
+
+    // marevo.ini keeps the sizes as at 96 dpi: a window of 900 x 600 pixels at 150 % is
+    // saved as 600 x 400, and opens at 600 x 400 on a screen of 96 dpi.
+    RECT at150 = {0, 0, 900, 600};
+    SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&at150));
+    Pump();
+    Stop();
+    EXPECT_EQ(IniValue("Width"), "600");
+    EXPECT_EQ(IniValue("Height"), "400");
+    Start();
+    GetWindowRect(app.MainWindow, &window);
+    EXPECT_EQ(window.right - window.left, 600);
+    EXPECT_EQ(window.bottom - window.top, 400);
 }
 
 } // namespace
