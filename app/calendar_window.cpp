@@ -58,8 +58,8 @@ void OnCreate(HWND popup)
                                  Scaled(App(), CloseWidth), Scaled(App(), CloseHeight), popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    closeFont.reset(CreateFontW(Scaled(App(), 12), 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                0, WideFromSjis(CloseFace).c_str()));
+    closeFont.reset(CreateFontW(Scaled(App(), 12), 0, 0, 0, 400, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, 0, 0, 0, 0, WideFromSjis(CloseFace).c_str()));
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont.get()), TRUE);
 
     MoveWindow(monthCalendar, -1, -1, w, h, TRUE);

@@ -27,6 +27,8 @@ namespace {
 const char MutexName[] = "Marevo Mutex";
 // The pane that had the keys when the main window was last deactivated.
 HWND focusedPane = nullptr;
+// The tree's font at a scale other than the one the program started with.
+ScopedGdiObj<HFONT> scaledTreeFont;
 const char UiFace[] = "ＭＳ ゴシック";
 
 constexpr int PortLabelWidth = 40;
@@ -246,7 +248,8 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
         GetSjisText(app.*texts[i], text, sizeof text);
         kept[i] = text;
     }
-    app.settings.TreeWidth = app.settings.TreeWidth * dpi / app.Dpi;
+    const int old = app.Dpi;
+    app.settings.TreeWidth = MulDiv(app.settings.TreeWidth, dpi, old);
     app.Dpi = dpi;
     DestroyWindow(app.Toolbar); // and the boxes and labels inside it
     DeleteObject(app.UiFont);
@@ -255,9 +258,25 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
     for (size_t i = 0; i < count; ++i) SetSjisText(app.*texts[i], kept[i].c_str());
     SyncPeriodIndicators(app, window);
     SendMessageA(app.Toolbar, TB_CHECKBUTTON, TB_BARS, app.settings.GraphStyle == BarGraph);
+    // The tree's font in proportion (the system gave it at the old scale).
+    LOGFONTW face = {};
+    HFONT treeFont = reinterpret_cast<HFONT>(SendMessageW(app.TreeControl, WM_GETFONT, 0, 0));
+    if (GetObjectW(treeFont ? static_cast<HGDIOBJ>(treeFont) : GetStockObject(DEFAULT_GUI_FONT),
+                   sizeof face, &face)) {
+        face.lfHeight = MulDiv(face.lfHeight, dpi, old);
+        HFONT scaled = CreateFontIndirectW(&face);
+        SendMessageW(app.TreeControl, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
+        scaledTreeFont.reset(scaled);
+    }
     RECT tree = {};
     GetWindowRect(app.TreePane, &tree);
     MoveWindow(app.TreePane, 0, 0, app.settings.TreeWidth, tree.bottom - tree.top, FALSE);
+    // The calendar pop-up is made again at the new scale.
+    if (app.CalendarWindow) {
+        DestroyWindow(app.CalendarWindow);
+        app.CalendarWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"Cal", L"", WS_POPUP | WS_BORDER,
+                                             0, 0, 0, 0, window, nullptr, app.Instance, nullptr);
+    }
     if (proposed)
         SetWindowPos(window, nullptr, proposed->left, proposed->top,
                      proposed->right - proposed->left, proposed->bottom - proposed->top,
@@ -275,6 +294,7 @@ void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
 
 void OnDestroy(AppState& app)
 {
+    scaledTreeFont.reset(); // the tree goes with the window
     SaveSettings(app);
     DeleteObject(app.UiFont);
     app.UiFont = nullptr;

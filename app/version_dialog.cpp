@@ -25,7 +25,8 @@ WNDPROC linkPrevious = nullptr;
 
 HFONT MakeTextFont(bool underline)
 {
-    return CreateFontW(Scaled(App(), 12), 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+    return CreateFontW(Scaled(App(), 12), 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       0, 0, 0, 0,
                        WideFromSjis(TextFace).c_str());
 }
 

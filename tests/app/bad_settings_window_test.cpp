@@ -131,7 +131,8 @@ TEST_F(BadSettingsWindowTest, TreeWidthsBelowTheMinimumOrBeyondTheWindow)
 {
     struct Case { const char* value; int saved; };
     // 0 (and what reads as 0) is the width that fits the names, as without the key.
-    const Case cases[] = {{"0", 0}, {"-50", 35}, {"10", 35}, {"34", 35}, {"zz", 0}, {"35", 35}, {"99999", -1}};
+    const Case cases[] = {{"0", 0},   {"-50", 35}, {"10", 35},   {"34", 35},
+                          {"zz", 0},  {"35", 35},  {"99999", -1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         WriteSettings(std::string("[WINDOWS]\r\nTreeWidth=") + c.value + "\r\n");

@@ -7,6 +7,7 @@
 #include "program_fixture.h"
 #include "window_probe.h"
 
+#include "app/calendar_window.h"
 #include "app/ids.h"
 #include "app/main_window.h"
 #include "app/port_tree.h"
@@ -56,6 +57,18 @@ protected:
     void Key(WPARAM key)
     {
         PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        Pump();
+    }
+    // The text rectangle of a tree node in the tree's client area; false when not shown.
+    bool ItemRect(HTREEITEM item, RECT& r) const
+    {
+        *reinterpret_cast<HTREEITEM*>(&r) = item;
+        return SendMessageA(app.TreeControl, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+    }
+    // The main window told that its monitor's scale is now dpi, its place the rectangle r.
+    void ChangeDpi(int dpi, RECT r)
+    {
+        SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
         Pump();
     }
     HTREEITEM Selected() const
@@ -271,8 +284,7 @@ TEST_F(PaneInputTest, AtStartTheShownPortIsSelectedInTheTree)
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(Selected(), item);
         RECT r = {};
-        *reinterpret_cast<HTREEITEM*>(&r) = item;
-        ASSERT_TRUE(SendMessageA(app.TreeControl, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+        ASSERT_TRUE(ItemRect(item, r));
         EXPECT_GE(r.top, 0);
         EXPECT_LE(r.bottom, ClientSize(app.TreeControl).cy);
     };
@@ -307,8 +319,7 @@ TEST_F(PaneInputTest, TheDefaultTreeShowsFourCharacterNamesWhole)
         ASSERT_NE(item, nullptr);
         SendMessageA(app.TreeControl, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
         RECT r = {};
-        *reinterpret_cast<HTREEITEM*>(&r) = item;
-        ASSERT_TRUE(SendMessageA(app.TreeControl, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+        ASSERT_TRUE(ItemRect(item, r));
         EXPECT_LE(r.right, ClientSize(app.TreeControl).cx);
     }
     Screenshot("tree_width");
@@ -335,8 +346,8 @@ TEST_F(PaneInputTest, TheLargePaneCentresThePicture)
     // A table taller than the pane scrolls from its top; back to the window's own size the
     // scrolled picture starts at the pane's edge again.
     Command(CMD_TABLE);
-    EXPECT_EQ(CanvasOrigin().y, ClientSize(app.CanvasWindow).cy > ClientSize(app.GraphPane).cy
-                                    ? 0 : (ClientSize(app.GraphPane).cy - ClientSize(app.CanvasWindow).cy) / 2);
+    const int table = ClientSize(app.CanvasWindow).cy, high = ClientSize(app.GraphPane).cy;
+    EXPECT_EQ(CanvasOrigin().y, table > high ? 0 : (high - table) / 2);
     ShowWindow(app.MainWindow, SW_RESTORE);
     MoveWindow(app.MainWindow, 0, 0, 600, 400, TRUE);
     Pump();
@@ -360,10 +371,14 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     RECT site96 = {};
     GetWindowRect(app.SiteBox, &site96);
     const int toolbar96 = ClientSize(app.Toolbar).cy;
+    auto fontHeight = [](HWND window) {
+        LOGFONTW face = {};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof face, &face);
+        return face.lfHeight;
+    };
+    const int tree96 = fontHeight(app.TreeControl);
 
-    RECT proposed = {0, 0, 1000, 700};
-    SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&proposed));
-    Pump();
+    ChangeDpi(144, {0, 0, 1000, 700});
     EXPECT_EQ(app.Dpi, 144);
     EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 915); // 610 x 1.5
     EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 578); // 385 x 1.5, rounded
@@ -377,6 +392,9 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     GetObjectW(app.UiFont, sizeof font, &font);
     EXPECT_EQ(font.lfHeight, 18); // 12 x 1.5
     EXPECT_GE(ClientSize(app.Toolbar).cy, toolbar96 + 8); // 24-pixel images
+    EXPECT_EQ(fontHeight(app.TreeControl), MulDiv(tree96, 144, 96));
+    // The calendar's close button, 20 pixels high at 96 dpi.
+    EXPECT_EQ(ClientSize(GetDlgItem(app.CalendarWindow, CalendarCloseId)).cy, 30);
     RECT window = {};
     GetWindowRect(app.MainWindow, &window);
     EXPECT_EQ(window.right - window.left, 1000);
@@ -390,7 +408,7 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + 43, origin.y + 39));
     EXPECT_EQ(app.HoverColumn, -1); // view x 28: left of the first cell
 
-    SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&proposed));
+    ChangeDpi(96, {0, 0, 1000, 700});
     Command(CMD_PERIOD1);
     EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
     EXPECT_EQ(Picture(), picture96);
@@ -401,9 +419,7 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
 
     // marevo.ini keeps the sizes as at 96 dpi: a window of 900 x 600 pixels at 150 % is
     // saved as 600 x 400, and opens at 600 x 400 on a screen of 96 dpi.
-    RECT at150 = {0, 0, 900, 600};
-    SendMessageA(app.MainWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&at150));
-    Pump();
+    ChangeDpi(144, {0, 0, 900, 600});
     Stop();
     EXPECT_EQ(IniValue("Width"), "600");
     EXPECT_EQ(IniValue("Height"), "400");
