@@ -28,8 +28,11 @@ struct Settings {
     int PrefectureExpanded[PrefectureCodes] = {};    // [0..80]
     int GraphStyle = BarGraph;
     int DisplayPeriod = TideTable;
-    int XPosition = 100, YPosition = 100, Width = 725, Height = 480;
-    int TreeWidth = 120;
+    int XPosition = 100, YPosition = 100; // pixels of the screen
+    int Width = 725, Height = 480;        // pixels at 96 dpi, scaled to the screen
+    // Read and saved as pixels at 96 dpi, the screen's pixels while the program runs; 0:
+    // wide enough for the names (FittingTreeWidth).
+    int TreeWidth = 0;
     char SavedPref[MaxNodeText + 1] = {};
     char SavedPort[MaxNodeText + 1] = {};
     double PrinterRatio = 1.0;
@@ -65,6 +68,9 @@ struct AppState {
     SCROLLINFO HorizontalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     SCROLLINFO VerticalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     int HoverColumn = -1, HoverRow = -1, HighlightColumn = -1, HighlightRow = -1;
+    // Dots per inch of the main window's monitor: the views' units (96 to the inch) and the
+    // program's own pixel sizes are scaled by Dpi / 96.
+    int Dpi = 96;
 
     Station station;
     Calendar calendar;

@@ -6,6 +6,7 @@
 
 #include "views/gdi/gdi_scope.h"
 #include "app/refresh.h"
+#include "app/screen_scale.h"
 #include "text/wide_text.h"
 
 namespace marevo {
@@ -53,15 +54,16 @@ void OnCreate(HWND popup)
 
     HWND close = CreateWindowExW(0, L"BUTTON", WideFromSjis(CloseText).c_str(),
                                  WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                 w - 51, h - 1, CloseWidth, CloseHeight, popup,
+                                 w - Scaled(App(), CloseWidth + 1), h - 1,
+                                 Scaled(App(), CloseWidth), Scaled(App(), CloseHeight), popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    closeFont.reset(CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                0, WideFromSjis(CloseFace).c_str()));
+    closeFont.reset(CreateFontW(Scaled(App(), 12), 0, 0, 0, 400, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, 0, 0, 0, 0, WideFromSjis(CloseFace).c_str()));
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont.get()), TRUE);
 
     MoveWindow(monthCalendar, -1, -1, w, h, TRUE);
-    SetWindowPos(popup, nullptr, 0, 0, w, h + CloseHeight,
+    SetWindowPos(popup, nullptr, 0, 0, w, h + Scaled(App(), CloseHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     PlaceUnderButton(App(), popup);
     armed = 0;

@@ -1,5 +1,6 @@
-// Graph pane: canvas child, off-screen surface, scroll bars, hover highlight, day clicks,
-// and the layout of the two panes. Pixels of the pane's and the canvas's client areas.
+// Graph pane: canvas child, off-screen surface, scroll bars, wheel and keys, hover highlight,
+// day clicks, and the layout of the two panes. Pixels of the pane's and the canvas's client
+// areas; the cells in view units.
 #include "app/graph_pane.h"
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include "views/gdi/gdi_scope.h"
 #include "app/ids.h"
 #include "app/refresh.h"
+#include "app/screen_scale.h"
 #include "shell/date_limits.h"
 #include "shell/scrolling.h"
 #include "views/gdi/gdi_canvas.h"
@@ -27,6 +29,10 @@ SIZE ClientSize(HWND window)
 
 // The static control's own procedure, which the canvas hands every other message to.
 WNDPROC canvasPrevious = nullptr;
+// Parts of a wheel notch not yet scrolled (vertical, horizontal), and whether the pane has
+// asked to be told when the mouse leaves it.
+int wheelRemainder[2] = {};
+bool trackingLeave = false;
 
 void ForgetHover(AppState& app)
 {
@@ -51,6 +57,9 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: // the pane scrolls, whichever of its windows is told
+        return SendMessageW(GetParent(canvas), message, wParam, lParam);
     case WM_PAINT: {
         { ScopedPaint paint(canvas); }
         CopySurfaceToCanvas(App());
@@ -64,6 +73,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
 void OnCreate(HWND pane)
 {
     AppState& app = App();
+    trackingLeave = false; // a new pane has asked for nothing yet
     app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);
@@ -77,12 +87,11 @@ void OnPaint(HWND pane)
     CopySurfaceToCanvas(App());
 }
 
-void OnScroll(HWND pane, int bar, int request, int thumbPosition)
+// Moves the canvas by d pixels along one bar, d already kept within the range.
+void ScrollBy(HWND pane, int bar, int d)
 {
     AppState& app = App();
     SCROLLINFO& record = bar == SB_HORZ ? app.HorizontalScroll : app.VerticalScroll;
-    const int d = ScrollDelta(request, thumbPosition, record.nPos, record.nMax,
-                              static_cast<int>(record.nPage));
     if (d == 0) return;
     record.nPos += d;
     (bar == SB_HORZ ? app.CanvasX : app.CanvasY) = -record.nPos;
@@ -94,10 +103,55 @@ void OnScroll(HWND pane, int bar, int request, int thumbPosition)
     UpdateWindow(pane);
 }
 
+void OnScroll(HWND pane, int bar, int request, int thumbPosition)
+{
+    const SCROLLINFO& record = bar == SB_HORZ ? App().HorizontalScroll : App().VerticalScroll;
+    ScrollBy(pane, bar, ScrollDelta(request, thumbPosition, record.nPos, record.nMax,
+                                    static_cast<int>(record.nPage)));
+}
+
+// A step of the wheel or the keys: only along a bar the pane shows, within its range.
+void ScrollStep(HWND pane, int bar, int d)
+{
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(pane, GWL_STYLE));
+    if (!(style & (bar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))) return;
+    const SCROLLINFO& record = bar == SB_HORZ ? App().HorizontalScroll : App().VerticalScroll;
+    ScrollBy(pane, bar, ClampScrollStep(d, record.nPos, record.nMax,
+                                        static_cast<int>(record.nPage)));
+}
+
+// The vertical wheel, or with Shift held the horizontal scroll; the tilted wheel scrolls
+// horizontally.
+void OnWheel(HWND pane, bool tilted, WPARAM wParam)
+{
+    const bool horizontal = tilted || (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT);
+    const int step = WheelStep(GET_WHEEL_DELTA_WPARAM(wParam), tilted,
+                               &wheelRemainder[horizontal ? 1 : 0]);
+    ScrollStep(pane, horizontal ? SB_HORZ : SB_VERT, step);
+}
+
+// Arrows, PageUp, PageDown, Home and End; returns false for any other key.
+bool OnKey(HWND pane, WPARAM key)
+{
+    static const struct { WPARAM key; ScrollKey scroll; } Keys[] = {
+        {VK_UP, KeyUp}, {VK_DOWN, KeyDown}, {VK_LEFT, KeyLeft}, {VK_RIGHT, KeyRight},
+        {VK_PRIOR, KeyPageUp}, {VK_NEXT, KeyPageDown}, {VK_HOME, KeyHome}, {VK_END, KeyEnd},
+    };
+    for (const auto& row : Keys) {
+        if (row.key != key) continue;
+        const KeyScroll s = KeyScrollStep(row.scroll, ClientSize(pane).cy,
+                                          ClientSize(App().CanvasWindow).cy);
+        ScrollStep(pane, s.horizontal ? SB_HORZ : SB_VERT, s.step);
+        return true;
+    }
+    return false;
+}
+
 // Draws or erases one cell: XOR of its outline and inside with the highlight colour.
 void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
 {
     const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.TableWidth, cell);
+    // The canvas's context maps the view units as the off-screen surface does.
     canvas.SelectViewPen(PenSolid, 1, app.palette.HoverHighlight);
     canvas.DrawBox(r.left, r.top, r.right, r.bottom, app.palette.HoverHighlight);
     canvas.ReleaseViewPen();
@@ -158,6 +212,21 @@ void MoveChild(HWND window, int x, int y, int width, int height)
     MoveWindow(window, x, y, width, height, TRUE);
 }
 
+// Moves the graph pane where the splitter or the window's size puts it. Its old pixels are
+// not carried along (they may hold what was drawn over them, such as the splitter's drag
+// line), and the whole pane, its frame and the canvas are painted afresh.
+void MovePane(HWND pane, int x, int y, int width, int height)
+{
+    RECT r = {};
+    GetWindowRect(pane, &r);
+    MapWindowPoints(nullptr, GetParent(pane), reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height)
+        return;
+    SetWindowPos(pane, nullptr, x, y, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 } // namespace
 
 void CreateOffscreen(AppState& app)
@@ -199,31 +268,31 @@ void LayoutPanes(AppState& app)
 
     RECT r = {};
     GetClientRect(app.TreePane, &r);
-    MoveChild(app.GraphPane, r.right + f, t.bottom + 2, m.right - r.right - f,
-              m.bottom - t.bottom);
+    MovePane(app.GraphPane, r.right + f, t.bottom + 2, m.right - r.right - f,
+             m.bottom - t.bottom);
 
     for (int pass = 0; pass < 2; ++pass) {
         const SIZE c = ClientSize(app.CanvasWindow);
         const SIZE g = ClientSize(app.GraphPane);
         const int verticalPage = c.cy > g.cy ? g.cy : 0;
         const int horizontalPage = c.cx > g.cx ? g.cx : 0;
-        if (app.CanvasY < 0 && c.cy + app.CanvasY < g.cy) {
-            app.CanvasY = g.cy - c.cy < 0 ? g.cy - c.cy : 0;
-            MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, c.cx, c.cy, TRUE);
-        }
-        if (app.CanvasX < 0 && c.cx + app.CanvasX < g.cx) {
-            app.CanvasX = g.cx - c.cx < 0 ? g.cx - c.cx : 0;
-            MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, c.cx, c.cy, TRUE);
+        // Scrolled within its range, or centred where it is smaller than the pane.
+        const int x = CanvasOriginIn(app.CanvasX, c.cx, g.cx, true);
+        const int y = CanvasOriginIn(app.CanvasY, c.cy, g.cy, true);
+        if (x != app.CanvasX || y != app.CanvasY) {
+            app.CanvasX = x;
+            app.CanvasY = y;
+            MoveWindow(app.CanvasWindow, x, y, c.cx, c.cy, TRUE);
         }
         SCROLLINFO& v = app.VerticalScroll;
         SCROLLINFO& h = app.HorizontalScroll;
         v.cbSize = h.cbSize = sizeof(SCROLLINFO);
         v.fMask = h.fMask = SIF_ALL;
         if (verticalPage) {
-            v.nMin = 0; v.nMax = c.cy; v.nPage = verticalPage; v.nPos = std::abs(app.CanvasY);
+            v.nMin = 0; v.nMax = c.cy; v.nPage = verticalPage; v.nPos = -app.CanvasY;
         }
         if (horizontalPage) {
-            h.nMin = 0; h.nMax = c.cx; h.nPage = horizontalPage; h.nPos = std::abs(app.CanvasX);
+            h.nMin = 0; h.nMax = c.cx; h.nPage = horizontalPage; h.nPos = -app.CanvasX;
         }
         if (verticalPage && horizontalPage)
             SetBars(app.GraphPane, WS_VSCROLL | WS_HSCROLL, &v, &h);
@@ -238,11 +307,17 @@ void LayoutPanes(AppState& app)
 
 void TrackHover(AppState& app, HWND pane, int x, int y)
 {
-    (void)pane;
+    // Told once when the mouse leaves the pane (or a window comes over it), so that the
+    // highlight does not stay behind.
+    if (!trackingLeave) {
+        TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, pane, 0};
+        trackingLeave = TrackMouseEvent(&track) != FALSE;
+    }
     const int period = app.settings.DisplayPeriod;
     if (period == OneDay) return;
     Cell cell;
-    if (!CellAt(period, app.TableWidth, x - app.CanvasX, y - app.CanvasY, cell))
+    if (!CellAt(period, app.TableWidth, ViewUnitOfPixel(x - app.CanvasX, app.Dpi),
+                ViewUnitOfPixel(y - app.CanvasY, app.Dpi), cell))
         return;
     app.HoverColumn = cell.column;
     app.HoverRow = cell.row;
@@ -251,6 +326,7 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
         SetCursor(LoadCursorA(app.Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
         if (old.column == cell.column && old.row == cell.row) return;
         ScopedGetDC dc(app.CanvasWindow);
+        ScopedViewScale scale(dc.get(), app.Dpi);
         GdiCanvas canvas(dc.get());
         const int previousMix = canvas.SetMixMode(MixXorPen);
         if (CellIsValid(period, old)) XorCell(app, canvas, old);
@@ -258,14 +334,23 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
         canvas.SetMixMode(previousMix);
         app.HighlightColumn = cell.column;
         app.HighlightRow = cell.row;
-    } else if (CellIsValid(period, old)) {
+    } else {
+        EraseHighlight(app);
+    }
+}
+
+void EraseHighlight(AppState& app)
+{
+    const Cell old{app.HighlightColumn, app.HighlightRow};
+    if (CellIsValid(app.settings.DisplayPeriod, old)) {
         ScopedGetDC dc(app.CanvasWindow);
+        ScopedViewScale scale(dc.get(), app.Dpi);
         GdiCanvas canvas(dc.get());
         const int previousMix = canvas.SetMixMode(MixXorPen);
         XorCell(app, canvas, old);
         canvas.SetMixMode(previousMix);
-        app.HighlightColumn = app.HighlightRow = -1;
     }
+    app.HighlightColumn = app.HighlightRow = -1;
 }
 
 LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)
@@ -287,9 +372,24 @@ LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lP
         TrackHover(App(), pane, static_cast<short>(LOWORD(lParam)),
                    static_cast<short>(HIWORD(lParam)));
         return 0;
+    case WM_MOUSELEAVE:
+        trackingLeave = false;
+        EraseHighlight(App());
+        App().HoverColumn = App().HoverRow = -1;
+        return 0;
     case WM_LBUTTONDOWN:
+        // A click gives the pane the keys (arrows, pages, Home, End) until the tree is
+        // clicked again.
+        if (GetFocus() != pane) SetFocus(pane);
         OnLeftButton(App());
         return 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        OnWheel(pane, message == WM_MOUSEHWHEEL, wParam);
+        return 0;
+    case WM_KEYDOWN:
+        if (OnKey(pane, wParam)) return 0;
+        return DefWindowProcW(pane, message, wParam, lParam);
     default:
         return DefWindowProcW(pane, message, wParam, lParam);
     }

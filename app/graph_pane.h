@@ -19,5 +19,7 @@ void LayoutPanes(AppState& app);
 
 // Cell under pane point (x, y): cursor, XOR highlight and the hover fields.
 void TrackHover(AppState& app, HWND pane, int x, int y);
+// Erases the highlighted cell, if any, from the screen (the mouse has left the pane).
+void EraseHighlight(AppState& app);
 
 } // namespace marevo

@@ -12,6 +12,8 @@
 #include "app/ids.h"
 #include "app/window_services.h"
 #include "app/port_tree.h"
+#include "app/refresh.h"
+#include "app/screen_scale.h"
 #include "app/settings.h"
 #include "app/system_text.h"
 #include "app/toolbar.h"
@@ -23,6 +25,10 @@ namespace marevo {
 namespace {
 
 const char MutexName[] = "Marevo Mutex";
+// The pane that had the keys when the main window was last deactivated.
+HWND focusedPane = nullptr;
+// The tree's font at a scale other than the one the program started with.
+ScopedGdiObj<HFONT> scaledTreeFont;
 const char UiFace[] = "ＭＳ ゴシック";
 
 constexpr int PortLabelWidth = 40;
@@ -82,6 +88,28 @@ void LoadSjisString(HINSTANCE instance, UINT id, char* out, int size)
     std::memcpy(out, sjis.c_str(), sjis.size() + 1);
 }
 
+// The toolbar strip at the screen's scale, its system colours mapped as the toolbar maps
+// them: each pixel of the 16-pixel art becomes a block of the scaled size (nearest pixel),
+// so the art stays sharp. Null where it cannot be made.
+HBITMAP ScaledToolbarStrip(const AppState& app, int image)
+{
+    ScopedGdiObj<HBITMAP> strip(CreateMappedBitmap(app.Instance, IDB_TOOLBAR, 0, nullptr, 0));
+    if (!strip.get()) return nullptr;
+    const int width = image * ToolbarButtonCount;
+    ScopedGetDC screen(nullptr);
+    ScopedDC from(CreateCompatibleDC(screen.get())), to(CreateCompatibleDC(screen.get()));
+    HBITMAP scaled = CreateCompatibleBitmap(screen.get(), width, image);
+    if (!scaled) return nullptr;
+    {
+        ScopedSelectObject source(from.get(), strip.get());
+        ScopedSelectObject target(to.get(), scaled);
+        SetStretchBltMode(to.get(), COLORONCOLOR);
+        StretchBlt(to.get(), 0, 0, width, image, from.get(), 0, 0, 16 * ToolbarButtonCount, 16,
+                   SRCCOPY);
+    }
+    return scaled;
+}
+
 void CreateToolbar(AppState& app, HWND window)
 {
     TBBUTTON buttons[ToolbarButtonCount] = {};
@@ -91,9 +119,27 @@ void CreateToolbar(AppState& app, HWND window)
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = ToolbarButtons[i].style;
     }
-    app.Toolbar = CreateToolbarEx(window, WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
-                                  ID_TOOLBAR, ToolbarButtonCount, app.Instance, IDB_TOOLBAR,
-                                  buttons, ToolbarButtonCount, 0, 0, 0, 0, sizeof(TBBUTTON));
+    const DWORD style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS;
+    const int image = Scaled(app, 16);
+    HBITMAP strip = image != 16 ? ScaledToolbarStrip(app, image) : nullptr;
+    if (strip) {
+        // In the order the toolbar needs: the image size before the images.
+        app.Toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, style, 0, 0, 0, 0, window,
+                                      reinterpret_cast<HMENU>(ID_TOOLBAR), app.Instance, nullptr);
+        SendMessageW(app.Toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+        SendMessageW(app.Toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(image, image));
+        TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(strip)};
+        SendMessageW(app.Toolbar, TB_ADDBITMAP, ToolbarButtonCount,
+                     reinterpret_cast<LPARAM>(&images));
+        SendMessageW(app.Toolbar, TB_ADDBUTTONSW, ToolbarButtonCount,
+                     reinterpret_cast<LPARAM>(buttons));
+        SendMessageW(app.Toolbar, TB_AUTOSIZE, 0, 0);
+        DeleteObject(strip); // the toolbar has copied it into its images
+    } else {
+        app.Toolbar = CreateToolbarEx(window, style, ID_TOOLBAR, ToolbarButtonCount, app.Instance,
+                                      IDB_TOOLBAR, buttons, ToolbarButtonCount, 0, 0, 0, 0,
+                                      sizeof(TBBUTTON));
+    }
     for (int position : ToolbarSeparators) {
         TBBUTTON separator = {};
         separator.fsStyle = TBSTYLE_SEP;
@@ -113,7 +159,7 @@ void FitPortLabel(AppState& app)
         ScopedSelectObject font(dc.get(), app.UiFont);
         GetTextExtentPoint32W(dc.get(), L"土佐清水", 4, &four);
     }
-    const int extra = four.cx + 1 - PortLabelWidth;
+    const int extra = four.cx + 1 - Scaled(app, PortLabelWidth);
     if (extra <= 0) return;
     auto widen = [](HWND control, int dx, int dw) {
         RECT r = {};
@@ -127,10 +173,35 @@ void FitPortLabel(AppState& app)
     widen(app.CalendarButton, extra, 0);
 }
 
+// The toolbar, the boxes and labels inside it and their font, at the screen's scale.
+void BuildToolbar(AppState& app, HWND window)
+{
+    CreateToolbar(app, window);
+    for (const ChildRow& row : ToolbarChildren) {
+        app.*row.handle = CreateWindowExW(row.exStyle, WideFromSjis(row.className).c_str(),
+                                          WideFromSjis(row.text).c_str(),
+                                          WS_CHILD | WS_VISIBLE | row.style, Scaled(app, row.x),
+                                          Scaled(app, row.y), Scaled(app, row.width),
+                                          Scaled(app, row.height), app.*row.parent,
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                          app.Instance, nullptr);
+    }
+}
+
+void SetToolbarFont(AppState& app)
+{
+    app.UiFont = CreateFontW(Scaled(app, 12), 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             0, 0, 0, 0, WideFromSjis(UiFace).c_str());
+    for (HWND AppState::*handle : FontWindows)
+        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
+    FitPortLabel(app);
+}
+
 void OnCreate(HWND window)
 {
     AppState& app = App();
     app.MainWindow = window;
+    app.Dpi = WindowDpi(window);
 
     RegisterPaneClass(app.Instance, GraphPaneProc, "TideGraphWnd");
     app.GraphPane = CreateWindowExW(WS_EX_CLIENTEDGE, L"TideGraphWnd", L"", WS_CHILD | WS_VISIBLE,
@@ -139,31 +210,80 @@ void OnCreate(HWND window)
     RegisterPaneClass(app.Instance, PortTreeProc, "PortTreeWnd");
     app.TreePane = CreateWindowExW(WS_EX_CLIENTEDGE, L"PortTreeWnd", L"",
                                    WS_CHILD | WS_VISIBLE | WS_THICKFRAME, 0, 0,
-                                   app.settings.TreeWidth, 0, window,
+                                   Scaled(app, app.settings.TreeWidth), 0, window,
                                    reinterpret_cast<HMENU>(ID_TREE_PANE), app.Instance, nullptr);
+    // No width saved yet: wide enough for the names, in the tree's own font.
+    if (app.settings.TreeWidth == 0) {
+        app.settings.TreeWidth = FittingTreeWidth(app);
+        MoveWindow(app.TreePane, 0, 0, app.settings.TreeWidth, 0, FALSE);
+    }
 
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&init);
-    CreateToolbar(app, window);
-
-    for (const ChildRow& row : ToolbarChildren) {
-        app.*row.handle = CreateWindowExW(row.exStyle, WideFromSjis(row.className).c_str(),
-                                          WideFromSjis(row.text).c_str(),
-                                          WS_CHILD | WS_VISIBLE | row.style, row.x, row.y,
-                                          row.width, row.height, app.*row.parent,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
-                                          app.Instance, nullptr);
-    }
+    BuildToolbar(app, window);
 
     LayoutPanes(app);
 
-    app.UiFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             WideFromSjis(UiFace).c_str());
-    for (HWND AppState::*handle : FontWindows)
-        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
-    FitPortLabel(app);
+    SetToolbarFont(app);
 
     ApplyStartupState(app, window);
+    // The port shown is the one selected in the tree, in sight.
+    RevealShownPort(app);
+}
+
+// Moved to a monitor of another scale (or the scale changed): the toolbar, its boxes and
+// font, the tree's width and the picture are made again at the new scale, and the window
+// takes the place the system proposes.
+void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
+{
+    if (dpi <= 0 || dpi == app.Dpi) return;
+    HWND AppState::*const texts[] = {&AppState::PrefLabel, &AppState::PortLabel,
+                                     &AppState::YearLabel, &AppState::MonthLabel,
+                                     &AppState::DayLabel, &AppState::FirstSlash,
+                                     &AppState::SecondSlash};
+    constexpr size_t count = sizeof texts / sizeof texts[0];
+    std::string kept[count];
+    for (size_t i = 0; i < count; ++i) {
+        char text[MaxNodeText + 1] = {};
+        GetSjisText(app.*texts[i], text, sizeof text);
+        kept[i] = text;
+    }
+    const int old = app.Dpi;
+    app.settings.TreeWidth = MulDiv(app.settings.TreeWidth, dpi, old);
+    app.Dpi = dpi;
+    DestroyWindow(app.Toolbar); // and the boxes and labels inside it
+    DeleteObject(app.UiFont);
+    BuildToolbar(app, window);
+    SetToolbarFont(app);
+    for (size_t i = 0; i < count; ++i) SetSjisText(app.*texts[i], kept[i].c_str());
+    SyncPeriodIndicators(app, window);
+    SendMessageA(app.Toolbar, TB_CHECKBUTTON, TB_BARS, app.settings.GraphStyle == BarGraph);
+    // The tree's font in proportion (the system gave it at the old scale).
+    LOGFONTW face = {};
+    HFONT treeFont = reinterpret_cast<HFONT>(SendMessageW(app.TreeControl, WM_GETFONT, 0, 0));
+    if (GetObjectW(treeFont ? static_cast<HGDIOBJ>(treeFont) : GetStockObject(DEFAULT_GUI_FONT),
+                   sizeof face, &face)) {
+        face.lfHeight = MulDiv(face.lfHeight, dpi, old);
+        HFONT scaled = CreateFontIndirectW(&face);
+        SendMessageW(app.TreeControl, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
+        scaledTreeFont.reset(scaled);
+    }
+    RECT tree = {};
+    GetWindowRect(app.TreePane, &tree);
+    MoveWindow(app.TreePane, 0, 0, app.settings.TreeWidth, tree.bottom - tree.top, FALSE);
+    // The calendar pop-up is made again at the new scale.
+    if (app.CalendarWindow) {
+        DestroyWindow(app.CalendarWindow);
+        app.CalendarWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"Cal", L"", WS_POPUP | WS_BORDER,
+                                             0, 0, 0, 0, window, nullptr, app.Instance, nullptr);
+    }
+    if (proposed)
+        SetWindowPos(window, nullptr, proposed->left, proposed->top,
+                     proposed->right - proposed->left, proposed->bottom - proposed->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutPanes(app);
+    RefreshDisplay(app, app.GraphPane);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
@@ -174,6 +294,7 @@ void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
 
 void OnDestroy(AppState& app)
 {
+    scaledTreeFont.reset(); // the tree goes with the window
     SaveSettings(app);
     DeleteObject(app.UiFont);
     app.UiFont = nullptr;
@@ -227,7 +348,13 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
 
     LoadSettings(app);
     const Settings& s = app.settings;
-    const Point notice = NoticePosition(s.XPosition, s.YPosition, s.Width, s.Height);
+    // The notice at the screen's scale, centred where the 96-dpi one is.
+    app.Dpi = WindowDpi(nullptr);
+    const int noticeWidth = Scaled(app, NoticeWidth), noticeHeight = Scaled(app, NoticeHeight);
+    Point notice =
+        NoticePosition(s.XPosition, s.YPosition, Scaled(app, s.Width), Scaled(app, s.Height));
+    notice.x += (NoticeWidth - noticeWidth) / 2;
+    notice.y += (NoticeHeight - noticeHeight) / 2;
 
     app.Instance = instance;
     LoadSjisString(instance, STR_VERSION, app.VersionText, sizeof app.VersionText);
@@ -236,7 +363,7 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
 
     if (!RegisterPlainClass(instance, NoticeWindowProc, L"Warning", nullptr, nullptr)) return false;
     app.NoticeWindow = CreateWindowExW(WS_EX_TOOLWINDOW, L"Warning", L"", WS_POPUP | WS_DLGFRAME,
-                                       notice.x, notice.y, NoticeWidth, NoticeHeight, nullptr,
+                                       notice.x, notice.y, noticeWidth, noticeHeight, nullptr,
                                        nullptr, instance, nullptr);
 
     HICON icon = static_cast<HICON>(
@@ -244,14 +371,15 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     if (!RegisterPlainClass(instance, MainWindowProc, L"Marevo", icon, MAKEINTRESOURCEW(IDM_MAIN)))
         return false;
     HWND main = CreateWindowExW(0, L"Marevo", L"Marevo", WS_OVERLAPPEDWINDOW, s.XPosition,
-                                s.YPosition, s.Width, s.Height, nullptr, nullptr, instance, nullptr);
+                                s.YPosition, Scaled(app, s.Width), Scaled(app, s.Height), nullptr,
+                                nullptr, instance, nullptr);
     app.MainWindow = main;
     ShowWindow(main, showCommand);
     UpdateWindow(main);
 
     if (app.NoticeWindow) {
-        SetWindowPos(app.NoticeWindow, HWND_TOPMOST, notice.x, notice.y, NoticeWidth,
-                     NoticeHeight, SWP_SHOWWINDOW);
+        SetWindowPos(app.NoticeWindow, HWND_TOPMOST, notice.x, notice.y, noticeWidth,
+                     noticeHeight, SWP_SHOWWINDOW);
         UpdateWindow(app.NoticeWindow);
     }
 
@@ -266,11 +394,47 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     return true;
 }
 
+namespace {
+
+// The window of this thread under a screen point, or null.
+HWND OwnWindowAt(POINT point)
+{
+    HWND window = WindowFromPoint(point);
+    if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+        return nullptr;
+    return window;
+}
+
+// The system gives the wheel to the window with the focus; it goes to the window under the
+// mouse instead, so that the wheel scrolls what the user points at (the tree or the pane).
+void AimWheel(MSG& message)
+{
+    if (message.message != WM_MOUSEWHEEL && message.message != WM_MOUSEHWHEEL) return;
+    const POINT point = {static_cast<short>(LOWORD(message.lParam)),
+                         static_cast<short>(HIWORD(message.lParam))};
+    if (HWND under = OwnWindowAt(point)) message.hwnd = under;
+}
+
+// Tab and Shift+Tab move the keys between the tree and the graph pane.
+bool SwitchPane(const AppState& app, const MSG& message)
+{
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    HWND focus = GetFocus();
+    if (focus == app.TreeControl) SetFocus(app.GraphPane);
+    else if (focus == app.GraphPane) SetFocus(app.TreeControl);
+    else return false;
+    return true;
+}
+
+} // namespace
+
 void DispatchProgramMessage(AppState& app, MSG& message)
 {
+    AimWheel(message);
     if (app.Accelerators && app.MainWindow &&
         TranslateAcceleratorW(app.MainWindow, app.Accelerators, &message))
         return;
+    if (SwitchPane(app, message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
@@ -302,6 +466,20 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_SIZE:
         OnSize(app, wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        // The pane that had the keys gets them back when the window is active again.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus == app.TreeControl || focus == app.GraphPane) focusedPane = focus;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SETFOCUS:
+        // The keys go to a pane, the tree first, never to the frame.
+        SetFocus(focusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(app, window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);

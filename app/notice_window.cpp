@@ -9,6 +9,7 @@
 #include "app/app_state.h"
 #include "views/gdi/gdi_scope.h"
 #include "views/gdi/gdi_canvas.h"
+#include "app/screen_scale.h"
 
 namespace marevo {
 
@@ -96,6 +97,7 @@ LRESULT CALLBACK NoticeWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_PAINT: {
         ScopedPaint paint(window);
+        ScopedViewScale scale(paint.get(), App().Dpi);
         GdiCanvas canvas(paint.get());
         PaintNotice(canvas, App().VersionText, static_cast<unsigned>(std::time(nullptr)));
         return 0;

@@ -9,6 +9,7 @@
 #include "app/ids.h"
 #include "app/refresh.h"
 #include "app/system_text.h"
+#include "views/gdi/gdi_scope.h"
 
 namespace marevo {
 
@@ -83,10 +84,26 @@ void OnSize(int width, int height)
     LayoutPanes(app);
 }
 
+// Set while the program itself selects the shown port's node.
+bool revealing = false;
+
+// A region or prefecture node: a place that holds ports, never a port itself.
+bool IsPlaceNode(const AppState& app, HTREEITEM node)
+{
+    for (HTREEITEM item : app.RegionItems)
+        if (item && item == node) return true;
+    for (HTREEITEM item : app.PrefectureItems)
+        if (item && item == node) return true;
+    return false;
+}
+
 void OnSelection(HTREEITEM node)
 {
     AppState& app = App();
     HWND tree = app.TreeControl;
+    // Choosing a place without ports (その他, a prefecture with no file) shows nothing and
+    // changes nothing: the port shown, its labels and the commands stay as they were.
+    if (revealing || !node || IsPlaceNode(app, node)) return;
     char portText[MaxNodeText + 1], prefText[MaxNodeText + 1];
     NodeText(tree, node, portText, sizeof portText);
     if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
@@ -138,6 +155,51 @@ void NodeText(HWND tree, HTREEITEM item, char* out, int size)
     wide[256] = L'\0';
     const std::string text = SjisFromWide(tv.pszText, static_cast<size_t>(size - 1));
     std::memcpy(out, text.c_str(), text.size() + 1);
+}
+
+void RevealShownPort(AppState& app)
+{
+    char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
+    GetSjisText(app.PortLabel, port, sizeof port);
+    GetSjisText(app.PrefLabel, pref, sizeof pref);
+    const int code = PrefectureCodeOf(app, pref);
+    if (code < 0 || !port[0]) return;
+    HWND tree = app.TreeControl;
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageW(
+        tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(app.PrefectureItems[code])));
+    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                     tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+        char text[MaxNodeText + 1];
+        NodeText(tree, item, text, sizeof text);
+        if (std::strcmp(text, port) != 0) continue;
+        revealing = true;
+        SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        revealing = false;
+        SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        return;
+    }
+}
+
+int FittingTreeWidth(const AppState& app)
+{
+    HWND tree = app.TreeControl;
+    SIZE four = {};
+    {
+        ScopedGetDC dc(tree);
+        HFONT font = reinterpret_cast<HFONT>(SendMessageW(tree, WM_GETFONT, 0, 0));
+        ScopedSelectObject selected(dc.get(), font ? static_cast<HGDIOBJ>(font)
+                                                   : GetStockObject(DEFAULT_GUI_FONT));
+        GetTextExtentPoint32W(dc.get(), L"八丈神湊", 4, &four);
+    }
+    // A port's text starts three indents in (lines at the root, region, prefecture) and
+    // is drawn with a few pixels of room on either side.
+    const int indent = static_cast<int>(SendMessageW(tree, TVM_GETINDENT, 0, 0));
+    const int text = 3 * indent + four.cx + 8;
+    // Beside it the scroll bar, and the borders of the tree, the pane's client edge and its
+    // sizing frame on both sides.
+    const int borders = 2 * (GetSystemMetrics(SM_CXBORDER) + GetSystemMetrics(SM_CXEDGE) +
+                             GetSystemMetrics(SM_CXFRAME));
+    return text + GetSystemMetrics(SM_CXVSCROLL) + borders;
 }
 
 int PrefectureCodeOf(const AppState& app, const char* name)

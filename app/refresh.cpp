@@ -8,6 +8,7 @@
 
 #include "app/graph_pane.h"
 #include "app/port_tree.h"
+#include "app/screen_scale.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
 #include "views/gdi/gdi_canvas.h"
@@ -98,9 +99,10 @@ void RefreshDisplay(AppState& app, HWND window)
         app.tideTable = prepared.tideTable;
         app.TableWidth = prepared.width;
     }
+    // The canvas holds the view at the screen's scale.
     if (prepared.width > 0)
-        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, prepared.width, prepared.height,
-                   TRUE);
+        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, Scaled(app, prepared.width),
+                   Scaled(app, prepared.height), TRUE);
 
     DeleteOffscreen(app);
     CreateOffscreen(app);
@@ -109,6 +111,7 @@ void RefreshDisplay(AppState& app, HWND window)
     const ViewModel model = ViewModelOf(app);
     ViewReport report;
     {
+        ScopedViewScale scale(app.OffscreenDC, app.Dpi);
         GdiCanvas canvas(app.OffscreenDC);
         report = DrawView(period, canvas, model);
     }

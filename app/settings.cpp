@@ -5,6 +5,7 @@
 // and how it is replaced whole is shell/settings_file; here are the platform's file calls.
 #include "app/settings.h"
 
+#include "app/screen_scale.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
 #include "shell/profile_text.h"
@@ -295,9 +296,10 @@ void SaveSettings(AppState& app)
         GetWindowRect(app.MainWindow, &r);
         WriteInt(writes, "WINDOWS", "XPosition", r.left);
         WriteInt(writes, "WINDOWS", "YPosition", r.top);
-        WriteInt(writes, "WINDOWS", "Width", r.right - r.left);
-        WriteInt(writes, "WINDOWS", "Height", r.bottom - r.top);
-        WriteInt(writes, "WINDOWS", "TreeWidth", s.TreeWidth);
+        // Sizes as at 96 dpi, scaled again at the next start (positions are the screen's).
+        WriteInt(writes, "WINDOWS", "Width", Unscaled(app, r.right - r.left));
+        WriteInt(writes, "WINDOWS", "Height", Unscaled(app, r.bottom - r.top));
+        WriteInt(writes, "WINDOWS", "TreeWidth", Unscaled(app, s.TreeWidth));
     }
     PrinterKeys(app, writes);
     Commit(app, writes);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "views/gdi/gdi_scope.h"
+#include "app/screen_scale.h"
 #include "app/ids.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
@@ -24,7 +25,8 @@ WNDPROC linkPrevious = nullptr;
 
 HFONT MakeTextFont(bool underline)
 {
-    return CreateFontW(12, 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+    return CreateFontW(Scaled(App(), 12), 0, 0, 0, 0, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       0, 0, 0, 0,
                        WideFromSjis(TextFace).c_str());
 }
 
@@ -57,7 +59,7 @@ void Initialise(const AppState& app, HWND dialog)
     HWND name = GetDlgItem(dialog, IDC_NAME);
     LOGFONTW face = {};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(name, WM_GETFONT, 0, 0)), sizeof face, &face);
-    face.lfHeight = 17;
+    face.lfHeight = Scaled(app, 17);
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
     nameFont.reset(CreateFontIndirectW(&face));

@@ -3,6 +3,25 @@
 
 namespace marevo {
 
+namespace {
+
+// Floored quotient of a by a positive b.
+int FloorDiv(long long a, long long b)
+{
+    const long long q = a / b;
+    return static_cast<int>(q * b > a ? q - 1 : q);
+}
+
+} // namespace
+
+int ClampScrollStep(int d, int position, int maximum, int page)
+{
+    const int upper = maximum - page - position;
+    if (d > upper) d = upper;
+    if (d < -position) d = -position;
+    return d;
+}
+
 int ScrollDelta(int request, int thumbPosition, int position, int maximum, int page)
 {
     int d = 0;
@@ -15,10 +34,54 @@ int ScrollDelta(int request, int thumbPosition, int position, int maximum, int p
     case ScrollThumbTrack: d = thumbPosition - position; break;
     default: d = 0; break;
     }
-    const int upper = maximum - page - position;
-    if (d > upper) d = upper;
-    if (d < -position) d = -position;
-    return d;
+    return ClampScrollStep(d, position, maximum, page);
+}
+
+int WheelStep(int wheelDelta, bool horizontalWheel, int* remainder)
+{
+    // Pixels per notch over units per notch: the whole pixels of the turn so far.
+    const int perNotch = WheelLines * ScrollPageStep;
+    const long long turned = static_cast<long long>(*remainder) + wheelDelta;
+    const int pixels = static_cast<int>(turned * perNotch / WheelNotch); // towards zero
+    *remainder = static_cast<int>(turned - static_cast<long long>(pixels) * WheelNotch / perNotch);
+    return horizontalWheel ? pixels : -pixels;
+}
+
+KeyScroll KeyScrollStep(ScrollKey key, int paneHeight, int canvasHeight)
+{
+    const int page = paneHeight > 2 * ScrollPageStep ? paneHeight - ScrollPageStep : ScrollPageStep;
+    switch (key) {
+    case KeyUp: return {false, -ScrollPageStep};
+    case KeyDown: return {false, ScrollPageStep};
+    case KeyLeft: return {true, -ScrollPageStep};
+    case KeyRight: return {true, ScrollPageStep};
+    case KeyPageUp: return {false, -page};
+    case KeyPageDown: return {false, page};
+    case KeyHome: return {false, -canvasHeight};
+    case KeyEnd: return {false, canvasHeight};
+    }
+    return {false, 0};
+}
+
+int CanvasOriginIn(int origin, int canvas, int pane, bool centred)
+{
+    if (canvas <= pane) return centred ? FloorDiv(pane - canvas, 2) : 0;
+    if (origin > 0) return 0;
+    if (origin < pane - canvas) return pane - canvas;
+    return origin;
+}
+
+int PixelsOfViewUnits(int units, int dpi)
+{
+    // Half away from zero, as the platform's MulDiv rounds.
+    const long long scaled = static_cast<long long>(units) * dpi;
+    return static_cast<int>(scaled >= 0 ? (scaled + ViewDpi / 2) / ViewDpi
+                                        : -((-scaled + ViewDpi / 2) / ViewDpi));
+}
+
+int ViewUnitOfPixel(int pixels, int dpi)
+{
+    return dpi > 0 ? FloorDiv(static_cast<long long>(pixels) * ViewDpi, dpi) : pixels;
 }
 
 } // namespace marevo

@@ -63,17 +63,15 @@ TEST_F(BadDtWindowTest, MissingEmptyOrNotAFolder)
         EXPECT_EQ(Text(app.PortLabel), "尾鷲");
         EXPECT_EQ(PaintedPixels(), 0);
 
-        // A prefecture without ports is taken as a port named like it: said, nothing else.
-        messages.clear();
-        Select(app.PrefectureItems[24]);
-        EXPECT_TRUE(Running());
-        EXPECT_EQ(messages, std::vector<std::string>{CannotOpen});
-        EXPECT_EQ(Text(app.PrefLabel), "近畿");
-        EXPECT_EQ(Text(app.PortLabel), "三重県");
-        // A region without prefectures (北海道) likewise; its parent is the root.
-        messages.clear();
-        Select(app.RegionItems[1]);
-        EXPECT_EQ(messages, std::vector<std::string>{NoPort});
+        // A prefecture or a region without ports is no port: nothing is said or changed.
+        for (HTREEITEM place : {app.PrefectureItems[24], app.RegionItems[1], app.RegionItems[9]}) {
+            messages.clear();
+            Select(place);
+            EXPECT_TRUE(Running());
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(Text(app.PrefLabel), "三重県");
+            EXPECT_EQ(Text(app.PortLabel), "尾鷲");
+        }
         Stop();
         // The settings are written whole all the same.
         const std::string ini = ReadFile("marevo.ini");

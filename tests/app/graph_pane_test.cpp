@@ -17,9 +17,11 @@ protected:
         SendMessageA(app.GraphPane, message, MAKEWPARAM(request, position), 0);
         Pump();
     }
+    // The mouse over canvas point (x, y), wherever the canvas sits in the pane.
     void MouseAt(int x, int y)
     {
-        SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        const POINT origin = CanvasOrigin();
+        SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + x, origin.y + y));
     }
     void Paint()
     {
@@ -97,11 +99,13 @@ TEST_F(GraphPaneTest, ScrollingMovesTheCanvasWithinItsRange)
     EXPECT_EQ(CanvasOrigin().y + canvas.cy, taller.cy);
     EXPECT_EQ(GetScrollPos(app.GraphPane, SB_VERT), canvas.cy - taller.cy);
 
-    // A larger window pulls the canvas back and drops the bars once not needed.
+    // A larger window pulls the canvas back, centres it and drops the bars once not needed.
     MoveWindow(app.MainWindow, 0, 0, 1100, 900, TRUE);
     Pump();
-    EXPECT_EQ(CanvasOrigin().y, 0);
-    EXPECT_EQ(CanvasOrigin().x, 0);
+    const SIZE large = ClientSize(app.GraphPane);
+    ASSERT_GT(large.cy, canvas.cy);
+    EXPECT_EQ(CanvasOrigin().y, (large.cy - canvas.cy) / 2);
+    EXPECT_EQ(CanvasOrigin().x, (large.cx - canvas.cx) / 2);
     EXPECT_FALSE(HasStyle(WS_VSCROLL));
     EXPECT_FALSE(HasStyle(WS_HSCROLL));
 }

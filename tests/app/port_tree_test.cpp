@@ -97,12 +97,14 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     EXPECT_FLOAT_EQ(app.VerticalScale, 2.0f); // 150 + 50 + 20 = 220
     EXPECT_GT(PaintedPixels(), 1000);
 
-    // The canvas shows the surface once painted.
+    // The canvas shows the surface once painted, where the pane shows the canvas.
     UpdateWindow(app.GraphPane);
+    const SIZE pane = ClientSize(app.GraphPane);
+    const POINT origin = CanvasOrigin();
     HDC canvas = GetDC(app.CanvasWindow);
     int same = 0, total = 0;
-    for (int y = 5; y < 380; y += 37)
-        for (int x = 5; x < 600; x += 41, ++total)
+    for (int y = 5; y < std::min<int>(380, pane.cy - origin.y); y += 37)
+        for (int x = 5; x < std::min<int>(600, pane.cx - origin.x); x += 41, ++total)
             if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
@@ -135,9 +137,11 @@ TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
     Command(CMD_PERIOD1);
     const std::string before = app.station.StationName;
     const COLORREF probe = GetPixel(app.OffscreenDC, 300, 200);
-    Select(app.PrefectureItems[2]); // 青森県 has no ports: taken as a port named 青森県
-    EXPECT_EQ(Text(app.PrefLabel), "東北");
-    EXPECT_EQ(Text(app.PortLabel), "青森県");
+    // The file of 鳥羽 gone after the tree was made.
+    ASSERT_TRUE(DeleteFileW(WideFromSjis(dir + "dt\\24鳥羽.MV2").c_str()));
+    Select(FindNode(app.PrefectureItems[24], "鳥羽"));
+    EXPECT_EQ(Text(app.PrefLabel), "三重県");
+    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
     EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on

@@ -7,6 +7,7 @@
 #include "program_fixture.h"
 
 #include "app/ids.h"
+#include "app/port_tree.h"
 #include "app/settings.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
@@ -92,16 +93,18 @@ TEST_F(SettingsTest, ValuesAreCutToTheirReadWidth)
 TEST_F(SettingsTest, TheFileIsWrittenKeyByKeyInItsOrder)
 {
     Start();
+    const std::string treeWidth = std::to_string(FittingTreeWidth(app));
     Stop();
     std::vector<Entry> expected;
     char key[16];
+    // 近畿 (5) and 三重県 (24) were opened to show the port.
     for (int i = 1; i <= 9; ++i) {
         std::snprintf(key, sizeof key, "CHI%d", i);
-        expected.push_back({"TREE", key, "0"});
+        expected.push_back({"TREE", key, i == 5 ? "1" : "0"});
     }
     for (int k = 0; k <= 80; ++k) {
         std::snprintf(key, sizeof key, "KEN%02d", k);
-        expected.push_back({"TREE", key, "0"});
+        expected.push_back({"TREE", key, k == 24 ? "1" : "0"});
     }
     expected.push_back({"SITE", "PREF", "三重県"});
     expected.push_back({"SITE", "PORT", "尾鷲"});
@@ -111,7 +114,7 @@ TEST_F(SettingsTest, TheFileIsWrittenKeyByKeyInItsOrder)
     expected.push_back({"WINDOWS", "YPosition", "100"});
     expected.push_back({"WINDOWS", "Width", "725"});
     expected.push_back({"WINDOWS", "Height", "480"});
-    expected.push_back({"WINDOWS", "TreeWidth", "120"});
+    expected.push_back({"WINDOWS", "TreeWidth", treeWidth});
     expected.push_back({"PRINTER", "PrinterRatio", " 1.0"});
     expected.push_back({"PRINTER", "PrinterColor", "1"});
     EXPECT_EQ(Parse(ReadFile("marevo.ini")), expected);
@@ -144,13 +147,14 @@ TEST_F(SettingsTest, TreeExpansionIsRememberedAndRestored)
     EXPECT_EQ(Value("TREE", "CHI2"), "1");
     EXPECT_EQ(Value("TREE", "KEN02"), "1");
     EXPECT_EQ(Value("TREE", "CHI3"), "0");
-    EXPECT_EQ(Value("TREE", "KEN24"), "0");
+    EXPECT_EQ(Value("TREE", "KEN24"), "1"); // opened to show the port at start
     EXPECT_EQ(Value("TREE", "KEN09"), "1");
 
     Start();
     EXPECT_TRUE(Expanded(app.RegionItems[2]));
     EXPECT_TRUE(Expanded(app.PrefectureItems[2]));
-    EXPECT_FALSE(Expanded(app.RegionItems[5]));
+    EXPECT_FALSE(Expanded(app.RegionItems[3]));
+    EXPECT_TRUE(Expanded(app.RegionItems[5])); // opened again to show the port
     // Flags of codes without a node are kept as read.
     EXPECT_EQ(app.settings.PrefectureExpanded[9], 1);
 }
