@@ -3,6 +3,7 @@
 // named days of port files copied under tests/engine/data or shipped.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -221,8 +222,11 @@ TEST(PortExtremes, ATurningPointOnAStepEdgeIsListedOnceNamedDays)
                 days.push_back({1440 * (d + 1) + int(e.hour) * 60 + int(e.minute), e});
             }
         }
+        // Within two minutes of the edge: a last-bit change of the sum may move a turning point
+        // off the edge by a minute, and it is still one high or low water.
         int listed = 0;
-        for (const Timed& t : days) listed += t.minute == 1440 + c.minute && t.e.high == c.high;
+        for (const Timed& t : days)
+            listed += std::abs(t.minute - (1440 + c.minute)) <= 2 && t.e.high == c.high;
         EXPECT_EQ(listed, 1) << where;
         ExpectAlternation(days, where);
 
