@@ -14,6 +14,7 @@
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "cli/text_encoding.h"
 #include "engine/tide.h"
 #include "views/moon_sun_panels.h"
@@ -45,9 +46,9 @@ int PrintOneDayText(const ViewModel& model)
     for (const auto& box : boxes) {
         const std::vector<std::string> lines = TextLines(box.texts, box.left);
         if (lines.empty()) continue;
-        if (!first) std::printf("\n");
+        if (!first) Emitf("\n");
         first = false;
-        for (const std::string& line : lines) std::printf("%s\n", SjisToUtf8(line).c_str());
+        for (const std::string& line : lines) Emitf("%s\n", SjisToUtf8(line).c_str());
     }
     return texts.sunErrors;
 }
@@ -142,7 +143,7 @@ int PrintDayJson(const CliArgs& args, const Station& station, const std::string&
         json.Key("date").String(FormatDate(y, m, d)).EndObject();
     }
     json.EndArray().EndObject();
-    std::printf("%s\n", json.Text().c_str());
+    Emitf("%s\n", json.Text().c_str());
     return sunErrors;
 }
 

@@ -7,6 +7,7 @@
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "cli/messages.h"
 #include "engine/tide_table.h"
 
@@ -64,7 +65,7 @@ void PrintJson(const Station& station, const std::string& port, const TideTableR
         json.EndArray().EndObject();
     }
     json.EndArray().EndObject();
-    std::printf("%s\n", json.Text().c_str());
+    Emitf("%s\n", json.Text().c_str());
 }
 
 } // namespace
@@ -91,24 +92,24 @@ int RunTable(const Words& words)
         return 0;
     }
     const bool csv = args.Has("--csv");
-    if (csv) std::printf("port,date,time,datetime,height_cm,kind\n");
-    else std::printf(u8"%s  潮見表 %s から 42 日\n", StationNameUtf8(station).c_str(),
+    if (csv) Emitf("port,date,time,datetime,height_cm,kind\n");
+    else Emitf(u8"%s  潮見表 %s から 42 日\n", StationNameUtf8(station).c_str(),
                      FormatDate(args.year, args.month, args.day).c_str());
     for (const TableRow& row : rows) {
         const std::string date = FormatDate(row.year, row.month, row.day);
-        if (!csv) std::printf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
+        if (!csv) Emitf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
         for (size_t i = 0; i < row.events.size(); ++i) {
             const char* kind = results.FirstEventIsHigh < 0 ? "" : csv ? KindJson(row.high[i]) : KindText(row.high[i]);
             const TideEvent& e = row.events[i];
             if (csv)
-                std::printf("%s,%s,%s,%s,%.1f,%s\n", CsvField(choice.file).c_str(), date.c_str(),
+                Emitf("%s,%s,%s,%s,%.1f,%s\n", CsvField(choice.file).c_str(), date.c_str(),
                             EventClock(e).c_str(),
                             IsoDateTime(row.year, row.month, row.day, static_cast<int>(e.hour),
                                         static_cast<int>(e.minute), station.StandardMeridian).c_str(),
                             PrintedHeight(e.height), kind);
-            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), PrintedHeight(row.events[i].height));
+            else Emitf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), PrintedHeight(row.events[i].height));
         }
-        if (!csv) std::printf("\n");
+        if (!csv) Emitf("\n");
     }
     return 0;
 }

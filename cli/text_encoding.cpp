@@ -4,6 +4,11 @@
 
 #include "cli/cli_args.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -26,6 +31,14 @@ std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
 std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
 {
     return _wfopen(WideFromUtf8(utf8).c_str(), WideFromUtf8(mode).c_str());
+}
+
+void GuardClosedStdout() {}
+
+void SetBinaryStdout()
+{
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 namespace {
@@ -129,6 +142,18 @@ std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
 {
     return std::fopen(utf8.c_str(), mode);
 }
+
+void GuardClosedStdout()
+{
+    if (fcntl(STDOUT_FILENO, F_GETFD) != -1) return;
+    const int fd = open("/dev/null", O_RDONLY);
+    if (fd >= 0 && fd != STDOUT_FILENO) {
+        dup2(fd, STDOUT_FILENO);
+        close(fd);
+    }
+}
+
+void SetBinaryStdout() {}
 
 Words CommandLineWords(int argc, char** argv) { return Words(argv + 1, argv + argc); }
 
