@@ -24,24 +24,24 @@ struct OptionHelp {
 };
 
 const OptionHelp StationOptions[] = {
-    {"PORT, --port NAME", u8"港: ファイル名 (24尾鷲)、漢字名 (尾鷲)、ローマ字名 (owase)、または ports の検索語",
-     "port: file name (24尾鷲), kanji name (尾鷲), romanised name (owase), or a word ports finds"},
-    {"--station FILE", u8"港のファイルをパスで指定 (--port の代わりに)", "a port file by its path (instead of --port)"},
-    {"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
-     "folder of port files (default: dt beside the program, then the installed one)"},
+    {u8"PORT, --port NAME", u8"港: ファイル名 (24尾鷲)、漢字名 (尾鷲)、ローマ字名 (owase)、または ports の検索語",
+     u8"port: file name (24尾鷲), kanji name (尾鷲), romanised name (owase), or a word ports finds"},
+    {u8"--station FILE", u8"港のファイルをパスで指定 (--port の代わりに)", u8"a port file by its path (instead of --port)"},
+    {u8"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
+     u8"folder of port files (default: dt beside the program, then the installed one)"},
 };
 const OptionHelp DateOption[] = {
-    {"--date DATE", u8"日付 YYYY-MM-DD, 0001-01-01 〜 9999-12-31 (既定: 港の標準時で今日)",
-     "date YYYY-MM-DD, 0001-01-01 to 9999-12-31 (default: today in the port's zone time)"},
+    {u8"--date DATE", u8"日付 YYYY-MM-DD, 0001-01-01 〜 9999-12-31 (既定: 港の標準時で今日)",
+     u8"date YYYY-MM-DD, 0001-01-01 to 9999-12-31 (default: today in the port's zone time)"},
 };
 const OptionHelp SpanOptions[] = {
-    {"--from DATE", u8"期間の最初の日 (--to か --days と共に)", "first day of a span (with --to or --days)"},
-    {"--to DATE", u8"期間の最後の日 (その日を含む)", "last day of the span (included)"},
-    {"--days N", u8"期間の日数, 1 〜 36600; --from がなければ --date または今日から",
-     "days of the span, 1 to 36600; without --from, from --date or today"},
+    {u8"--from DATE", u8"期間の最初の日 (--to か --days と共に)", u8"first day of a span (with --to or --days)"},
+    {u8"--to DATE", u8"期間の最後の日 (その日を含む)", u8"last day of the span (included)"},
+    {u8"--days N", u8"期間の日数, 1 〜 36600; --from がなければ --date または今日から",
+     u8"days of the span, 1 to 36600; without --from, from --date or today"},
 };
 const OptionHelp HelpOption[] = {
-    {"-h, --help", u8"この説明", "this help"},
+    {u8"-h, --help", u8"この説明", u8"this help"},
 };
 
 struct CommandHelp {
@@ -51,43 +51,43 @@ struct CommandHelp {
 };
 
 const OptionHelp PortsOwn[] = {
-    {"QUERY", u8"ファイル名、漢字名、ローマ字名、都道府県 (番号、漢字、ローマ字) のどれかに含まれる語 (既定: すべての港)",
-     "a word held by the file name, kanji name, romanised name or prefecture (code, kanji, romaji) (default: every port)"},
-    {"--near LAT,LON", u8"その地点 (10進の度、北緯と東経が正) から近い順に、距離 (km) を付けて",
-     "nearest first from a point (decimal degrees, north and east positive), with the distance in km"},
-    {"--limit N", u8"最初の N 港だけ, 1 〜 10000 (既定: すべて)", "only the first N ports, 1 to 10000 (default: all)"},
-    {"--json | --csv", u8"JSON か CSV で (既定: テキスト)", "as JSON or CSV (default: text)"},
-    {"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
-     "folder of port files (default: dt beside the program, then the installed one)"},
+    {u8"QUERY", u8"ファイル名、漢字名、ローマ字名、都道府県 (番号、漢字、ローマ字) のどれかに含まれる語 (既定: すべての港)",
+     u8"a word held by the file name, kanji name, romanised name or prefecture (code, kanji, romaji) (default: every port)"},
+    {u8"--near LAT,LON", u8"その地点 (10進の度、北緯と東経が正) から近い順に、距離 (km) を付けて",
+     u8"nearest first from a point (decimal degrees, north and east positive), with the distance in km"},
+    {u8"--limit N", u8"最初の N 港だけ, 1 〜 10000 (既定: すべて)", u8"only the first N ports, 1 to 10000 (default: all)"},
+    {u8"--json | --csv", u8"JSON か CSV で (既定: テキスト)", u8"as JSON or CSV (default: text)"},
+    {u8"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
+     u8"folder of port files (default: dt beside the program, then the installed one)"},
 };
 const OptionHelp ExtremesOwn[] = {
-    {"--all", u8"フォルダのすべての港 (ファイル名順; --port の代わりに)", "every port of the folder, in file-name order (instead of --port)"},
-    {"--next N", u8"今から次の N 回の満潮と干潮, 1 〜 1000 (日付の指定の代わりに)",
-     "the next N high and low waters from now, 1 to 1000 (instead of a date)"},
-    {"--json | --csv | --ics", u8"JSON、CSV、iCalendar (カレンダーアプリ用、潮名の終日予定付き) (既定: テキスト)",
-     "JSON, CSV, or iCalendar (with an all-day event per day: the tidal-range name) (default: text)"},
-    {"--utc", u8"時刻を UTC で (日は港の標準時の日のまま)", "times in UTC (the days stay the port's zone-time days)"},
-    {"--below CM", u8"CM (cm, 潮位の基準面から) より低い干潮だけ", "only low waters below CM (cm above chart datum)"},
-    {"--daylight", u8"日の出から日の入りまでの干潮だけ", "only low waters between sunrise and sunset"},
+    {u8"--all", u8"フォルダのすべての港 (ファイル名順; --port の代わりに)", u8"every port of the folder, in file-name order (instead of --port)"},
+    {u8"--next N", u8"今から次の N 回の満潮と干潮, 1 〜 1000 (日付の指定の代わりに)",
+     u8"the next N high and low waters from now, 1 to 1000 (instead of a date)"},
+    {u8"--json | --csv | --ics", u8"JSON、CSV、iCalendar (カレンダーアプリ用、潮名の終日予定付き) (既定: テキスト)",
+     u8"JSON, CSV, or iCalendar (with an all-day event per day: the tidal-range name) (default: text)"},
+    {u8"--utc", u8"時刻を UTC で (日は港の標準時の日のまま)", u8"times in UTC (the days stay the port's zone-time days)"},
+    {u8"--below CM", u8"CM (cm, 潮位の基準面から) より低い干潮だけ", u8"only low waters below CM (cm above chart datum)"},
+    {u8"--daylight", u8"日の出から日の入りまでの干潮だけ", u8"only low waters between sunrise and sunset"},
 };
 const OptionHelp HeightsOwn[] = {
-    {"--step MINUTES", u8"潮位の間隔 (分), 1 〜 1440 (既定: 10); 1000 万点まで",
-     "minutes between heights, 1 to 1440 (default: 10); ten million samples at most"},
-    {"--json | --csv", u8"JSON か CSV で (既定: テキスト)", "as JSON or CSV (default: text)"},
-    {"--utc", u8"時刻を UTC で (0 時は港の標準時のまま)", "times in UTC (0 h stays the port's zone time)"},
+    {u8"--step MINUTES", u8"潮位の間隔 (分), 1 〜 1440 (既定: 10); 1000 万点まで",
+     u8"minutes between heights, 1 to 1440 (default: 10); ten million samples at most"},
+    {u8"--json | --csv", u8"JSON か CSV で (既定: テキスト)", u8"as JSON or CSV (default: text)"},
+    {u8"--utc", u8"時刻を UTC で (0 時は港の標準時のまま)", u8"times in UTC (0 h stays the port's zone time)"},
 };
 const OptionHelp TableOwn[] = {
-    {"--json | --csv", u8"JSON か CSV で (既定: テキスト)", "as JSON or CSV (default: text)"},
+    {u8"--json | --csv", u8"JSON か CSV で (既定: テキスト)", u8"as JSON or CSV (default: text)"},
 };
 const OptionHelp DayOwn[] = {
-    {"--json", u8"JSON で (既定: テキスト)", "as JSON (default: text)"},
+    {u8"--json", u8"JSON で (既定: テキスト)", u8"as JSON (default: text)"},
 };
 const OptionHelp RenderOwn[] = {
-    {"--view 1|7|42|table", u8"表示: 1 日、7 日、42 日、潮見表 (必須)", "the view: one day, 7 days, 42 days, tide table (required)"},
-    {"--out FILE", u8"書き出すファイル; 形式は拡張子 .png, .svg, .pdf から (必須)",
-     "the file to write; its format from its extension .png, .svg, .pdf (required)"},
-    {"--style bar|line", u8"グラフの形: 棒か線 (既定: line)", "graph style: bars or a line (default: line)"},
-    {"--mono", u8"白黒 (既定: カラー)", "black and white (default: colour)"},
+    {u8"--view 1|7|42|table", u8"表示: 1 日、7 日、42 日、潮見表 (必須)", u8"the view: one day, 7 days, 42 days, tide table (required)"},
+    {u8"--out FILE", u8"書き出すファイル; 形式は拡張子 .png, .svg, .pdf から (必須)",
+     u8"the file to write; its format from its extension .png, .svg, .pdf (required)"},
+    {u8"--style bar|line", u8"グラフの形: 棒か線 (既定: line)", u8"graph style: bars or a line (default: line)"},
+    {u8"--mono", u8"白黒 (既定: カラー)", u8"black and white (default: colour)"},
 };
 
 template <size_t N> std::vector<const OptionHelp*> Rows(const OptionHelp (&rows)[N])
@@ -106,20 +106,20 @@ template <typename... Groups> std::vector<const OptionHelp*> Rows(const Groups&.
 const std::vector<CommandHelp>& CommandHelps()
 {
     static const std::vector<CommandHelp> helps = {
-        {"ports", Rows(PortsOwn, HelpOption),
-         {"marevo-cli ports sendai", "marevo-cli ports --near 34.07,136.19 --limit 5",
-          "marevo-cli ports 三重 --csv > mie.csv"}},
-        {"extremes", Rows(StationOptions, DateOption, SpanOptions, ExtremesOwn, HelpOption),
-         {"marevo-cli extremes owase --date 2027-01-01", "marevo-cli extremes owase --next 4 --utc",
-          "marevo-cli extremes --port 尾鷲 --from 2027-01-01 --to 2027-12-31 --ics > owase-2027.ics"}},
-        {"heights", Rows(StationOptions, DateOption, SpanOptions, HeightsOwn, HelpOption),
-         {"marevo-cli heights owase --date 2027-01-01 --step 60", "marevo-cli heights 13東京 --days 3 --csv > tokyo.csv"}},
-        {"table", Rows(StationOptions, DateOption, TableOwn, HelpOption),
-         {"marevo-cli table owase --date 2027-01-01", "marevo-cli table 13東京 --csv > tokyo-table.csv"}},
-        {"day", Rows(StationOptions, DateOption, DayOwn, HelpOption),
-         {"marevo-cli day hakodate --date 2027-01-01", "marevo-cli day 01函館 --json"}},
-        {"render", Rows(StationOptions, DateOption, RenderOwn, HelpOption),
-         {"marevo-cli render owase --view 7 --out week.png", "marevo-cli render 13東京 --view table --mono --out table.pdf"}},
+        {u8"ports", Rows(PortsOwn, HelpOption),
+         {u8"marevo-cli ports sendai", u8"marevo-cli ports --near 34.07,136.19 --limit 5",
+          u8"marevo-cli ports 三重 --csv > mie.csv"}},
+        {u8"extremes", Rows(StationOptions, DateOption, SpanOptions, ExtremesOwn, HelpOption),
+         {u8"marevo-cli extremes owase --date 2027-01-01", u8"marevo-cli extremes owase --next 4 --utc",
+          u8"marevo-cli extremes --port 尾鷲 --from 2027-01-01 --to 2027-12-31 --ics > owase-2027.ics"}},
+        {u8"heights", Rows(StationOptions, DateOption, SpanOptions, HeightsOwn, HelpOption),
+         {u8"marevo-cli heights owase --date 2027-01-01 --step 60", u8"marevo-cli heights 13東京 --days 3 --csv > tokyo.csv"}},
+        {u8"table", Rows(StationOptions, DateOption, TableOwn, HelpOption),
+         {u8"marevo-cli table owase --date 2027-01-01", u8"marevo-cli table 13東京 --csv > tokyo-table.csv"}},
+        {u8"day", Rows(StationOptions, DateOption, DayOwn, HelpOption),
+         {u8"marevo-cli day hakodate --date 2027-01-01", u8"marevo-cli day 01函館 --json"}},
+        {u8"render", Rows(StationOptions, DateOption, RenderOwn, HelpOption),
+         {u8"marevo-cli render owase --view 7 --out week.png", u8"marevo-cli render 13東京 --view table --mono --out table.pdf"}},
     };
     return helps;
 }

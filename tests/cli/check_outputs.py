@@ -53,6 +53,7 @@ for port, first, count in [("24尾鷲", "2026-12-29", 6), ("owase", "2028-02-27"
     for d in span["days"]:
         single = json.loads(run("extremes", "--dt", DT, "--port", port, "--date", d["date"], "--json")[0])
         check(single["extremes"] == d["events"], f"{port} {d['date']}: span {d['events']} single {single['extremes']}")
+        check(single["days"] == [d], f"{port} {d['date']}: a single date is a span of one day")
 
 # CSV: header, datetimes rebuilt from date and time, kinds alternating.
 text = run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-01", "--to", "2026-12-31", "--csv")[0]
@@ -63,7 +64,7 @@ for a, b in zip(rows, rows[1:]):
     check(a["kind"] != b["kind"], f"kinds alternate at {b['datetime']}")
 for r in rows:
     check(r["port"] == "24尾鷲", "CSV port column")
-    check(r["datetime"] == f"{r['date']}T{r['time']}+09:00", f"CSV datetime {r}")
+    check(r["datetime"] == f"{r['date']}T{r['time']}:00+09:00", f"CSV datetime {r}")
     check(dt.datetime.fromisoformat(r["datetime"]).utcoffset() == dt.timedelta(hours=9), "offset")
 
 # --all: every port's rows are those of the port alone.
@@ -104,7 +105,7 @@ check(all("DTSTAMP" in e for e in events), "DTSTAMP")
 # 20-minute grid: a flat high water can lie some minutes off).
 series = json.loads(run("heights", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--step", "1", "--json")[0])
 h = [s["height"] for s in series["heights"]]
-check(len(h) == 1440 and series["heights"][1]["datetime"] == "2026-12-07T00:01+09:00", "a day in minutes")
+check(len(h) == 1440 and series["heights"][1]["datetime"] == "2026-12-07T00:01:00+09:00", "a day in minutes")
 day = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--json")[0])
 for e in day["extremes"]:
     m = e["hour"] * 60 + e["minute"]
