@@ -9,17 +9,22 @@
 
 #include "cli/cli_args.h"
 #include "cli/messages.h"
+#include "cli/text_encoding.h"
 
 namespace marevo::cli {
 
 namespace {
 std::atomic<bool> failed{false};
-int failure = 0; // errno of the first failed write
+int failure = 0;         // errno of the first failed write
+bool readerGone = false; // ... a pipe whose reader has gone away: no message
 
 void NoteFailure()
 {
+    const int error = errno != 0 ? errno : EIO;
+    const bool gone = ReaderGone(error);
     if (failed.exchange(true)) return;
-    failure = errno != 0 ? errno : EIO;
+    failure = error;
+    readerGone = gone;
 }
 } // namespace
 
@@ -58,7 +63,7 @@ int FinishOutput(int status)
     errno = 0;
     if (!failed && (std::fflush(stdout) != 0 || std::ferror(stdout))) NoteFailure();
     if (!failed) return status;
-    if (failure != EPIPE)
+    if (!readerGone)
         Fail(1, Say(u8"出力を書き込めません: ", "cannot write the output: ") + std::strerror(failure));
     return 1;
 }

@@ -4,6 +4,8 @@
 
 #include "cli/cli_args.h"
 
+#include <cerrno>
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
@@ -34,6 +36,14 @@ std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
 }
 
 void GuardClosedStdout() {}
+
+bool ReaderGone(int error)
+{
+    // A write to a pipe whose reader has closed it fails with ERROR_NO_DATA, which the C
+    // library reports as EINVAL.
+    const HANDLE out = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+    return error == EPIPE || (error == EINVAL && GetFileType(out) == FILE_TYPE_PIPE);
+}
 
 void SetBinaryStdout()
 {
@@ -152,6 +162,8 @@ void GuardClosedStdout()
         close(fd);
     }
 }
+
+bool ReaderGone(int error) { return error == EPIPE; }
 
 void SetBinaryStdout() {}
 
