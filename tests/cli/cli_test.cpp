@@ -115,7 +115,7 @@ void FixClock(const char* utc)
     _putenv_s("MAREVO_NOW", utc ? utc : "");
 #else
     if (utc) setenv("MAREVO_NOW", utc, 1);
-    else FixClock(nullptr);
+    else unsetenv("MAREVO_NOW");
 #endif
 }
 
