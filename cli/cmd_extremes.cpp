@@ -105,16 +105,6 @@ std::string LastDate(const Request& r)
     return FormatDate(y, m, d);
 }
 
-// "05:16", or with --utc the instant in UTC, "2026-12-06T20:16Z".
-std::string TextTime(const Request& r, const SpanDay& d, const TideEvent& e, float meridian)
-{
-    if (!r.utc) return EventClock(e);
-    const CivilTime t = UtcOf(d.year, d.month, d.day, static_cast<int>(e.hour), static_cast<int>(e.minute), meridian);
-    char text[24];
-    std::snprintf(text, sizeof text, "T%02d:%02dZ", t.hour, t.minute);
-    return FormatDate(t.year, t.month, t.day) + text;
-}
-
 // What opens, and what closes, one port's output; its days come between (FormatDays).
 std::string PortHead(const Request& r, const PortSpan& p, bool all)
 {
@@ -171,7 +161,7 @@ std::string FormatDays(const Request& r, const PortSpan& p, const std::vector<Sp
             if (r.oneDayText) {
                 for (const TideEvent& e : d.events) {
                     std::snprintf(line, sizeof line, " %6.1f cm\n", PrintedHeight(e.height));
-                    out += std::string("  ") + KindText(e.high) + "  " + TextTime(r, d, e, meridian) + line;
+                    out += std::string("  ") + KindText(e.high) + "  " + EventTimeText(d.year, d.month, d.day, e, meridian, r.utc) + line;
                 }
                 if (d.events.empty()) out += u8"  満潮・干潮はありません\n";
                 break;
@@ -180,15 +170,14 @@ std::string FormatDays(const Request& r, const PortSpan& p, const std::vector<Sp
             out += date + "(" + WeekdayUtf8(d.year, d.month, d.day) + ")";
             for (const TideEvent& e : d.events) {
                 std::snprintf(line, sizeof line, " %6.1f", PrintedHeight(e.height));
-                out += std::string("  ") + KindText(e.high) + " " + TextTime(r, d, e, meridian) + line;
+                out += std::string("  ") + KindText(e.high) + " " + EventTimeText(d.year, d.month, d.day, e, meridian, r.utc) + line;
             }
             out += "\n";
             break;
         case Format::Csv:
             for (const TideEvent& e : d.events) {
                 const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
-                const CivilTime t = r.utc ? UtcOf(d.year, d.month, d.day, hour, minute, meridian)
-                                          : CivilTime{d.year, d.month, d.day, hour, minute};
+                const CivilTime t = EventCivilTime(d.year, d.month, d.day, e, meridian, r.utc);
                 std::snprintf(line, sizeof line, ",%s,%02d:%02d,%s,%.1f,%s\n",
                               FormatDate(t.year, t.month, t.day).c_str(), t.hour, t.minute,
                               IsoDateTime(d.year, d.month, d.day, hour, minute, meridian, r.utc).c_str(),

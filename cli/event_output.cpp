@@ -55,6 +55,24 @@ std::string IsoDateTime(int year, int month, int day, int hour, int minute, floa
     return FormatDate(year, month, day) + text + ZoneOffsetText(standardMeridianDeg);
 }
 
+CivilTime EventCivilTime(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
+                         bool utc)
+{
+    const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
+    return utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
+               : CivilTime{year, month, day, hour, minute};
+}
+
+std::string EventTimeText(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
+                          bool utc)
+{
+    if (!utc) return EventClock(e);
+    const CivilTime t = EventCivilTime(year, month, day, e, standardMeridianDeg, true);
+    char text[24];
+    std::snprintf(text, sizeof text, "T%02d:%02dZ", t.hour, t.minute);
+    return FormatDate(t.year, t.month, t.day) + text;
+}
+
 namespace {
 std::string IcsStamp(long long utcSeconds)
 {

@@ -40,6 +40,14 @@ inline double PrintedHeight(float cm) { return cm > -0.05f && cm < 0.05f ? 0.0 :
 // A CSV field: as it is, or quoted when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);
 
+// An event's time as the text forms write it: "05:16", or with utc its instant in UTC,
+// "2026-12-06T20:16Z".
+std::string EventTimeText(int year, int month, int day, const TideEvent& event, float standardMeridianDeg,
+                          bool utc);
+// The date and time of an event for CSV columns: zone time, or UTC with utc.
+CivilTime EventCivilTime(int year, int month, int day, const TideEvent& event, float standardMeridianDeg,
+                         bool utc);
+
 // {"hour","minute","time","datetime","height","kind"} of an event; height rounded to 0.1 cm;
 // with utc, hour, minute, time and datetime in UTC.
 void WriteEventJson(JsonWriter& json, int year, int month, int day, const TideEvent& event,

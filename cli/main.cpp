@@ -78,6 +78,7 @@ const OptionHelp HeightsOwn[] = {
 };
 const OptionHelp TableOwn[] = {
     {u8"--json | --csv", u8"JSON か CSV で (既定: テキスト)", u8"as JSON or CSV (default: text)"},
+    {u8"--utc", u8"時刻を UTC で (日は港の標準時の日のまま)", u8"times in UTC (the days stay the port's zone-time days)"},
 };
 const OptionHelp DayOwn[] = {
     {u8"--json", u8"JSON で (既定: テキスト)", u8"as JSON (default: text)"},
@@ -141,7 +142,7 @@ const Subcommand Subcommands[] = {
      u8"潮位の時系列 (cm, 潮位の基準面から): 各日の 0 時から --step 分ごと。\n",
      "The predicted height (cm above chart datum) every --step minutes from 0 h of each day.\n",
      RunHeights},
-    {"table", "table " STATION " [--date DATE] [--csv | --json]",
+    {"table", "table " STATION " [--date DATE] [--csv | --json] [--utc]",
      u8"その日から 42 日の潮見表。\n", "The 42-day tide table from the date.\n", RunTable},
     {"day", "day " STATION " [--date DATE] [--json]",
      u8"一日表示の内容: 潮汐定数、日と月の時刻、月齢、潮名、満潮と干潮。\n",

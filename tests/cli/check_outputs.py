@@ -146,6 +146,11 @@ for a, b in pairs:
     check(b["time"] == instant.strftime("%H:%M") and b["height"] == a["height"], f"--utc {b}")
 for r in csv.DictReader(io.StringIO(run(*args, "--csv", "--utc")[0])):
     check(r["datetime"] == f"{r['date']}T{r['time']}:00Z", f"--utc CSV {r}")
+table = ["table", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-31", "--csv"]
+for a, b in zip(csv.DictReader(io.StringIO(run(*table)[0])), csv.DictReader(io.StringIO(run(*table, "--utc")[0]))):
+    instant = dt.datetime.fromisoformat(a["datetime"]).astimezone(UTC)
+    check(b["datetime"] == instant.strftime("%Y-%m-%dT%H:%M:%SZ") and b["date"] == instant.date().isoformat(),
+          f"table --utc {b['datetime']} for {a['datetime']}")
 
 # --next and --days alone under a fixed clock: 2026-12-31 10:00 UTC is 19:00 JST.
 fixed = dict(os.environ, MAREVO_NOW="2026-12-31T10:00:00Z")
