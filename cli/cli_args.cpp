@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "cli/messages.h"
@@ -48,11 +49,34 @@ std::string BadDate(const std::string& text)
                "not a date (YYYY-MM-DD, 0001-01-01 to 9999-12-31): ") + text;
 }
 
-// The span of --from with --to or --days; false with a message.
-bool ParseSpan(const CliArgs& out, const std::string& to, const std::string& days,
-               CliArgs& result, std::string& error)
+// The count of days of --days; false with a message.
+bool ParseDayCount(const std::string& days, int& count, std::string& error)
 {
-    result.days = 1;
+    if (days.size() > 6 || !Digits(days, 0, days.size(), count) || count < 1) {
+        error = Say(u8"--days は 1 以上の整数です: ", "--days takes a whole number from 1: ") + days;
+        return false;
+    }
+    return true;
+}
+
+// A span within the longest one and ending by 9999-12-31; false with a message.
+bool CheckSpanEnd(const CliArgs& out, std::string& error)
+{
+    if (out.days > MaxSpanDays) {
+        error = Say(u8"期間が長すぎます (最長 36600 日)", "span too long (at most 36600 days)");
+        return false;
+    }
+    if (DaysBetween(out.year, out.month, out.day, 9999, 12, 31) < out.days - 1) {
+        error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
+        return false;
+    }
+    return true;
+}
+
+// The span of --from with --to or --days; false with a message.
+bool ParseSpan(const std::string& to, const std::string& days, CliArgs& out, std::string& error)
+{
+    out.days = 1;
     if (!to.empty()) {
         int y, m, d;
         if (!ParseDate(to, y, m, d)) {
@@ -64,25 +88,11 @@ bool ParseSpan(const CliArgs& out, const std::string& to, const std::string& day
             error = Say(u8"--to が --from より前です: ", "--to lies before --from: ") + to;
             return false;
         }
-        result.days = between + 1;
-    } else if (!days.empty()) {
-        int n = 0;
-        if (days.size() > 6 || !Digits(days, 0, days.size(), n) || n < 1) {
-            error = Say(u8"--days は 1 以上の整数です: ", "--days takes a whole number from 1: ") + days;
-            return false;
-        }
-        result.days = n;
-    }
-    if (result.days > MaxSpanDays) {
-        error = Say(u8"期間が長すぎます (最長 36600 日)", "span too long (at most 36600 days)");
+        out.days = between + 1;
+    } else if (!days.empty() && !ParseDayCount(days, out.days, error)) {
         return false;
     }
-    // The last day must stay within the year 9999.
-    if (DaysBetween(out.year, out.month, out.day, 9999, 12, 31) < result.days - 1) {
-        error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
-        return false;
-    }
-    return true;
+    return CheckSpanEnd(out, error);
 }
 
 } // namespace
@@ -130,13 +140,28 @@ void ZoneDate(long long utcSeconds, float standardMeridianDeg, int& year, int& m
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-void ResolveDefaultDate(CliArgs& args, float standardMeridianDeg)
+long long NowUtcSeconds()
 {
-    if (args.dateGiven) return;
-    ZoneDate(static_cast<long long>(std::time(nullptr)), standardMeridianDeg, args.year,
-             args.month, args.day);
+    const char* fixed = std::getenv("MAREVO_NOW");
+    int y, m, d, hour, minute, second;
+    if (fixed != nullptr) {
+        const std::string text = fixed;
+        if (text.size() == 20 && text[10] == 'T' && text[13] == ':' && text[16] == ':' &&
+            text[19] == 'Z' && ParseDate(text.substr(0, 10), y, m, d) && Digits(text, 11, 2, hour) &&
+            Digits(text, 14, 2, minute) && Digits(text, 17, 2, second) && hour < 24 &&
+            minute < 60 && second < 60)
+            return 86400LL * DaysBetween(1970, 1, 1, y, m, d) + 3600LL * hour + 60LL * minute + second;
+    }
+    return static_cast<long long>(std::time(nullptr));
+}
+
+bool ResolveDefaultDate(CliArgs& args, float standardMeridianDeg, std::string& error)
+{
+    if (args.dateGiven) return true;
+    ZoneDate(NowUtcSeconds(), standardMeridianDeg, args.year, args.month, args.day);
     if (args.year < 1 || args.year > 9999) args.year = 2000, args.month = 1, args.day = 1;
     args.dateGiven = true;
+    return CheckSpanEnd(args, error);
 }
 
 namespace {
@@ -146,24 +171,50 @@ struct SpanWords {
     std::string from, to, days;
 };
 
-// The words one by one: flags, options and their values; false on an unknown, repeated or
-// value-less option.
-bool ReadWords(const Words& words, const OptionSpec& spec, CliArgs& out, SpanWords& span, std::string& error)
+// The words one by one: flags, options and their values ("--name value" or "--name=value"),
+// and the bare words after them; false on an unknown, repeated or value-less option, a value
+// given to a flag, or a second bare word.
+bool ReadWords(const Words& words, const OptionSpec& spec, CliArgs& out, SpanWords& span,
+               std::string& error)
 {
     std::vector<std::string> seen;
+    bool optionsEnded = false;
     for (size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
+        if (!optionsEnded && words[i] == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || words[i].size() < 2 || words[i][0] != '-') {
+            std::string& bare = spec.stations == StationUse::None ? out.query : out.port;
+            if (!bare.empty() || (spec.stations != StationUse::None && Contains(seen, "--port"))) {
+                error = Say(u8"余分な語です: ", "extra word: ") + words[i];
+                return false;
+            }
+            bare = words[i];
+            seen.push_back("--port");
+            continue;
+        }
+        std::string word = words[i], inlineValue;
+        const size_t equals = word.find('=');
+        const bool hasInline = word.rfind("--", 0) == 0 && equals != std::string::npos;
+        if (hasInline) {
+            inlineValue = word.substr(equals + 1);
+            word.erase(equals);
+        }
         if (Contains(seen, word)) {
             error = Say(u8"オプションが二度指定されています: ", "option given twice: ") + word;
             return false;
         }
         seen.push_back(word);
-        if (Contains(spec.flags, word)) {
-            out.flags.push_back(word);
-            continue;
+        const bool flag = Contains(spec.flags, word) ||
+                          (word == "--all" && spec.stations == StationUse::OneOrAll);
+        if (flag && hasInline) {
+            error = Say(u8"このオプションは値を取りません: ", "option takes no value: ") + words[i];
+            return false;
         }
-        if (word == "--all" && spec.stations == StationUse::OneOrAll) {
-            out.all = true;
+        if (flag) {
+            if (word == "--all") out.all = true;
+            else out.flags.push_back(word);
             continue;
         }
         const bool stationWord = word == "--station" || word == "--port" || word == "--date";
@@ -174,15 +225,20 @@ bool ReadWords(const Words& words, const OptionSpec& spec, CliArgs& out, SpanWor
             error = Say(u8"不明なオプションです: ", "unknown option: ") + word;
             return false;
         }
-        if (i + 1 >= words.size()) {
+        if (!hasInline && i + 1 >= words.size()) {
             error = Say(u8"値がありません: ", "missing value: ") + word;
             return false;
         }
-        const std::string& value = words[++i];
+        const std::string& value = hasInline ? inlineValue : words[++i];
         if (word == "--station") out.station = value;
         else if (word == "--dt") out.dt = value;
-        else if (word == "--port") out.port = value;
-        else if (word == "--from") span.from = value;
+        else if (word == "--port") {
+            if (!out.port.empty()) {
+                error = Say(u8"港が二度指定されています: ", "port given twice: ") + value;
+                return false;
+            }
+            out.port = value;
+        } else if (word == "--from") span.from = value;
         else if (word == "--to") span.to = value;
         else if (word == "--days") span.days = value;
         else if (word == "--date") {
@@ -224,21 +280,27 @@ bool ResolveSpanWords(const SpanWords& span, CliArgs& out, std::string& error)
         error = Say(u8"--date と --from は同時に指定できません", "--date and --from exclude each other");
         return false;
     }
-    if (span.from.empty() && (!span.to.empty() || !span.days.empty())) {
-        error = Say(u8"--to と --days には --from が必要です", "--to and --days need --from");
+    if (span.from.empty() && !span.to.empty()) {
+        error = Say(u8"--to には --from が必要です", "--to needs --from");
         return false;
     }
     if (!span.to.empty() && !span.days.empty()) {
         error = Say(u8"--to と --days は同時に指定できません", "--to and --days exclude each other");
         return false;
     }
-    if (span.from.empty()) return true;
+    if (span.from.empty() && span.days.empty()) return true;
+    out.spanGiven = true;
+    if (span.from.empty()) {
+        // --days alone: from --date, else from today (set once the port's zone is known).
+        if (!ParseDayCount(span.days, out.days, error)) return false;
+        return !out.dateGiven || CheckSpanEnd(out, error);
+    }
     if (!ParseDate(span.from, out.year, out.month, out.day)) {
         error = BadDate(span.from);
         return false;
     }
-    out.dateGiven = out.spanGiven = true;
-    return ParseSpan(out, span.to, span.days, out, error);
+    out.dateGiven = true;
+    return ParseSpan(span.to, span.days, out, error);
 }
 
 } // namespace

@@ -21,7 +21,8 @@ struct CliArgs {
     int year = 0, month = 0, day = 0;
     bool dateGiven = false;
     int days = 1;         // the span: --to or --days, 1 for a single date
-    bool spanGiven = false; // --from was given
+    bool spanGiven = false; // --from, or --days (counted from --date or from today), was given
+    std::string query;    // the word that is no option, where the command takes one (ports)
     std::vector<std::string> flags;                            // given flags, e.g. "--json"
     std::vector<std::pair<std::string, std::string>> values;   // further --name value pairs
 
@@ -43,19 +44,29 @@ struct OptionSpec {
     std::vector<std::string> valued; // options followed by a value
     StationUse stations = StationUse::One;
     bool span = false;               // --from DATE with --to DATE or --days N
+    // A word that is no option (or any word after "--") names the port, or with
+    // StationUse::None is the query; a second such word is refused.
 };
 
 // Longest span of one command, in days (a little over 100 years).
 constexpr int MaxSpanDays = 36600;
 
-// Parses the words of one subcommand. Returns false with a one-line message in error for an
-// unknown option, a missing value, a repeated option, a malformed date or span, or a
+// Parses the words of one subcommand: "--name value" or "--name=value", flags, "--" ending
+// the options, and one bare word (the port, or the query where a command has no station).
+// Returns false with a one-line message in error for an unknown option, a missing value, a
+// value given to a flag, a repeated option, an extra word, a malformed date or span, or a
 // missing or doubled station choice.
 bool ParseArgs(const Words& words, const OptionSpec& spec, CliArgs& out, std::string& error);
 
 // Sets today's date in the zone time of standardMeridianDeg (degrees east) when no date was
-// given; the machine's own time zone plays no part.
-void ResolveDefaultDate(CliArgs& args, float standardMeridianDeg);
+// given (a span of --days alone then starts today); the machine's own time zone plays no
+// part. False with a message when such a span would end after 9999-12-31.
+bool ResolveDefaultDate(CliArgs& args, float standardMeridianDeg, std::string& error);
+
+// Now, in seconds since 1970-01-01 00:00 UTC: the system clock, or the instant that the
+// environment variable MAREVO_NOW gives ("YYYY-MM-DDTHH:MM:SSZ"), so that "today" and "now"
+// can be fixed for tests and for reproducible runs.
+long long NowUtcSeconds();
 
 // The civil date at utcSeconds (seconds since 1970-01-01 00:00 UTC) in the zone time of
 // standardMeridianDeg (degrees east, 15 degrees an hour).

@@ -2,6 +2,7 @@
 #include "cli/cli_station.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -34,11 +35,15 @@ bool ChooseStation(const CliArgs& args, StationChoice& choice, std::string& erro
     if (match.found.size() == 1) {
         choice.path = match.found[0]->path;
         choice.file = match.found[0]->file;
+        if (match.searched) // not the port's own name: say which port the search found
+            std::fprintf(stderr, "marevo-cli: %s%s\n", Say(u8"使用する港: ", "using ").c_str(),
+                         DescribePort(*match.found[0]).c_str());
         return true;
     }
     if (match.found.size() > 1) {
-        error = Say(u8"港の名前が一つに決まりません: ", "more than one port has the name ") + args.port +
-                Say(u8" (候補: ", " (candidates: ");
+        error = (match.searched ? Say(u8"港が一つに決まりません: ", "more than one port matches ")
+                                : Say(u8"港の名前が一つに決まりません: ", "more than one port has the name ")) +
+                args.port + Say(u8" (候補: ", " (candidates: ");
         for (size_t i = 0; i < match.found.size(); ++i)
             error += (i ? ", " : "") + DescribePort(*match.found[i]);
         error += ")";
@@ -85,7 +90,7 @@ bool LoadCliStation(CliArgs& args, Station& station, std::string& error, Station
     StationChoice choice;
     if (!ChooseStation(args, choice, error)) return false;
     if (!LoadStationAt(choice.path, station, error)) return false;
-    ResolveDefaultDate(args, station.StandardMeridian);
+    if (!ResolveDefaultDate(args, station.StandardMeridian, error)) return false;
     if (chosen != nullptr) *chosen = choice;
     return true;
 }

@@ -15,6 +15,7 @@
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "cli/span.h"
 #include "cli/text_encoding.h"
 #include "engine/tide.h"
@@ -47,9 +48,9 @@ int PrintOneDayText(const ViewModel& model)
     for (const auto& box : boxes) {
         const std::vector<std::string> lines = TextLines(box.texts, box.left);
         if (lines.empty()) continue;
-        if (!first) std::printf("\n");
+        if (!first) Emit("\n");
         first = false;
-        for (const std::string& line : lines) std::printf("%s\n", SjisToUtf8(line).c_str());
+        for (const std::string& line : lines) Emit(SjisToUtf8(line) + "\n");
     }
     return texts.sunErrors;
 }
@@ -172,7 +173,7 @@ int RunDay(const Words& words)
     }
     int sunErrors = 0;
     int y = args.year, m = args.month, d = args.day;
-    for (int i = 0; i < args.days; ++i, AddDays(y, m, d, 1)) {
+    for (int i = 0; i < args.days && !OutputFailed(); ++i, AddDays(y, m, d, 1)) {
         PreparedView prepared;
         PrepareView(station, y, m, d, OneDay, LineGraph, 1, prepared);
         if (json) {
@@ -180,14 +181,14 @@ int RunDay(const Words& words)
             sunErrors += WriteDayFields(out, y, m, d, station, prepared.calendar);
             if (args.spanGiven) out.EndObject();
         } else {
-            if (i > 0) std::printf("\n");
+            if (i > 0) Emit("\n");
             sunErrors += PrintOneDayText(prepared.model);
         }
     }
     if (json) {
         if (args.spanGiven) out.EndArray();
         out.EndObject();
-        std::printf("%s\n", out.Text().c_str());
+        Emit(out.Text() + "\n");
     }
     if (sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
     return 0;

@@ -13,6 +13,7 @@
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
 #include "cli/messages.h"
+#include "cli/output.h"
 #include "cli/port_catalog.h"
 
 namespace marevo::cli {
@@ -100,16 +101,9 @@ int RunPorts(const Words& words)
 {
     CliArgs args;
     std::string error;
-    std::string query;
-    Words options;
-    for (const std::string& word : words) {
-        // The one word that is not an option or an option's value is the query.
-        const bool value = !options.empty() && (options.back() == "--near" || options.back() == "--dt");
-        if (word.rfind("--", 0) != 0 && !value && query.empty()) query = word;
-        else options.push_back(word);
-    }
-    if (!ParseArgs(options, {{"--json", "--csv"}, {"--near"}, StationUse::None, false}, args, error))
+    if (!ParseArgs(words, {{"--json", "--csv"}, {"--near", "--limit"}, StationUse::None, false}, args, error))
         return Fail(2, error);
+    const std::string& query = args.query;
     if (args.Has("--json") && args.Has("--csv"))
         return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     double nearLat = 0, nearLon = 0;
@@ -117,6 +111,12 @@ int RunPorts(const Words& words)
     const bool byDistance = nearText != "\x01";
     if (byDistance && !ParseNear(nearText, nearLat, nearLon))
         return Fail(2, Say(u8"--near は 緯度,経度 (10進の度) です: ", "--near takes LAT,LON in decimal degrees: ") + nearText);
+
+    const std::string limitText = args.Value("--limit", "0");
+    int limit = 0;
+    for (char c : limitText) limit = (c >= '0' && c <= '9' && limit < 100000) ? limit * 10 + (c - '0') : -1;
+    if (limitText.empty() || limit < 0 || limit > 10000 || (limit == 0 && args.Value("--limit", "x") != "x"))
+        return Fail(2, Say(u8"--limit は 1 から 10000 までの数です: ", "--limit takes a count from 1 to 10000: ") + limitText);
 
     std::string dt;
     if (!FindDtFolder(args.dt, dt, error)) return Fail(1, error);
@@ -128,10 +128,11 @@ int RunPorts(const Words& words)
     if (byDistance)
         std::stable_sort(listed.begin(), listed.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (limit > 0 && static_cast<int>(listed.size()) > limit) listed.resize(limit);
     const std::string out = args.Has("--json")  ? PortsJson(listed, byDistance)
                           : args.Has("--csv") ? PortsCsv(listed, byDistance)
                                               : PortsText(listed, byDistance);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    Emit(out);
     if (listed.empty())
         return Fail(1, Say(u8"該当する港はありません: ", "no port matches ") + query);
     return 0;

@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/data_folder.h"
 #include "cli/messages.h"
+#include "cli/output.h"
 #include "cli/render_module.h"
 #include "cli/span.h"
 #include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
@@ -109,7 +110,7 @@ int RunRender(const Words& words)
     const ViewReport report = DrawView(view->period, *canvas, prepared.model);
     if (!module.save(canvas)) return Fail(1, Say(u8"書き込めませんでした: ", "could not write ") + out);
     if (report.sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", u8"日の出計算でエラー発生");
-    std::printf("%s %dx%d\n", out.c_str(), prepared.width, prepared.height);
+    Emitf("%s %dx%d\n", out.c_str(), prepared.width, prepared.height);
     return 0;
 #else
     return Fail(1, Say(u8"この版では render を使えません (画像出力なし)",

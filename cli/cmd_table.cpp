@@ -7,6 +7,7 @@
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "cli/messages.h"
 #include "cli/span.h"
 #include "engine/tide_table.h"
@@ -41,7 +42,7 @@ std::vector<TableRow> RowsOf(const TideTableResults& r, int year, int month, int
 }
 
 void PrintJson(const Station& station, const std::string& port, const TideTableResults& r,
-               const std::vector<TableRow>& rows)
+               const std::vector<TableRow>& rows, bool utc)
 {
     JsonWriter json;
     json.BeginObject();
@@ -61,11 +62,11 @@ void PrintJson(const Station& station, const std::string& port, const TideTableR
         for (size_t i = 0; i < row.events.size(); ++i)
             WriteEventJson(json, row.year, row.month, row.day, row.events[i],
                            r.FirstEventIsHigh < 0 ? nullptr : KindJson(row.high[i]),
-                           station.StandardMeridian);
+                           station.StandardMeridian, utc);
         json.EndArray().EndObject();
     }
     json.EndArray().EndObject();
-    std::printf("%s\n", json.Text().c_str());
+    Emitf("%s\n", json.Text().c_str());
 }
 
 } // namespace
@@ -74,7 +75,7 @@ int RunTable(const Words& words)
 {
     CliArgs args;
     std::string error;
-    if (!ParseArgs(words, {{"--json", "--csv"}, {}}, args, error)) return Fail(2, error);
+    if (!ParseArgs(words, {{"--json", "--csv", "--utc"}, {}}, args, error)) return Fail(2, error);
     if (args.Has("--json") && args.Has("--csv"))
         return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     Station station;
@@ -89,28 +90,33 @@ int RunTable(const Words& words)
     const std::vector<TableRow> rows = RowsOf(results, args.year, args.month, args.day);
 
     if (args.Has("--json")) {
-        PrintJson(station, choice.file, results, rows);
+        PrintJson(station, choice.file, results, rows, args.Has("--utc"));
         return 0;
     }
-    const bool csv = args.Has("--csv");
-    if (csv) std::printf("port,date,time,datetime,height_cm,kind\n");
-    else std::printf(u8"%s  潮見表 %s から 42 日\n", StationNameUtf8(station).c_str(),
-                     FormatDate(args.year, args.month, args.day).c_str());
+    const bool csv = args.Has("--csv"), utc = args.Has("--utc");
+    const float meridian = station.StandardMeridian;
+    if (csv) Emitf("port,date,time,datetime,height_cm,kind\n");
+    else Emitf(u8"%s  潮見表 %s から 42 日%s\n", StationNameUtf8(station).c_str(),
+               FormatDate(args.year, args.month, args.day).c_str(), utc ? "  UTC" : "");
     for (const TableRow& row : rows) {
         const std::string date = FormatDate(row.year, row.month, row.day);
-        if (!csv) std::printf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
+        if (!csv) Emitf("%s(%s)", date.c_str(), WeekdayUtf8(row.year, row.month, row.day).c_str());
         for (size_t i = 0; i < row.events.size(); ++i) {
             const char* kind = results.FirstEventIsHigh < 0 ? "" : csv ? KindJson(row.high[i]) : KindText(row.high[i]);
             const TideEvent& e = row.events[i];
-            if (csv)
-                std::printf("%s,%s,%s,%s,%.1f,%s\n", CsvField(choice.file).c_str(), date.c_str(),
-                            EventClock(e).c_str(),
-                            IsoDateTime(row.year, row.month, row.day, static_cast<int>(e.hour),
-                                        static_cast<int>(e.minute), station.StandardMeridian).c_str(),
-                            PrintedHeight(e.height), kind);
-            else std::printf("  %s %s %6.1f", kind, EventClock(row.events[i]).c_str(), PrintedHeight(row.events[i].height));
+            if (csv) {
+                const CivilTime t = EventCivilTime(row.year, row.month, row.day, e, meridian, utc);
+                Emitf("%s,%s,%02d:%02d,%s,%.1f,%s\n", CsvField(choice.file).c_str(),
+                      FormatDate(t.year, t.month, t.day).c_str(), t.hour, t.minute,
+                      IsoDateTime(row.year, row.month, row.day, static_cast<int>(e.hour),
+                                  static_cast<int>(e.minute), meridian, utc).c_str(),
+                      PrintedHeight(e.height), kind);
+            } else {
+                Emitf("  %s %s %6.1f", kind, EventTimeText(row.year, row.month, row.day, e, meridian, utc).c_str(),
+                      PrintedHeight(e.height));
+            }
         }
-        if (!csv) std::printf("\n");
+        if (!csv) Emitf("\n");
     }
     return 0;
 }

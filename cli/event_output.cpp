@@ -25,11 +25,52 @@ std::string ZoneOffsetText(float standardMeridianDeg)
     return text;
 }
 
-std::string IsoDateTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
+long long UtcSecondsOf(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
+{
+    return 86400LL * DaysBetween(1970, 1, 1, year, month, day) + 3600LL * hour + 60LL * minute -
+           60LL * ZoneOffsetMinutes(standardMeridianDeg);
+}
+
+CivilTime UtcOf(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
+{
+    const long long seconds = UtcSecondsOf(year, month, day, hour, minute, standardMeridianDeg);
+    CivilTime t{};
+    ZoneDate(seconds, 0.0f, t.year, t.month, t.day);
+    const long long ofDay = ((seconds % 86400) + 86400) % 86400;
+    t.hour = static_cast<int>(ofDay / 3600);
+    t.minute = static_cast<int>(ofDay / 60 % 60);
+    return t;
+}
+
+std::string IsoDateTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg,
+                        bool utc)
 {
     char text[24];
-    std::snprintf(text, sizeof text, "T%02d:%02d", hour, minute);
+    if (utc) {
+        const CivilTime t = UtcOf(year, month, day, hour, minute, standardMeridianDeg);
+        std::snprintf(text, sizeof text, "T%02d:%02d:00Z", t.hour, t.minute);
+        return FormatDate(t.year, t.month, t.day) + text;
+    }
+    std::snprintf(text, sizeof text, "T%02d:%02d:00", hour, minute);
     return FormatDate(year, month, day) + text + ZoneOffsetText(standardMeridianDeg);
+}
+
+CivilTime EventCivilTime(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
+                         bool utc)
+{
+    const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
+    return utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
+               : CivilTime{year, month, day, hour, minute};
+}
+
+std::string EventTimeText(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
+                          bool utc)
+{
+    if (!utc) return EventClock(e);
+    const CivilTime t = EventCivilTime(year, month, day, e, standardMeridianDeg, true);
+    char text[24];
+    std::snprintf(text, sizeof text, "T%02d:%02dZ", t.hour, t.minute);
+    return FormatDate(t.year, t.month, t.day) + text;
 }
 
 namespace {
@@ -49,11 +90,10 @@ std::string IcsStamp(long long utcSeconds)
 
 std::string IcsUtcDateTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg)
 {
-    const long long local = 86400LL * DaysBetween(1970, 1, 1, year, month, day) + 3600LL * hour + 60LL * minute;
-    return IcsStamp(local - 60LL * ZoneOffsetMinutes(standardMeridianDeg));
+    return IcsStamp(UtcSecondsOf(year, month, day, hour, minute, standardMeridianDeg));
 }
 
-std::string IcsNow() { return IcsStamp(static_cast<long long>(std::time(nullptr))); }
+std::string IcsNow() { return IcsStamp(NowUtcSeconds()); }
 
 std::string CsvField(const std::string& text)
 {
@@ -67,13 +107,17 @@ std::string CsvField(const std::string& text)
 }
 
 void WriteEventJson(JsonWriter& json, int year, int month, int day, const TideEvent& e,
-                    const char* kind, float standardMeridianDeg)
+                    const char* kind, float standardMeridianDeg, bool utc)
 {
     const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
+    const CivilTime shown = utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
+                                : CivilTime{year, month, day, hour, minute};
+    char clock[8];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", shown.hour, shown.minute);
     json.BeginObject();
-    json.Key("hour").Integer(hour).Key("minute").Integer(minute);
-    json.Key("time").String(EventClock(e));
-    json.Key("datetime").String(IsoDateTime(year, month, day, hour, minute, standardMeridianDeg));
+    json.Key("hour").Integer(shown.hour).Key("minute").Integer(shown.minute);
+    json.Key("time").String(clock);
+    json.Key("datetime").String(IsoDateTime(year, month, day, hour, minute, standardMeridianDeg, utc));
     json.Key("height").Fixed(e.height, 1).Key("kind");
     if (kind == nullptr) json.Null();
     else json.String(kind);

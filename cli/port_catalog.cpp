@@ -340,6 +340,9 @@ PortMatch MatchPort(const std::vector<PortEntry>& ports, const std::string& quer
         else near.emplace_back(best, &p);
     }
     if (!match.found.empty()) return match;
+    match.found = SearchPorts(ports, query);
+    match.searched = !match.found.empty();
+    if (match.searched) return match;
     // The closest names, at most a third of the query's length away (one edit for short
     // names), five at most.
     const int limit = std::max(1, static_cast<int>(Decode(key).size()) / 3);

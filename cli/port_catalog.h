@@ -42,10 +42,13 @@ std::string MatchKey(const std::string& utf8);
 // Levenshtein distance in characters (code points) between two UTF-8 texts.
 int EditDistance(const std::string& a, const std::string& b);
 
-// What a --port word names.
+// What a --port word names: a file, kanji or romanised name equal to it; when none is, what
+// SearchPorts finds for it (as the ports command lists it); when that finds none either, the
+// closest names.
 struct PortMatch {
     std::vector<const PortEntry*> found;       // one: the port; several: ambiguous
     std::vector<const PortEntry*> suggestions; // when none is found: the closest names
+    bool searched = false;                     // found by SearchPorts, not by a whole name
 };
 PortMatch MatchPort(const std::vector<PortEntry>& ports, const std::string& query);
 

@@ -100,19 +100,18 @@ std::vector<SpanDay> ComputeSpan(const Station& station, int year, int month, in
     return span;
 }
 
-std::vector<float> ComputeHeights(const Station& station, int year, int month, int day, int days,
-                                  int stepMinutes)
+std::vector<float> ComputeHeights(const Station& station, int year, int month, int day,
+                                  int stepMinutes, long long first, long long count)
 {
     std::vector<float> heights;
     Calendar cal;
     ConstituentTables tables;
-    int preparedDay = -1;
-    const long long end = static_cast<long long>(days) * 1440;
-    for (long long minute = 0; minute < end; minute += stepMinutes) {
-        const int dayIndex = static_cast<int>(minute / 1440);
+    long long preparedDay = -1;
+    for (long long i = first; i < first + count; ++i) {
+        const long long minute = i * stepMinutes, dayIndex = minute / 1440;
         if (dayIndex != preparedDay) {
             int y = year, m = month, d = day;
-            AddDays(y, m, d, dayIndex);
+            AddDays(y, m, d, static_cast<int>(dayIndex));
             SetFebruaryForYear(cal, y);
             PrepareConstituents(y, m, d, station, cal, tables);
             preparedDay = dayIndex;

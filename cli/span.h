@@ -27,10 +27,11 @@ std::vector<SpanDay> ComputeSpan(const Station& station, int year, int month, in
 // Runs work(i) for i = 0 .. count - 1 on up to threads threads, each index once.
 void ParallelFor(int count, int threads, void (*work)(int index, void* context), void* context);
 
-// Heights (cm) every stepMinutes from 0 h of (year, month, day) for days days, each sample
-// computed with the constituents prepared for 0 h of its own day.
-std::vector<float> ComputeHeights(const Station& station, int year, int month, int day, int days,
-                                  int stepMinutes);
+// Heights (cm) every stepMinutes from 0 h of (year, month, day): count samples from sample
+// first (sample i lies i * stepMinutes after 0 h), each computed with the constituents
+// prepared for 0 h of its own day.
+std::vector<float> ComputeHeights(const Station& station, int year, int month, int day,
+                                  int stepMinutes, long long first, long long count);
 
 // The date days after (year, month, day).
 void AddDays(int& year, int& month, int& day, int days);

@@ -4,6 +4,13 @@
 
 #include "cli/cli_args.h"
 
+#include <cerrno>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
@@ -26,6 +33,22 @@ std::string NativePath(const std::string& utf8) { return Utf8ToSjis(utf8); }
 std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
 {
     return _wfopen(WideFromUtf8(utf8).c_str(), WideFromUtf8(mode).c_str());
+}
+
+void GuardClosedStdout() {}
+
+bool ReaderGone(int error)
+{
+    // A write to a pipe whose reader has closed it fails with ERROR_NO_DATA, which the C
+    // library reports as EINVAL.
+    const HANDLE out = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdout)));
+    return error == EPIPE || (error == EINVAL && GetFileType(out) == FILE_TYPE_PIPE);
+}
+
+void SetBinaryStdout()
+{
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
 }
 
 namespace {
@@ -129,6 +152,20 @@ std::FILE* OpenUtf8File(const std::string& utf8, const char* mode)
 {
     return std::fopen(utf8.c_str(), mode);
 }
+
+void GuardClosedStdout()
+{
+    if (fcntl(STDOUT_FILENO, F_GETFD) != -1) return;
+    const int fd = open("/dev/null", O_RDONLY);
+    if (fd >= 0 && fd != STDOUT_FILENO) {
+        dup2(fd, STDOUT_FILENO);
+        close(fd);
+    }
+}
+
+bool ReaderGone(int error) { return error == EPIPE; }
+
+void SetBinaryStdout() {}
 
 Words CommandLineWords(int argc, char** argv) { return Words(argv + 1, argv + argc); }
 

@@ -12,6 +12,8 @@ Usage: check_outputs.py CLI FIXTURE_DIR (FIXTURE_DIR holds dt/ and ports.tsv)
 - the height series peaks where the high and low waters are;
 - --below and --daylight keep only low waters below the level between sunrise and sunset;
 - the default date is today in JST whatever the machine's time zone;
+- --utc writes the same instants in UTC; --next N gives the first N events from now of the
+  days from today, and --days alone counts from today (both under a clock fixed by MAREVO_NOW);
 - extremes does not load the image libraries.
 """
 import csv
@@ -54,6 +56,7 @@ for port, first, count in [("24尾鷲", "2026-12-29", 6), ("owase", "2028-02-27"
     for d in span["days"]:
         single = json.loads(run("extremes", "--dt", DT, "--port", port, "--date", d["date"], "--json")[0])
         check(single["extremes"] == d["events"], f"{port} {d['date']}: span {d['events']} single {single['extremes']}")
+        check(single["days"] == [d], f"{port} {d['date']}: a single date is a span of one day")
 
 # day over a span: the texts of the single days, a blank line between; in JSON the single
 # days' objects without station and port, under the station and port of the span.
@@ -79,7 +82,7 @@ for a, b in zip(rows, rows[1:]):
     check(a["kind"] != b["kind"], f"kinds alternate at {b['datetime']}")
 for r in rows:
     check(r["port"] == "24尾鷲", "CSV port column")
-    check(r["datetime"] == f"{r['date']}T{r['time']}+09:00", f"CSV datetime {r}")
+    check(r["datetime"] == f"{r['date']}T{r['time']}:00+09:00", f"CSV datetime {r}")
     check(dt.datetime.fromisoformat(r["datetime"]).utcoffset() == dt.timedelta(hours=9), "offset")
 
 # --all: every port's rows are those of the port alone.
@@ -120,7 +123,7 @@ check(all("DTSTAMP" in e for e in events), "DTSTAMP")
 # 20-minute grid: a flat high water can lie some minutes off).
 series = json.loads(run("heights", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--step", "1", "--json")[0])
 h = [s["height"] for s in series["heights"]]
-check(len(h) == 1440 and series["heights"][1]["datetime"] == "2026-12-07T00:01+09:00", "a day in minutes")
+check(len(h) == 1440 and series["heights"][1]["datetime"] == "2026-12-07T00:01:00+09:00", "a day in minutes")
 day = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07", "--json")[0])
 for e in day["extremes"]:
     m = e["hour"] * 60 + e["minute"]
@@ -145,6 +148,37 @@ for zone in ["UTC", "America/Los_Angeles", "Pacific/Kiritimati"]:
     today = dt.datetime.now(JST).date().isoformat()
     got = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--json", env=env)[0])["date"]
     check(got == today or dt.datetime.now(JST).date().isoformat() != today, f"default date {got} under TZ={zone}")
+
+# --utc: the same instants, written in UTC, in JSON and CSV.
+UTC = dt.timezone.utc
+args = ["extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-31", "--days", "2"]
+zoned = json.loads(run(*args, "--json")[0])
+in_utc = json.loads(run(*args, "--json", "--utc")[0])
+pairs = [(a, b) for x, y in zip(zoned["days"], in_utc["days"]) for a, b in zip(x["events"], y["events"])]
+check(len(pairs) > 4, "--utc gives the events")
+for a, b in pairs:
+    instant = dt.datetime.fromisoformat(a["datetime"]).astimezone(UTC)
+    check(b["datetime"] == instant.strftime("%Y-%m-%dT%H:%M:%SZ"), f"--utc {b['datetime']} for {a['datetime']}")
+    check(b["time"] == instant.strftime("%H:%M") and b["height"] == a["height"], f"--utc {b}")
+for r in csv.DictReader(io.StringIO(run(*args, "--csv", "--utc")[0])):
+    check(r["datetime"] == f"{r['date']}T{r['time']}:00Z", f"--utc CSV {r}")
+table = ["table", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-31", "--csv"]
+for a, b in zip(csv.DictReader(io.StringIO(run(*table)[0])), csv.DictReader(io.StringIO(run(*table, "--utc")[0]))):
+    instant = dt.datetime.fromisoformat(a["datetime"]).astimezone(UTC)
+    check(b["datetime"] == instant.strftime("%Y-%m-%dT%H:%M:%SZ") and b["date"] == instant.date().isoformat(),
+          f"table --utc {b['datetime']} for {a['datetime']}")
+
+# --next and --days alone under a fixed clock: 2026-12-31 10:00 UTC is 19:00 JST.
+fixed = dict(os.environ, MAREVO_NOW="2026-12-31T10:00:00Z")
+now = dt.datetime(2026, 12, 31, 10, 0, tzinfo=UTC)
+ahead = json.loads(run("extremes", "--dt", DT, "--port", "24尾鷲", "--from", "2026-12-31", "--days", "4", "--json")[0])
+expected = [e for d in ahead["days"] for e in d["events"] if dt.datetime.fromisoformat(e["datetime"]) >= now][:6]
+nxt = json.loads(run("extremes", "--dt", DT, "24尾鷲", "--next", "6", "--json", env=fixed)[0])
+check([e for d in nxt["days"] for e in d["events"]] == expected, "--next 6: the first six events from now")
+check(nxt["from"] == "2026-12-31", f"--next starts today: {nxt['from']}")
+later = dict(os.environ, MAREVO_NOW="2026-12-31T15:30:00Z")  # 00:30 JST on New Year's Day
+alone = json.loads(run("extremes", "--dt", DT, "24尾鷲", "--days", "2", "--json", env=later)[0])
+check([d["date"] for d in alone["days"]] == ["2027-01-01", "2027-01-02"], "--days alone from today in JST")
 
 # No image library at the start of extremes.
 loaded = run("extremes", "--dt", DT, "--port", "24尾鷲", "--date", "2026-12-07",

@@ -43,6 +43,29 @@ TEST(CliBadInput, RefusedCommandLinesNameTheWord)
     }
 }
 
+TEST(CliBadInput, ExtraWordsAndValuesWhereNoneBelong)
+{
+    const OptionSpec spec{{"--json"}, {}, StationUse::OneOrAll, true};
+    struct { Words words; const char* named; } cases[] = {
+        {{"owase", "sendai"}, "sendai"},                     // a second bare word
+        {{"--port", "owase", "sendai"}, "sendai"},           // a port named twice
+        {{"owase", "--port", "sendai"}, "--port"},
+        {{"--", "owase", "--json"}, "--json"},               // after --, no option
+        {{"owase", "--json=yes"}, "--json=yes"},             // a flag takes no value
+        {{"owase", "--all=1"}, "--all=1"},
+        {{"owase", "--date="}, ""},
+        {{"owase", "--days=3", "--days", "4"}, "--days"},
+        {{"owase", "--to=2027-01-01"}, "--to"},              // --to needs --from
+        {{"owase", "--days", "0"}, "0"},
+    };
+    for (const auto& c : cases) {
+        CliArgs args;
+        std::string error;
+        EXPECT_FALSE(ParseArgs(c.words, spec, args, error)) << c.named;
+        EXPECT_NE(error.find(c.named), std::string::npos) << error;
+    }
+}
+
 TEST(CliBadInput, DatesAtTheEdgesOfTheCalendar)
 {
     struct { const char* text; bool ok; int y, m, d; } cases[] = {

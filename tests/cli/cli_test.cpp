@@ -1,6 +1,8 @@
 // marevo-cli's helpers: zone dates, spans of options, port names and their matching,
 // distances, iCalendar lines, and spans computed on several threads.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -74,6 +76,99 @@ TEST(ParseArgs, SpansOfDays)
     }
 }
 
+TEST(ParseArgs, EveryFormOfAnOption)
+{
+    // What each command line names: port, first date (empty: today, set later), days, span.
+    const OptionSpec spec{{"--json"}, {"--below"}, StationUse::OneOrAll, true};
+    struct { Words words; const char* port; const char* first; int days; bool span; const char* below; } cases[] = {
+        {{"--port", "owase", "--date", "2027-01-01"}, "owase", "2027-01-01", 1, false, ""},
+        {{"--port=owase", "--date=2027-01-01"}, "owase", "2027-01-01", 1, false, ""},
+        {{"owase", "--from=2027-01-01", "--days=3"}, "owase", "2027-01-01", 3, true, ""},
+        {{"--from", "2027-01-01", "--to=2027-01-10", "owase"}, "owase", "2027-01-01", 10, true, ""},
+        {{"--below=-10", "--", "-owase"}, "-owase", "", 1, false, "-10"},
+        {{"--days", "7", "owase"}, "owase", "", 7, true, ""},              // from today
+        {{"owase", "--date", "2027-02-27", "--days", "3"}, "owase", "2027-02-27", 3, true, ""},
+        {{"--port=a=b", "--json"}, "a=b", "", 1, false, ""},
+    };
+    for (const auto& c : cases) {
+        CliArgs args;
+        std::string error;
+        ASSERT_TRUE(ParseArgs(c.words, spec, args, error)) << c.words[0] << ": " << error;
+        EXPECT_EQ(args.port, c.port) << c.words[0];
+        EXPECT_EQ(args.dateGiven ? FormatDate(args.year, args.month, args.day) : "", c.first) << c.words[0];
+        EXPECT_EQ(args.days, c.days) << c.words[0];
+        EXPECT_EQ(args.spanGiven, c.span) << c.words[0];
+        EXPECT_EQ(args.Value("--below"), c.below) << c.words[0];
+    }
+    // The ports command takes its one bare word as the query.
+    CliArgs args;
+    std::string error;
+    ASSERT_TRUE(ParseArgs({"--near=34,136", "sendai"}, {{}, {"--near"}, StationUse::None, false}, args, error));
+    EXPECT_EQ(args.query, "sendai");
+    EXPECT_EQ(args.Value("--near"), "34,136");
+}
+
+// Fixes "now" for this process (nullptr: the system clock again).
+void FixClock(const char* utc)
+{
+#ifdef _WIN32
+    _putenv_s("MAREVO_NOW", utc ? utc : "");
+#else
+    if (utc) setenv("MAREVO_NOW", utc, 1);
+    else unsetenv("MAREVO_NOW");
+#endif
+}
+
+TEST(ParseArgs, TodayAndNowFromTheFixedClock)
+{
+    // 2026-12-06 15:00 UTC is 00:00 JST on the 7th (`date -u -d 2026-12-06T15:00:00Z +%s`).
+    FixClock("2026-12-06T15:00:00Z");
+    EXPECT_EQ(NowUtcSeconds(), 1796569200LL);
+    CliArgs args;
+    std::string error;
+    ASSERT_TRUE(ParseArgs({"owase", "--days", "3"}, {{}, {}, StationUse::One, true}, args, error));
+    ASSERT_TRUE(ResolveDefaultDate(args, 135.0f, error)) << error;
+    EXPECT_EQ(FormatDate(args.year, args.month, args.day), "2026-12-07");
+    EXPECT_EQ(args.days, 3);
+    ASSERT_TRUE(ParseArgs({"owase", "--days", "3"}, {{}, {}, StationUse::One, true}, args, error));
+    ASSERT_TRUE(ResolveDefaultDate(args, 0.0f, error));
+    EXPECT_EQ(FormatDate(args.year, args.month, args.day), "2026-12-06");
+    FixClock("9999-12-31T00:00:00Z"); // three days from then pass the last date
+    ASSERT_TRUE(ParseArgs({"owase", "--days", "3"}, {{}, {}, StationUse::One, true}, args, error));
+    EXPECT_FALSE(ResolveDefaultDate(args, 0.0f, error));
+    FixClock(nullptr);
+}
+
+TEST(PortNames, PortFindsWhatThePortsSearchFinds)
+{
+    // The shipped table (data/ports.tsv): each query and the files of the rows that hold it.
+    const std::vector<PortEntry> ports = ReadPortCatalog(MAREVO_SHIPPED_DT);
+    struct { const char* query; std::vector<std::string> files; bool searched; } cases[] = {
+        {"owase", {u8"24尾鷲"}, false},
+        {u8"尾鷲", {u8"24尾鷲"}, false},
+        {"sendai", {u8"04仙台新港"}, true},
+        {"himeji", {u8"28姫路飾磨"}, true},
+        {u8"姫路", {u8"28姫路飾磨"}, true},
+        {u8"飾磨", {u8"28姫路飾磨"}, true},
+        {u8"八丈島", {u8"13八丈神湊", u8"13八重根"}, true},
+        {"Hachijojima", {u8"13八丈神湊", u8"13八重根"}, true},
+        {u8"三宅島", {u8"13三宅坪田", u8"13三宅阿古"}, true},
+        {"xyzzy12345", {}, false},
+    };
+    for (const auto& c : cases) {
+        const PortMatch m = MatchPort(ports, c.query);
+        std::vector<std::string> files;
+        for (const PortEntry* p : m.found) files.push_back(p->file);
+        EXPECT_EQ(files, c.files) << c.query;
+        EXPECT_EQ(m.searched, c.searched) << c.query;
+        std::vector<std::string> listed;
+        for (const PortEntry* p : SearchPorts(ports, c.query)) listed.push_back(p->file);
+        if (c.searched) {
+            EXPECT_EQ(listed, files) << c.query;
+        }
+    }
+}
+
 TEST(PortNames, OneKeyForEveryWayOfWritingAName)
 {
     const char* const tokyo[] = {"Tokyo", "TOKYO", u8"Tōkyō", u8"とうきょう", u8"トウキョウ", "toukyou", u8"ＴＯＫＹＯ"};
@@ -136,7 +231,12 @@ TEST(Icalendar, InstantsLinesAndEscapes)
     EXPECT_EQ(IcsUtcDateTime(2027, 1, 1, 8, 59, 135), "20261231T235900Z");
     EXPECT_EQ(IcsUtcDateTime(2024, 3, 1, 0, 0, 135), "20240229T150000Z");
     EXPECT_EQ(IcsUtcDateTime(2026, 12, 7, 23, 30, -150), "20261208T093000Z");
-    EXPECT_EQ(IsoDateTime(2026, 12, 7, 5, 16, -52.5f), "2026-12-07T05:16-03:30");
+    EXPECT_EQ(IsoDateTime(2026, 12, 7, 5, 16, -52.5f), "2026-12-07T05:16:00-03:30");
+    // --utc: the same instants in UTC, across a day's, a year's and a leap day's edge.
+    EXPECT_EQ(IsoDateTime(2026, 12, 7, 5, 16, 135, true), "2026-12-06T20:16:00Z");
+    EXPECT_EQ(IsoDateTime(2027, 1, 1, 8, 59, 135, true), "2026-12-31T23:59:00Z");
+    EXPECT_EQ(IsoDateTime(2024, 3, 1, 0, 0, 150, true), "2024-02-29T14:00:00Z");
+    EXPECT_EQ(IsoDateTime(2026, 12, 7, 23, 30, -52.5f, true), "2026-12-08T03:00:00Z");
     EXPECT_EQ(IcsEscape("a,b;c\\d\ne"), "a\\,b\\;c\\\\d\\ne");
     EXPECT_EQ(UidPart(u8"24尾鷲"), "24%E5%B0%BE%E9%B7%B2");
 
@@ -172,6 +272,22 @@ TEST(Numbers, HeightsToATenthPositionsAsWritten)
     char text[16];
     std::snprintf(text, sizeof text, "%.1f", PrintedHeight(-0.04f));
     EXPECT_STREQ(text, "0.0");
+}
+
+TEST(Span, ASeriesWrittenPieceByPieceIsTheWholeSeries)
+{
+    Station station;
+    ASSERT_EQ(LoadStationFile(NativePath(Fixture + u8"/dt/24尾鷲.MV2").c_str(), station), LoadStatus::Ok);
+    for (int step : {1, 7, 1440}) {
+        const long long count = 3 * 1440 / step + 1;
+        const std::vector<float> whole = ComputeHeights(station, 2028, 2, 28, step, 0, count);
+        std::vector<float> pieces;
+        for (long long first = 0; first < count; first += 97) {
+            const std::vector<float> piece = ComputeHeights(station, 2028, 2, 28, step, first, std::min(97LL, count - first));
+            pieces.insert(pieces.end(), piece.begin(), piece.end());
+        }
+        EXPECT_EQ(pieces, whole) << step;
+    }
 }
 
 TEST(Span, ThreadsChangeNothingAndEveryDayIsThere)
