@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "shell/port_files.h"
+#include "shell/prefectures.h"
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 #include "engine/station.h"
@@ -17,8 +18,6 @@
 #include "views/view_model.h"
 
 namespace marevo {
-
-constexpr int RegionCount = 9;
 
 // What marevo.ini remembers between runs, with the values a missing key reads as (the site
 // given by its texts: the labels are empty until the settings are read).

@@ -15,7 +15,6 @@
 #include "app/system_text.h"
 #include "app/toolbar.h"
 #include "app/ui_seam.h"
-#include "shell/date_limits.h"
 #include "views/view_layout.h"
 
 namespace marevo {
@@ -35,14 +34,11 @@ void Check(HWND window, int id, bool checked)
 
 void MoveDate(AppState& app, int days)
 {
-    int year = app.CurrentYear, month = app.CurrentMonth, day = app.CurrentDay + days;
-    NormalizeDate(year, month, day);
-    // Day numbers and the tables hold for the years 1 to 9999 only (before year 1 two
-    // days would share one day number): a step past them is not made.
-    if (year < FirstYear || year > LastYear) return;
-    app.CurrentYear = year;
-    app.CurrentMonth = month;
-    app.CurrentDay = day;
+    CivilDate date{app.CurrentYear, app.CurrentMonth, app.CurrentDay};
+    if (!StepDate(date, days)) return; // a step past the program's years is not made
+    app.CurrentYear = date.year;
+    app.CurrentMonth = date.month;
+    app.CurrentDay = date.day;
     RefreshDisplay(app, app.GraphPane);
 }
 

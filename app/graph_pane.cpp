@@ -8,7 +8,6 @@
 #include "views/gdi/gdi_scope.h"
 #include "app/ids.h"
 #include "app/refresh.h"
-#include "shell/date_limits.h"
 #include "shell/scrolling.h"
 #include "views/gdi/gdi_canvas.h"
 #include "views/view_layout.h"
@@ -108,15 +107,13 @@ void OnLeftButton(AppState& app)
     const int period = app.settings.DisplayPeriod;
     const Cell cell{app.HoverColumn, app.HoverRow};
     if (!CellIsValid(period, cell)) return;
-    int year = app.CurrentYear, month = app.CurrentMonth;
-    int day = app.CurrentDay + CellDayOffset(period, cell);
-    NormalizeDate(year, month, day);
+    CivilDate date{app.CurrentYear, app.CurrentMonth, app.CurrentDay};
     // The last cells of a picture near the end of 9999 lie in the year 10000, where the
     // date commands could no longer step back: like them, such a click is not made.
-    if (year < FirstYear || year > LastYear) return;
-    app.CurrentYear = year;
-    app.CurrentMonth = month;
-    app.CurrentDay = day;
+    if (!StepDate(date, CellDayOffset(period, cell))) return;
+    app.CurrentYear = date.year;
+    app.CurrentMonth = date.month;
+    app.CurrentDay = date.day;
     app.settings.DisplayPeriod = OneDay;
     SyncPeriodIndicators(app, app.MainWindow);
     RefreshDisplay(app, app.GraphPane);

@@ -1,5 +1,5 @@
-// Port tree pane: the tree-view control, its regions and prefectures (JIS X 0401 codes of
-// the coastal prefectures), the ports listed from dt\, and the handling of a selection.
+// Port tree pane: the tree-view control, its regions and prefectures (shell/prefectures),
+// the ports listed from dt\, and the handling of a selection.
 #include "app/port_tree.h"
 
 #include <cstring>
@@ -9,32 +9,12 @@
 #include "app/ids.h"
 #include "app/refresh.h"
 #include "app/system_text.h"
+#include "shell/prefectures.h"
+#include "text/shift_jis.h"
 
 namespace marevo {
 
 namespace {
-
-const char* const RegionNames[RegionCount + 1] = {
-    nullptr, "北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他",
-};
-
-struct PrefectureRow {
-    int region;
-    int code;
-    const char* name;
-};
-
-// Insertion order under each region.
-const PrefectureRow Prefectures[] = {
-    {2, 2, "青森県"}, {2, 3, "岩手県"}, {2, 4, "宮城県"}, {2, 5, "秋田県"}, {2, 6, "山形県"}, {2, 7, "福島県"},
-    {3, 8, "茨城県"}, {3, 12, "千葉県"}, {3, 13, "東京都"}, {3, 14, "神奈川県"},
-    {4, 15, "新潟県"}, {4, 16, "富山県"}, {4, 17, "石川県"}, {4, 18, "福井県"}, {4, 22, "静岡県"}, {4, 23, "愛知県"},
-    {5, 24, "三重県"}, {5, 26, "京都府"}, {5, 27, "大阪府"}, {5, 28, "兵庫県"}, {5, 30, "和歌山県"},
-    {6, 31, "鳥取県"}, {6, 32, "島根県"}, {6, 33, "岡山県"}, {6, 34, "広島県"}, {6, 35, "山口県"},
-    {7, 36, "徳島県"}, {7, 37, "香川県"}, {7, 38, "愛媛県"}, {7, 39, "高知県"},
-    {8, 40, "福岡県"}, {8, 41, "佐賀県"}, {8, 42, "長崎県"}, {8, 43, "熊本県"}, {8, 44, "大分県"},
-    {8, 45, "宮崎県"}, {8, 46, "鹿児島県"}, {8, 47, "沖縄県"},
-};
 
 HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const char* text)
 {
@@ -103,11 +83,15 @@ void OnSelection(HTREEITEM node)
 
 void FillPortTree(AppState& app, HWND tree)
 {
-    for (int i = 1; i <= RegionCount; ++i) app.RegionItems[i] = InsertNode(tree, nullptr, RegionNames[i]);
-    app.PrefectureItems[1] = app.RegionItems[1];
-    for (const PrefectureRow& row : Prefectures)
-        app.PrefectureItems[row.code] = InsertNode(tree, app.RegionItems[row.region], row.name);
-    app.PrefectureItems[80] = app.RegionItems[9];
+    for (int i = 1; i <= RegionCount; ++i)
+        app.RegionItems[i] = InsertNode(tree, nullptr, Utf8ToSjis(RegionName(i)).c_str());
+    app.PrefectureItems[HokkaidoCode] = app.RegionItems[1];
+    // Under each region its coastal prefectures in code order.
+    for (const Prefecture& row : Prefectures)
+        if (row.region > 1)
+            app.PrefectureItems[row.code] =
+                InsertNode(tree, app.RegionItems[row.region], Utf8ToSjis(row.name).c_str());
+    app.PrefectureItems[OtherCode] = app.RegionItems[OtherRegion];
     ListPortFiles(app, tree);
 }
 
