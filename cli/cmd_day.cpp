@@ -18,7 +18,7 @@
 #include "engine/tide.h"
 #include "views/moon_sun_panels.h"
 #include "views/one_day_view.h"
-#include "views/prepare_view.h"
+#include "shell/session.h"
 
 namespace marevo::cli {
 
@@ -156,10 +156,16 @@ int RunDay(const Words& words)
     Station station;
     StationChoice choice;
     if (!LoadCliStation(args, station, error, &choice)) return Fail(1, error);
-    PreparedView prepared;
-    PrepareView(station, args.year, args.month, args.day, OneDay, LineGraph, 1, prepared);
-    const int sunErrors = args.Has("--json") ? PrintDayJson(args, station, choice.file, prepared.calendar)
-                                             : PrintOneDayText(prepared.model);
+    // The one-day view as the window's session prepares it.
+    Session session;
+    Settings choices;
+    choices.DisplayPeriod = OneDay;
+    choices.GraphStyle = LineGraph;
+    session.TakeSettings(choices);
+    session.ShowStation(station, {args.year, args.month, args.day});
+    const ViewModel& model = *session.Model();
+    const int sunErrors = args.Has("--json") ? PrintDayJson(args, station, choice.file, *model.calendar)
+                                             : PrintOneDayText(model);
     if (sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
     return 0;
 }

@@ -157,6 +157,8 @@ Outcome Session::Redraw() { return Refresh(); }
 
 bool Session::HasPicture() const { return shown_ != nullptr; }
 
+const ViewModel* Session::Model() const { return shown_ ? &shown_->view.model : nullptr; }
+
 void Session::CanvasSize(int& width, int& height) const
 {
     if (shown_ && shown_->view.width > 0) {

@@ -98,6 +98,9 @@ public:
     // screen's records untouched; nothing without a loaded station.
     SessionMessage RenderForPrint(Canvas& canvas, int colour) const;
 
+    // The model of the picture (what the views draw from), or nullptr before the first one.
+    const ViewModel* Model() const;
+
     // A station the front end has read itself (marevo-cli): the picture of it at the date.
     Outcome ShowStation(const Station& station, CivilDate date, int colour = 1);
 
