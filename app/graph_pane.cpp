@@ -24,9 +24,6 @@ SIZE ClientSize(HWND window)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-// The static control's own procedure, which the canvas hands every other message to.
-WNDPROC canvasPrevious = nullptr;
-
 void ForgetHover(AppState& app)
 {
     app.HoverColumn = app.HoverRow = app.HighlightColumn = app.HighlightRow = -1;
@@ -36,8 +33,8 @@ void CopySurfaceToCanvas(AppState& app)
 {
     ScopedGetDC canvas(app.CanvasWindow);
     const SIZE size = ClientSize(app.CanvasWindow);
-    if (app.OffscreenDC)
-        BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC, 0, 0, SRCCOPY);
+    if (app.OffscreenDC())
+        BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC(), 0, 0, SRCCOPY);
     ForgetHover(app); // the copy has erased any highlight
 }
 
@@ -56,7 +53,7 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     default:
-        return CallWindowProcW(canvasPrevious, canvas, message, wParam, lParam);
+        return CallWindowProcW(App().CanvasPrevious, canvas, message, wParam, lParam);
     }
 }
 
@@ -66,7 +63,7 @@ void OnCreate(HWND pane)
     app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);
-    canvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+    app.CanvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         app.CanvasWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
 }
 
@@ -96,27 +93,17 @@ void OnScroll(HWND pane, int bar, int request, int thumbPosition)
 // Draws or erases one cell: XOR of its outline and inside with the highlight colour.
 void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
 {
-    const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.TableWidth, cell);
-    canvas.SelectViewPen(PenSolid, 1, app.palette.HoverHighlight);
-    canvas.DrawBox(r.left, r.top, r.right, r.bottom, app.palette.HoverHighlight);
+    const CellRect r = app.session.CellBox(cell);
+    const Color highlight = app.session.HighlightColour();
+    canvas.SelectViewPen(PenSolid, 1, highlight);
+    canvas.DrawBox(r.left, r.top, r.right, r.bottom, highlight);
     canvas.ReleaseViewPen();
 }
 
+// A click opens the day of the cell under the mouse in the one-day view.
 void OnLeftButton(AppState& app)
 {
-    const int period = app.settings.DisplayPeriod;
-    const Cell cell{app.HoverColumn, app.HoverRow};
-    if (!CellIsValid(period, cell)) return;
-    CivilDate date{app.CurrentYear, app.CurrentMonth, app.CurrentDay};
-    // The last cells of a picture near the end of 9999 lie in the year 10000, where the
-    // date commands could no longer step back: like them, such a click is not made.
-    if (!StepDate(date, CellDayOffset(period, cell))) return;
-    app.CurrentYear = date.year;
-    app.CurrentMonth = date.month;
-    app.CurrentDay = date.day;
-    app.settings.DisplayPeriod = OneDay;
-    SyncPeriodIndicators(app, app.MainWindow);
-    RefreshDisplay(app, app.GraphPane);
+    ShowOutcome(app, app.session.PickCell({app.HoverColumn, app.HoverRow}));
 }
 
 // Sets the pane's scroll bars. The style, and the frame change that makes it take effect
@@ -159,23 +146,12 @@ void MoveChild(HWND window, int x, int y, int width, int height)
 
 void CreateOffscreen(AppState& app)
 {
+    app.offscreen.reset();
     const SIZE size = ClientSize(app.CanvasWindow);
     ScopedGetDC canvas(app.CanvasWindow);
-    app.OffscreenDC = CreateCompatibleDC(canvas.get());
-    app.OffscreenBitmap = CreateCompatibleBitmap(canvas.get(), size.cx, size.cy);
-    app.PreviousBitmap = static_cast<HBITMAP>(SelectObject(app.OffscreenDC, app.OffscreenBitmap));
-    ScopedSelectObject brush(app.OffscreenDC, GetSysColorBrush(COLOR_BTNFACE));
-    PatBlt(app.OffscreenDC, 0, 0, size.cx, size.cy, PATCOPY);
-}
-
-void DeleteOffscreen(AppState& app)
-{
-    if (!app.OffscreenDC) return;
-    SelectObject(app.OffscreenDC, app.PreviousBitmap);
-    DeleteDC(app.OffscreenDC);
-    DeleteObject(app.OffscreenBitmap);
-    app.OffscreenDC = nullptr;
-    app.OffscreenBitmap = app.PreviousBitmap = nullptr;
+    app.offscreen = std::make_unique<OffscreenSurface>(canvas.get(), size.cx, size.cy);
+    ScopedSelectObject brush(app.OffscreenDC(), GetSysColorBrush(COLOR_BTNFACE));
+    PatBlt(app.OffscreenDC(), 0, 0, size.cx, size.cy, PATCOPY);
 }
 
 void LayoutPanes(AppState& app)
@@ -236,11 +212,10 @@ void LayoutPanes(AppState& app)
 void TrackHover(AppState& app, HWND pane, int x, int y)
 {
     (void)pane;
-    const int period = app.settings.DisplayPeriod;
+    const int period = app.session.Period();
     if (period == OneDay) return;
     Cell cell;
-    if (!CellAt(period, app.TableWidth, x - app.CanvasX, y - app.CanvasY, cell))
-        return;
+    if (!app.session.CellAt(x - app.CanvasX, y - app.CanvasY, cell)) return;
     app.HoverColumn = cell.column;
     app.HoverRow = cell.row;
     const Cell old{app.HighlightColumn, app.HighlightRow};

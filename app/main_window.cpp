@@ -16,7 +16,9 @@
 #include "app/system_text.h"
 #include "app/toolbar.h"
 #include "app/ui_seam.h"
+#include "engine/station.h"
 #include "shell/startup.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 
@@ -110,7 +112,7 @@ void FitPortLabel(AppState& app)
     SIZE four = {};
     {
         ScopedGetDC dc(app.PortLabel);
-        ScopedSelectObject font(dc.get(), app.UiFont);
+        ScopedSelectObject font(dc.get(), app.UiFont.get());
         GetTextExtentPoint32W(dc.get(), L"土佐清水", 4, &four);
     }
     const int extra = four.cx + 1 - PortLabelWidth;
@@ -157,10 +159,10 @@ void OnCreate(HWND window)
 
     LayoutPanes(app);
 
-    app.UiFont = CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             WideFromSjis(UiFace).c_str());
+    app.UiFont.reset(CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                                 0, WideFromSjis(UiFace).c_str()));
     for (HWND AppState::*handle : FontWindows)
-        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
+        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont.get()), TRUE);
     FitPortLabel(app);
 
     ApplyStartupState(app, window);
@@ -175,9 +177,8 @@ void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
 void OnDestroy(AppState& app)
 {
     SaveSettings(app);
-    DeleteObject(app.UiFont);
-    app.UiFont = nullptr;
-    DeleteOffscreen(app);
+    app.UiFont.reset();
+    app.offscreen.reset();
     PostQuitMessage(0);
 }
 
@@ -225,6 +226,13 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     std::snprintf(app.ModuleDir, sizeof app.ModuleDir, "%s", moduleDir);
     std::snprintf(app.IniPath, sizeof app.IniPath, "%smarevo.ini", app.ModuleDir);
 
+    // The port files are read beside the program, through the wide file functions: the path
+    // is Shift-JIS whatever the system's code page.
+    app.session = Session([dir = std::string(app.ModuleDir)](const std::string& fileName,
+                                                             Station& station) {
+        const std::string path = StationFilePath(dir, fileName);
+        return LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), station);
+    });
     LoadSettings(app);
     const Settings& s = app.settings;
     const Point notice = NoticePosition(s.XPosition, s.YPosition, s.Width, s.Height);

@@ -63,20 +63,30 @@ void OnSize(int width, int height)
     LayoutPanes(app);
 }
 
+// The text of a parent node as the tree was filled with it: a prefecture's (or 北海道's,
+// その他's) name, a region's, or "" for the root.
+std::string ParentText(const AppState& app, HTREEITEM parent)
+{
+    if (!parent) return std::string();
+    for (int k = 0; k < PrefectureCodes; ++k)
+        if (app.PrefectureItems[k] == parent) return TreeNameOfCode(k);
+    for (int i = 1; i <= RegionCount; ++i)
+        if (app.RegionItems[i] == parent) return Utf8ToSjis(RegionName(i));
+    return std::string();
+}
+
 void OnSelection(HTREEITEM node)
 {
     AppState& app = App();
     HWND tree = app.TreeControl;
-    char portText[MaxNodeText + 1], prefText[MaxNodeText + 1];
-    NodeText(tree, node, portText, sizeof portText);
     if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
         return; // a region or prefecture with ports is not a selection
     HTREEITEM parent = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)));
-    NodeText(tree, parent, prefText, sizeof prefText);
-    SetSjisText(app.PortLabel, portText);
-    SetSjisText(app.PrefLabel, prefText);
-    RefreshDisplay(app, app.GraphPane);
+    // A prefecture without ports is taken as a port named like it, under its region.
+    char portText[MaxNodeText + 1];
+    NodeText(tree, node, portText, sizeof portText);
+    ShowOutcome(app, app.session.ChooseSite({ParentText(app, parent), portText}));
 }
 
 } // namespace
@@ -122,17 +132,6 @@ void NodeText(HWND tree, HTREEITEM item, char* out, int size)
     wide[256] = L'\0';
     const std::string text = SjisFromWide(tv.pszText, static_cast<size_t>(size - 1));
     std::memcpy(out, text.c_str(), text.size() + 1);
-}
-
-int PrefectureCodeOf(const AppState& app, const char* name)
-{
-    for (int k = 0; k < PrefectureCodes; ++k) {
-        if (!app.PrefectureItems[k]) continue;
-        char text[MaxNodeText + 1];
-        NodeText(app.TreeControl, app.PrefectureItems[k], text, sizeof text);
-        if (std::strcmp(text, name) == 0) return k;
-    }
-    return -1;
 }
 
 LRESULT CALLBACK PortTreeProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,18 +1,15 @@
-// The refresh pipeline: every change of port, date, period or style ends here; the station
-// file is read again and PrepareView recomputes everything else. Heights in cm; canvas
-// sizes in pixels.
+// The window's side of every command: the labels and marks show the session's choices, the
+// canvas takes the session's size, the picture is drawn into the off-screen surface through
+// the session, and the session's messages are shown. Canvas sizes in pixels.
 #include "app/refresh.h"
 
 #include <cstdio>
-#include <string>
 
+#include "app/commands.h"
 #include "app/graph_pane.h"
-#include "app/port_tree.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
 #include "views/gdi/gdi_canvas.h"
-#include "views/prepare_view.h"
-#include "views/view_model.h"
 
 namespace marevo {
 
@@ -25,88 +22,60 @@ void SetNumberLabel(HWND label, const char* format, int value)
     SetSjisText(label, text);
 }
 
-} // namespace
-
-ViewModel ViewModelOf(const AppState& app)
+const char* TextOf(SessionMessage message)
 {
-    ViewModel model;
-    model.year = app.CurrentYear;
-    model.month = app.CurrentMonth;
-    model.day = app.CurrentDay;
-    model.station = &app.station;
-    model.calendar = &app.calendar;
-    model.tables = &app.tables;
-    model.tideTable = &app.tideTable;
-    model.verticalScale = app.VerticalScale;
-    model.graphStyle = app.settings.GraphStyle;
-    model.palette = &app.palette;
-    return model;
+    switch (message) {
+    case SessionMessage::NoPort: return TextNoPort;
+    case SessionMessage::CannotOpen: return TextCannotOpen;
+    case SessionMessage::SunError: return TextSunError;
+    default: return nullptr;
+    }
 }
 
-void RefreshDisplay(AppState& app, HWND window)
+void Say(SessionMessage message)
 {
-    SetNumberLabel(app.YearLabel, "%4d", app.CurrentYear);
-    SetNumberLabel(app.MonthLabel, "%02d", app.CurrentMonth);
-    SetNumberLabel(app.DayLabel, "%02d", app.CurrentDay);
+    if (const char* text = TextOf(message)) ShowMessage(text, CaptionError);
+}
 
-    // The labels hold the whole node texts, so every port the tree lists can be loaded.
-    char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
-    GetSjisText(app.PortLabel, port, sizeof port);
-    GetSjisText(app.PrefLabel, pref, sizeof pref);
-    if (!port[0] || !pref[0]) {
-        ShowMessage(TextNoPort, CaptionError);
-        return;
-    }
-
-    // A prefecture the tree does not know names no file; it is reported like a missing one.
-    const int code = PrefectureCodeOf(app, pref);
-    Station loaded = app.station;
-    LoadStatus status = LoadStatus::OpenFailed;
-    if (code >= 0) {
-        // Opened through the wide file functions: the path is Shift-JIS whatever the
-        // system's code page.
-        const std::string path = StationFilePath(app.ModuleDir, StationFileNameOf(code, port));
-        status = LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), loaded);
-    }
-    if (status != LoadStatus::Ok) {
-        // The old picture stays and the user may choose another port.
-        ShowMessage(TextCannotOpen, CaptionError);
-        return;
-    }
-    app.station = loaded;
-
-    // The records of the state hold what the picture is drawn from; the tide table and its
-    // width change only with a table view, the hover cells of the last table keep theirs.
-    const int period = app.settings.DisplayPeriod;
-    PreparedView prepared;
-    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
-                app.settings.GraphStyle, 1, prepared);
-    app.calendar = prepared.calendar;
-    app.tables = prepared.tables;
-    app.VerticalScale = prepared.verticalScale;
-    app.palette = prepared.palette;
-    if (period == TideTable) {
-        app.tideTable = prepared.tideTable;
-        app.TableWidth = prepared.width;
-    }
-    if (prepared.width > 0)
-        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, prepared.width, prepared.height,
-                   TRUE);
-
-    DeleteOffscreen(app);
+// The canvas at the session's size, a new surface for it, and the picture drawn into it.
+void DrawPicture(AppState& app)
+{
+    int width = 0, height = 0;
+    app.session.CanvasSize(width, height);
+    MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, width, height, TRUE);
     CreateOffscreen(app);
     LayoutPanes(app);
-
-    const ViewModel model = ViewModelOf(app);
-    ViewReport report;
+    SessionMessage message;
     {
-        GdiCanvas canvas(app.OffscreenDC);
-        report = DrawView(period, canvas, model);
+        GdiCanvas canvas(app.OffscreenDC());
+        message = app.session.Render(canvas);
     }
-    InvalidateRect(window, nullptr, FALSE);
-
-    // Said once per drawing, after it, so the picture is complete behind the message.
-    if (report.sunErrors > 0) ShowMessage(TextSunError, CaptionError);
+    InvalidateRect(app.GraphPane, nullptr, FALSE);
+    Say(message);
 }
+
+} // namespace
+
+void ShowChoices(AppState& app)
+{
+    const CivilDate date = app.session.Date();
+    SetNumberLabel(app.YearLabel, "%4d", date.year);
+    SetNumberLabel(app.MonthLabel, "%02d", date.month);
+    SetNumberLabel(app.DayLabel, "%02d", date.day);
+    SetSjisText(app.PrefLabel, app.session.ChosenSite().prefecture.c_str());
+    SetSjisText(app.PortLabel, app.session.ChosenSite().port.c_str());
+    ShowPeriod(app, app.MainWindow);
+    ShowStyle(app, app.MainWindow);
+}
+
+void ShowOutcome(AppState& app, const Outcome& outcome)
+{
+    if (!outcome.changed && !outcome.redraw && outcome.message == SessionMessage::None) return;
+    ShowChoices(app);
+    if (outcome.redraw) DrawPicture(app);
+    Say(outcome.message);
+}
+
+void RefreshDisplay(AppState& app) { ShowOutcome(app, app.session.Redraw()); }
 
 } // namespace marevo

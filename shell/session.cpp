@@ -97,8 +97,12 @@ Outcome Session::Start(CivilDate today)
 
 Outcome Session::ChoosePort(int prefectureCode, const std::string& port)
 {
-    site_.prefecture = TreeNameOfCode(prefectureCode);
-    site_.port = port;
+    return ChooseSite({TreeNameOfCode(prefectureCode), port});
+}
+
+Outcome Session::ChooseSite(const Site& site)
+{
+    site_ = site;
     return Refresh();
 }
 

@@ -65,6 +65,9 @@ public:
     // picture changes; a file that cannot be read leaves the old picture.
     Outcome Start(CivilDate today);             // the first picture, of today
     Outcome ChoosePort(int prefectureCode, const std::string& port);
+    // A node chosen by its texts: its parent's (a prefecture, a region or "" for the root)
+    // and its own; a parent that names no prefecture is a file that cannot be read.
+    Outcome ChooseSite(const Site& site);
     Outcome StepDate(int days);                 // a step past the years 1 ... 9999: nothing
     Outcome GoToToday(CivilDate today);
     Outcome ChooseDate(CivilDate date);         // a date outside the program's years: nothing

@@ -93,8 +93,8 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     Select(toba);
     EXPECT_EQ(Text(app.PrefLabel), "三重県");
     EXPECT_EQ(Text(app.PortLabel), "鳥羽");
-    EXPECT_STREQ(app.station.StationName, "鳥羽");
-    EXPECT_FLOAT_EQ(app.VerticalScale, 2.0f); // 150 + 50 + 20 = 220
+    EXPECT_STREQ(ShownStation().StationName, "鳥羽");
+    EXPECT_FLOAT_EQ(app.session.Model()->verticalScale, 2.0f); // 150 + 50 + 20 = 220
     EXPECT_GT(PaintedPixels(), 1000);
 
     // The canvas shows the surface once painted.
@@ -103,7 +103,7 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     int same = 0, total = 0;
     for (int y = 5; y < 380; y += 37)
         for (int x = 5; x < 600; x += 41, ++total)
-            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
+            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC(), x, y)) ++same;
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
     Screenshot("tree_toba");
@@ -114,7 +114,7 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     Select(FindNode(app.RegionItems[1], "函館"));
     EXPECT_EQ(Text(app.PrefLabel), "北海道");
     EXPECT_EQ(Text(app.PortLabel), "函館");
-    EXPECT_STREQ(app.station.StationName, "函館");
+    EXPECT_STREQ(ShownStation().StationName, "函館");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -122,31 +122,31 @@ TEST_F(PortTreeTest, LongPortNamesAreLoadedAndRemembered)
 {
     Select(FindNode(app.PrefectureItems[14], "横須賀長井漁港"));
     EXPECT_EQ(Text(app.PortLabel), "横須賀長井漁港");
-    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
+    EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
     EXPECT_TRUE(messages.empty());
     Stop();
     EXPECT_NE(ReadFile("marevo.ini").find("\nPORT=横須賀長井漁港\r\n"), std::string::npos);
     Start();
-    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
+    EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
 }
 
 TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
 {
     Command(CMD_PERIOD1);
-    const std::string before = app.station.StationName;
-    const COLORREF probe = GetPixel(app.OffscreenDC, 300, 200);
+    const std::string before = ShownStation().StationName;
+    const COLORREF probe = GetPixel(app.OffscreenDC(), 300, 200);
     Select(app.PrefectureItems[2]); // 青森県 has no ports: taken as a port named 青森県
     EXPECT_EQ(Text(app.PrefLabel), "東北");
     EXPECT_EQ(Text(app.PortLabel), "青森県");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
     EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on
-    EXPECT_EQ(app.station.StationName, before);
-    EXPECT_EQ(GetPixel(app.OffscreenDC, 300, 200), probe);
+    EXPECT_EQ(ShownStation().StationName, before);
+    EXPECT_EQ(GetPixel(app.OffscreenDC(), 300, 200), probe);
 
     // Another port can be chosen afterwards.
     Select(FindNode(app.PrefectureItems[24], "尾鷲"));
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_EQ(messages.size(), 1u);
 }
 

@@ -271,6 +271,10 @@ TEST(Session, PortsMissingAndBadFiles)
         EXPECT_EQ(outcome.redraw, c.message == SessionMessage::None);
         EXPECT_EQ(session.HasPicture(), c.message == SessionMessage::None);
     }
+    // A node chosen by its texts: under a region (a prefecture without ports) no file.
+    Started region(OneDay, {2026, 12, 8});
+    EXPECT_EQ(region.session.ChooseSite({"東北", "青森県"}).message, SessionMessage::CannotOpen);
+    EXPECT_EQ(region.session.ChosenSite().prefecture, "東北");
     // Without a reader every file is missing.
     Session unread;
     unread.TakeSettings(SettingsOf(TideTable, BarGraph, Mie, Owase));
@@ -359,4 +363,30 @@ TEST(Session, RenderAndPrint)
     RecordingCanvas shown;
     cli.Render(shown);
     EXPECT_EQ(shown.CallsOf(CanvasOp::PutText).size() > 0, true);
+}
+
+// A port far south, where the twilight iteration leaves the day: its one-day picture reports
+// the failed sun computation each time it is drawn; its other views and an ordinary port's
+// one-day view report nothing.
+TEST(Session, SunComputationFailuresAreReportedByRender)
+{
+    Station station;
+    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8("24尾鷲") + ".MV2";
+    ASSERT_EQ(LoadStationFrom(std::fopen(path.c_str(), "rb"), path.c_str(), station), LoadStatus::Ok);
+    Station south = station;
+    south.Latitude = -52.0f;
+    south.Longitude = 139.46f;
+    struct { const Station* station; DisplayPeriod period; SessionMessage message; } cases[] = {
+        {&south, OneDay, SessionMessage::SunError}, {&south, SevenDays, SessionMessage::None},
+        {&south, TideTable, SessionMessage::None},  {&station, OneDay, SessionMessage::None},
+    };
+    for (const auto& c : cases) {
+        Session session;
+        session.TakeSettings(SettingsOf(c.period, BarGraph, Mie, Owase));
+        session.ShowStation(*c.station, {2008, 11, 21});
+        RecordingCanvas first, second;
+        EXPECT_EQ(session.Render(first), c.message) << c.period;
+        EXPECT_EQ(session.Render(second), c.message) << c.period;
+        EXPECT_EQ(session.RenderForPrint(second, 0), c.message) << c.period;
+    }
 }
