@@ -33,12 +33,10 @@ void OnCreate(HWND popup)
 {
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_DATE_CLASSES};
     InitCommonControlsEx(&init);
-    App().MonthCalendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE |
-                                        MCS_NOTODAY,
-                                    0, 0, 0, 0, popup, nullptr,
-                                    reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(popup, GWLP_HINSTANCE)),
-                                    nullptr);
+    App().MonthCalendar = CreateWindowExW(
+        0, MONTHCAL_CLASSW, L"",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE | MCS_NOTODAY, 0, 0, 0, 0, popup,
+        nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(popup, GWLP_HINSTANCE)), nullptr);
     SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_TITLEBK, RGB(64, 64, 255));
     SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_TEXT, RGB(0, 0, 64));
     SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_MONTHBK, RGB(230, 230, 255));
@@ -52,8 +50,9 @@ void OnCreate(HWND popup)
                                  w - 51, h - 1, CloseWidth, CloseHeight, popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    App().CalendarCloseFont.reset(CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                0, WideFromSjis(CloseFace).c_str()));
+    App().CalendarCloseFont.reset(CreateFontW(12, 0, 0, 0, 400, FALSE, FALSE, FALSE,
+                                              DEFAULT_CHARSET, 0, 0, 0, 0,
+                                              WideFromSjis(CloseFace).c_str()));
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(App().CalendarCloseFont.get()), TRUE);
 
     MoveWindow(App().MonthCalendar, -1, -1, w, h, TRUE);
@@ -72,7 +71,8 @@ void Hide(HWND popup)
 void TakeSelection(AppState& app)
 {
     SYSTEMTIME picked = {};
-    if (!SendMessageA(app.MonthCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&picked))) return;
+    if (!SendMessageA(app.MonthCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&picked)))
+        return;
     ShowOutcome(app, app.session.ChooseDate({picked.wYear, picked.wMonth, picked.wDay}));
 }
 
@@ -109,7 +109,8 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == App().MonthCalendar && header->code == MCN_SELCHANGE && App().CalendarArmed)
+        if (header->hwndFrom == App().MonthCalendar && header->code == MCN_SELCHANGE &&
+            App().CalendarArmed)
             TakeSelection(app);
         return 0;
     }

@@ -25,10 +25,14 @@ void SetNumberLabel(HWND label, const char* format, int value)
 const char* TextOf(SessionMessage message)
 {
     switch (message) {
-    case SessionMessage::NoPort: return TextNoPort;
-    case SessionMessage::CannotOpen: return TextCannotOpen;
-    case SessionMessage::SunError: return TextSunError;
-    default: return nullptr;
+    case SessionMessage::NoPort:
+        return TextNoPort;
+    case SessionMessage::CannotOpen:
+        return TextCannotOpen;
+    case SessionMessage::SunError:
+        return TextSunError;
+    default:
+        return nullptr;
     }
 }
 
@@ -76,6 +80,9 @@ void ShowOutcome(AppState& app, const Outcome& outcome)
     Say(outcome.message);
 }
 
-void RefreshDisplay(AppState& app) { ShowOutcome(app, app.session.Redraw()); }
+void RefreshDisplay(AppState& app)
+{
+    ShowOutcome(app, app.session.Redraw());
+}
 
 } // namespace marevo

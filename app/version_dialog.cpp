@@ -69,8 +69,8 @@ void Initialise(const AppState& app, HWND dialog)
     };
     for (const auto& row : texts) {
         SetSjisText(GetDlgItem(dialog, row.id), row.text);
-        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(App().VersionTextFont.get()),
-                            TRUE);
+        SendDlgItemMessageA(dialog, row.id, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(App().VersionTextFont.get()), TRUE);
     }
 
     HWND link = GetDlgItem(dialog, IDC_WEB);
@@ -95,7 +95,9 @@ void Release(HWND dialog)
     if (link && App().LinkPrevious)
         SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(App().LinkPrevious));
     App().LinkPrevious = nullptr;
-    for (ScopedGdiObj<HFONT>* font : {&App().VersionNameFont, &App().VersionTextFont, &App().VersionLinkFont}) font->reset();
+    for (ScopedGdiObj<HFONT>* font :
+         {&App().VersionNameFont, &App().VersionTextFont, &App().VersionLinkFont})
+        font->reset();
 }
 
 INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -164,8 +164,9 @@ int RunDay(const Words& words)
     session.TakeSettings(choices);
     session.ShowStation(station, {args.year, args.month, args.day});
     const ViewModel& model = *session.Model();
-    const int sunErrors = args.Has("--json") ? PrintDayJson(args, station, choice.file, *model.calendar)
-                                             : PrintOneDayText(model);
+    const int sunErrors = args.Has("--json")
+                              ? PrintDayJson(args, station, choice.file, *model.calendar)
+                              : PrintOneDayText(model);
     if (sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", SunErrorMessage);
     return 0;
 }

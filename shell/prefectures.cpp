@@ -6,8 +6,8 @@ namespace marevo {
 namespace {
 
 const char* const RegionNames[RegionCount + 1] = {
-    nullptr, u8"北海道", u8"東北", u8"関東", u8"中部", u8"近畿", u8"中国", u8"四国", u8"九州",
-    u8"その他",
+    nullptr,  u8"北海道", u8"東北", u8"関東", u8"中部",
+    u8"近畿", u8"中国",   u8"四国", u8"九州", u8"その他",
 };
 
 } // namespace

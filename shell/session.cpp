@@ -68,7 +68,8 @@ Outcome Session::Refresh()
     const int code = TreeCodeOfName(site_.prefecture);
     auto shown = std::make_unique<Shown>();
     lastLoad_ = LoadStatus::OpenFailed;
-    if (code >= 0 && reader_) lastLoad_ = reader_(StationFileNameOf(code, site_.port), shown->station);
+    if (code >= 0 && reader_)
+        lastLoad_ = reader_(StationFileNameOf(code, site_.port), shown->station);
     if (lastLoad_ != LoadStatus::Ok) {
         // The old picture stays and the user may choose another port.
         outcome.message = SessionMessage::CannotOpen;
@@ -138,7 +139,10 @@ Outcome Session::SetStyle(GraphStyle style)
     return Refresh();
 }
 
-Outcome Session::ToggleStyle() { return SetStyle(style_ == BarGraph ? LineGraph : BarGraph); }
+Outcome Session::ToggleStyle()
+{
+    return SetStyle(style_ == BarGraph ? LineGraph : BarGraph);
+}
 
 Outcome Session::PickCell(Cell cell)
 {
@@ -157,11 +161,20 @@ Outcome Session::PickAt(int canvasX, int canvasY)
     return PickCell(cell);
 }
 
-Outcome Session::Redraw() { return Refresh(); }
+Outcome Session::Redraw()
+{
+    return Refresh();
+}
 
-bool Session::HasPicture() const { return shown_ != nullptr; }
+bool Session::HasPicture() const
+{
+    return shown_ != nullptr;
+}
 
-const ViewModel* Session::Model() const { return shown_ ? &shown_->view.model : nullptr; }
+const ViewModel* Session::Model() const
+{
+    return shown_ ? &shown_->view.model : nullptr;
+}
 
 void Session::CanvasSize(int& width, int& height) const
 {
@@ -178,7 +191,10 @@ bool Session::CellAt(int canvasX, int canvasY, Cell& cell) const
     return marevo::CellAt(period_, tableWidth_, canvasX, canvasY, cell);
 }
 
-CellRect Session::CellBox(Cell cell) const { return CellRectOf(period_, tableWidth_, cell); }
+CellRect Session::CellBox(Cell cell) const
+{
+    return CellRectOf(period_, tableWidth_, cell);
+}
 
 Color Session::HighlightColour() const
 {

@@ -23,7 +23,7 @@ enum class SessionMessage {
     None,
     NoPort,     // "港が選択されていません": no port chosen
     CannotOpen, // "ファイルがオープンできませんでした": the port's file cannot be read
-    SunError,   // "日の出計算でエラー発生": a sun computation failed while drawing
+    SunError, // "日の出計算でエラー発生": a sun computation failed while drawing
 };
 
 // The answer to a command: whether the picture must be drawn again (Render), and a message
@@ -51,7 +51,7 @@ int TreeCodeOfName(const std::string& sjisName);
 std::string TreeNameOfCode(int code);
 
 class Session {
-public:
+  public:
     explicit Session(StationReader reader = nullptr);
     ~Session();
     Session(Session&&) noexcept;
@@ -63,19 +63,19 @@ public:
 
     // The user's commands. Each reads the port's file again and prepares the view when the
     // picture changes; a file that cannot be read leaves the old picture.
-    Outcome Start(CivilDate today);             // the first picture, of today
+    Outcome Start(CivilDate today); // the first picture, of today
     Outcome ChoosePort(int prefectureCode, const std::string& port);
     // A node chosen by its texts: its parent's (a prefecture, a region or "" for the root)
     // and its own; a parent that names no prefecture is a file that cannot be read.
     Outcome ChooseSite(const Site& site);
-    Outcome StepDate(int days);                 // a step past the years 1 ... 9999: nothing
+    Outcome StepDate(int days); // a step past the years 1 ... 9999: nothing
     Outcome GoToToday(CivilDate today);
-    Outcome ChooseDate(CivilDate date);         // a date outside the program's years: nothing
+    Outcome ChooseDate(CivilDate date); // a date outside the program's years: nothing
     Outcome SetPeriod(DisplayPeriod period);
     Outcome SetStyle(GraphStyle style);
     Outcome ToggleStyle();
-    Outcome PickCell(Cell cell);                // the cell's day in the one-day view
-    Outcome PickAt(int canvasX, int canvasY);   // PickCell of the cell under the point
+    Outcome PickCell(Cell cell);              // the cell's day in the one-day view
+    Outcome PickAt(int canvasX, int canvasY); // PickCell of the cell under the point
     Outcome Redraw();
 
     // What the front end shows.
@@ -107,7 +107,7 @@ public:
     // A station the front end has read itself (marevo-cli): the picture of it at the date.
     Outcome ShowStation(const Station& station, CivilDate date, int colour = 1);
 
-private:
+  private:
     Outcome Refresh(); // the file read again and the view prepared
     void Prepare(int colour);
 

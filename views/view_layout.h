@@ -9,7 +9,7 @@
 namespace marevo {
 
 // The display period: one day, seven days, 42 days (graphs), or the 42-day tide table.
-enum DisplayPeriod { OneDay = 1, SevenDays = 7, FortyTwoDays = 42, TideTable = -1 };
+enum DisplayPeriod : int { OneDay = 1, SevenDays = 7, FortyTwoDays = 42, TideTable = -1 };
 
 // ---- Canvas sizes (the table's width follows its event columns) ------------------------
 

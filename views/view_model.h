@@ -15,7 +15,7 @@
 namespace marevo {
 
 // How the graphs of the views draw the height: a line, or bars from the zero line.
-enum GraphStyle { LineGraph = 0, BarGraph = 1 };
+enum GraphStyle : int { LineGraph = 0, BarGraph = 1 };
 
 struct ViewModel {
     int year = 2000, month = 1, day = 1;      // displayed (first) date, normalised

@@ -130,25 +130,5 @@ TEST_F(PortTreeTest, LongPortNamesAreLoadedAndRemembered)
     EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
 }
 
-TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
-{
-    Command(CMD_PERIOD1);
-    const std::string before = ShownStation().StationName;
-    const COLORREF probe = GetPixel(app.OffscreenDC(), 300, 200);
-    Select(app.PrefectureItems[2]); // 青森県 has no ports: taken as a port named 青森県
-    EXPECT_EQ(Text(app.PrefLabel), "東北");
-    EXPECT_EQ(Text(app.PortLabel), "青森県");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
-    EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on
-    EXPECT_EQ(ShownStation().StationName, before);
-    EXPECT_EQ(GetPixel(app.OffscreenDC(), 300, 200), probe);
-
-    // Another port can be chosen afterwards.
-    Select(FindNode(app.PrefectureItems[24], "尾鷲"));
-    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
-    EXPECT_EQ(messages.size(), 1u);
-}
-
 } // namespace
 } // namespace marevo
