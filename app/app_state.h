@@ -1,42 +1,35 @@
-// AppState: the one record of the window program. It aggregates the core records (station,
-// calendar, constituent tables, tide table, palette) with the window handles, the settings
-// and the graph pane's surface. Heights in cm; coordinates in pixels.
+// AppState: the one record of the window program, and its only mutable global: the Session
+// (what the user chose and the picture prepared from it) with what belongs to the windows:
+// their handles, the settings of the window, the graph pane's surface and scrolling, the
+// fonts. GDI objects are owned by scope guards. Coordinates in pixels.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "shell/port_files.h"
-#include "engine/calendar.h"
-#include "engine/constituents.h"
-#include "engine/station.h"
-#include "engine/tide.h"
-#include "engine/tide_table.h"
-#include "views/palette.h"
+#include "shell/prefectures.h"
+#include "shell/session.h"
+#include "shell/settings_values.h"
+#include "views/gdi/gdi_scope.h"
 #include "views/view_layout.h"
-#include "views/view_model.h"
 
 namespace marevo {
 
-constexpr int RegionCount = 9;
-
-// What marevo.ini remembers between runs, with the values a missing key reads as (the site
-// given by its texts: the labels are empty until the settings are read).
-struct Settings {
-    static constexpr char DefaultPref[] = "三重県", DefaultPort[] = "尾鷲";
-    int RegionExpanded[RegionCount + 1] = {};        // [1..9]
-    int PrefectureExpanded[PrefectureCodes] = {};    // [0..80]
-    int GraphStyle = BarGraph;
-    int DisplayPeriod = TideTable;
-    int XPosition = 100, YPosition = 100; // pixels of the screen
-    int Width = 725, Height = 480;        // pixels at 96 dpi, scaled to the screen
-    // Read and saved as pixels at 96 dpi, the screen's pixels while the program runs; 0:
-    // wide enough for the names (FittingTreeWidth).
-    int TreeWidth = 0;
-    char SavedPref[MaxNodeText + 1] = {};
-    char SavedPort[MaxNodeText + 1] = {};
-    double PrinterRatio = 1.0;
-    int PrinterColor = 1;
+// The graph pane's off-screen picture: a memory context with a bitmap of the canvas's size
+// selected into it; deselected, deleted and released in that order.
+struct OffscreenSurface {
+    ScopedDC dc;
+    ScopedGdiObj<HBITMAP> bitmap;
+    ScopedSelectObject selection;
+    OffscreenSurface(HDC compatible, int width, int height)
+        : dc(CreateCompatibleDC(compatible)),
+          bitmap(CreateCompatibleBitmap(compatible, width, height)),
+          selection(dc.get(), bitmap.get())
+    {
+    }
 };
 
 struct AppState {
@@ -52,32 +45,43 @@ struct AppState {
     HWND PrefLabel = nullptr, PortLabel = nullptr, YearLabel = nullptr, MonthLabel = nullptr,
          DayLabel = nullptr, FirstSlash = nullptr, SecondSlash = nullptr,
          CalendarButton = nullptr;
-    HFONT UiFont = nullptr;
+    ScopedGdiObj<HFONT> UiFont;
     HACCEL Accelerators = nullptr;
 
-    int CurrentYear = 2000, CurrentMonth = 1, CurrentDay = 1;
+    // The user's choices and the picture; the window shows its state and asks it.
+    Session session;
+    // The window's settings: placement, tree, printer (the choices are read into the session
+    // at start and given back at the end).
     Settings settings;
 
     HTREEITEM RegionItems[RegionCount + 1] = {};
     HTREEITEM PrefectureItems[PrefectureCodes] = {};
 
-    HDC OffscreenDC = nullptr;
-    HBITMAP OffscreenBitmap = nullptr, PreviousBitmap = nullptr;
+    std::unique_ptr<OffscreenSurface> offscreen;
+    HDC OffscreenDC() const { return offscreen ? offscreen->dc.get() : nullptr; }
     int CanvasX = 0, CanvasY = 0;
-    int TableWidth = 0; // canvas width of the tide table of the last refresh
     SCROLLINFO HorizontalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     SCROLLINFO VerticalScroll = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
     int HoverColumn = -1, HoverRow = -1, HighlightColumn = -1, HighlightRow = -1;
     // Dots per inch of the main window's monitor: the views' units (96 to the inch) and the
     // program's own pixel sizes are scaled by Dpi / 96.
     int Dpi = 96;
+    // Parts of a wheel notch not yet scrolled (vertical, horizontal), and whether the graph
+    // pane has asked to be told when the mouse leaves it.
+    int WheelRemainder[2] = {};
+    bool TrackingLeave = false;
+    // Set while the program itself selects the shown port's node in the tree.
+    bool RevealingPort = false;
+    WNDPROC CanvasPrevious = nullptr; // the static control's own procedure
 
-    Station station;
-    Calendar calendar;
-    ConstituentTables tables;
-    TideTableResults tideTable = {};
-    float VerticalScale = 1.0f;
-    ViewPalette palette = {};
+    // The calendar pop-up: its month calendar, the close button's font, and whether a
+    // selection is the user's (armed once the pop-up is active).
+    HWND MonthCalendar = nullptr;
+    ScopedGdiObj<HFONT> CalendarCloseFont;
+    int CalendarArmed = 0;
+    // The version dialog: its link control's own procedure and its fonts.
+    WNDPROC LinkPrevious = nullptr;
+    ScopedGdiObj<HFONT> VersionNameFont, VersionTextFont, VersionLinkFont;
 };
 
 // The program's one AppState, alive for the whole process.

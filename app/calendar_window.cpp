@@ -19,10 +19,6 @@ const char CloseFace[] = "ＭＳ ゴシック";
 const char CloseText[] = "閉じる";
 constexpr int CloseWidth = 50, CloseHeight = 20;
 
-HWND monthCalendar = nullptr;
-ScopedGdiObj<HFONT> closeFont;
-int armed = 0;
-
 // Right edge at the button's right edge, top edge at its bottom.
 void PlaceUnderButton(const AppState& app, HWND popup)
 {
@@ -38,18 +34,16 @@ void OnCreate(HWND popup)
 {
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_DATE_CLASSES};
     InitCommonControlsEx(&init);
-    monthCalendar = CreateWindowExW(0, MONTHCAL_CLASSW, L"",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE |
-                                        MCS_NOTODAY,
-                                    0, 0, 0, 0, popup, nullptr,
-                                    reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(popup, GWLP_HINSTANCE)),
-                                    nullptr);
-    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_TITLEBK, RGB(64, 64, 255));
-    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_TEXT, RGB(0, 0, 64));
-    SendMessageA(monthCalendar, MCM_SETCOLOR, MCSC_MONTHBK, RGB(230, 230, 255));
+    App().MonthCalendar = CreateWindowExW(
+        0, MONTHCAL_CLASSW, L"",
+        WS_CHILD | WS_VISIBLE | WS_BORDER | MCS_NOTODAYCIRCLE | MCS_NOTODAY, 0, 0, 0, 0, popup,
+        nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(popup, GWLP_HINSTANCE)), nullptr);
+    SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_TITLEBK, RGB(64, 64, 255));
+    SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_TEXT, RGB(0, 0, 64));
+    SendMessageA(App().MonthCalendar, MCM_SETCOLOR, MCSC_MONTHBK, RGB(230, 230, 255));
 
     RECT minimum = {};
-    SendMessageA(monthCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
+    SendMessageA(App().MonthCalendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
     const int w = minimum.right - minimum.left, h = minimum.bottom - minimum.top;
 
     HWND close = CreateWindowExW(0, L"BUTTON", WideFromSjis(CloseText).c_str(),
@@ -58,36 +52,35 @@ void OnCreate(HWND popup)
                                  Scaled(App(), CloseWidth), Scaled(App(), CloseHeight), popup,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CalendarCloseId)),
                                  nullptr, nullptr);
-    closeFont.reset(CreateFontW(Scaled(App(), 12), 0, 0, 0, 400, FALSE, FALSE, FALSE,
-                                DEFAULT_CHARSET, 0, 0, 0, 0, WideFromSjis(CloseFace).c_str()));
-    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(closeFont.get()), TRUE);
+    App().CalendarCloseFont.reset(CreateFontW(Scaled(App(), 12), 0, 0, 0, 400, FALSE, FALSE,
+                                              FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                              WideFromSjis(CloseFace).c_str()));
+    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(App().CalendarCloseFont.get()), TRUE);
 
-    MoveWindow(monthCalendar, -1, -1, w, h, TRUE);
+    MoveWindow(App().MonthCalendar, -1, -1, w, h, TRUE);
     SetWindowPos(popup, nullptr, 0, 0, w, h + Scaled(App(), CloseHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     PlaceUnderButton(App(), popup);
-    armed = 0;
+    App().CalendarArmed = 0;
 }
 
 void Hide(HWND popup)
 {
     ShowWindow(popup, SW_HIDE);
-    armed = 0;
+    App().CalendarArmed = 0;
 }
 
 void TakeSelection(AppState& app)
 {
     SYSTEMTIME picked = {};
-    if (!SendMessageA(monthCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&picked))) return;
-    app.CurrentYear = picked.wYear;
-    app.CurrentMonth = picked.wMonth;
-    app.CurrentDay = picked.wDay;
-    RefreshDisplay(app, app.GraphPane);
+    if (!SendMessageA(app.MonthCalendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&picked)))
+        return;
+    ShowOutcome(app, app.session.ChooseDate({picked.wYear, picked.wMonth, picked.wDay}));
 }
 
 } // namespace
 
-int CalendarArmed() { return armed; }
+int CalendarArmed() { return App().CalendarArmed; }
 
 void ShowCalendar(AppState& app)
 {
@@ -107,17 +100,19 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         if (LOWORD(wParam) == WA_INACTIVE) {
             Hide(window);
         } else if (LOWORD(wParam) == WA_ACTIVE) {
+            const CivilDate date = app.session.Date();
             SYSTEMTIME current = {};
-            current.wYear = static_cast<WORD>(app.CurrentYear);
-            current.wMonth = static_cast<WORD>(app.CurrentMonth);
-            current.wDay = static_cast<WORD>(app.CurrentDay);
-            SendMessageA(monthCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&current));
-            armed = 1;
+            current.wYear = static_cast<WORD>(date.year);
+            current.wMonth = static_cast<WORD>(date.month);
+            current.wDay = static_cast<WORD>(date.day);
+            SendMessageA(App().MonthCalendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&current));
+            App().CalendarArmed = 1;
         }
         return 0;
     case WM_NOTIFY: {
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->hwndFrom == monthCalendar && header->code == MCN_SELCHANGE && armed)
+        if (header->hwndFrom == App().MonthCalendar && header->code == MCN_SELCHANGE &&
+            App().CalendarArmed)
             TakeSelection(app);
         return 0;
     }
@@ -125,9 +120,9 @@ LRESULT CALLBACK CalendarWindowProc(HWND window, UINT message, WPARAM wParam, LP
         if (LOWORD(wParam) == CalendarCloseId) Hide(window);
         return 0;
     case WM_DESTROY:
-        closeFont.reset();
-        monthCalendar = nullptr;
-        armed = 0;
+        App().CalendarCloseFont.reset();
+        App().MonthCalendar = nullptr;
+        App().CalendarArmed = 0;
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);

@@ -7,7 +7,7 @@ namespace marevo {
 
 bool CopyToClipboard(AppState& app, HWND owner)
 {
-    if (!app.OffscreenDC) return false;
+    if (!app.OffscreenDC()) return false;
     RECT client = {};
     GetClientRect(app.CanvasWindow, &client);
     const int width = client.right, height = client.bottom;
@@ -20,7 +20,7 @@ bool CopyToClipboard(AppState& app, HWND owner)
         if (!memory.get() || !bitmap.get()) return false;
         // The bitmap leaves the memory context before it goes to the clipboard.
         ScopedSelectObject selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width, height, app.OffscreenDC, 0, 0, SRCCOPY);
+        BitBlt(memory.get(), 0, 0, width, height, app.OffscreenDC(), 0, 0, SRCCOPY);
     }
 
     bool placed = false;

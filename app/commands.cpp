@@ -15,7 +15,6 @@
 #include "app/system_text.h"
 #include "app/toolbar.h"
 #include "app/ui_seam.h"
-#include "shell/date_limits.h"
 #include "views/view_layout.h"
 
 namespace marevo {
@@ -33,42 +32,6 @@ void Check(HWND window, int id, bool checked)
     CheckMenuItem(GetMenu(window), id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MoveDate(AppState& app, int days)
-{
-    int year = app.CurrentYear, month = app.CurrentMonth, day = app.CurrentDay + days;
-    NormalizeDate(year, month, day);
-    // Day numbers and the tables hold for the years 1 to 9999 only (before year 1 two
-    // days would share one day number): a step past them is not made.
-    if (year < FirstYear || year > LastYear) return;
-    app.CurrentYear = year;
-    app.CurrentMonth = month;
-    app.CurrentDay = day;
-    RefreshDisplay(app, app.GraphPane);
-}
-
-void SetPeriod(AppState& app, HWND window, int period)
-{
-    app.settings.DisplayPeriod = period;
-    SyncPeriodIndicators(app, window);
-    RefreshDisplay(app, app.GraphPane);
-}
-
-// The bar-graph button and the two menu checks show the graph style.
-void ShowStyle(const AppState& app, HWND window)
-{
-    const bool bars = app.settings.GraphStyle == BarGraph;
-    SetButton(app.Toolbar, TB_BARS, bars);
-    Check(window, CMD_BARS, bars);
-    Check(window, CMD_LINES, !bars);
-}
-
-void SetStyle(AppState& app, HWND window, int style)
-{
-    app.settings.GraphStyle = style;
-    ShowStyle(app, window);
-    RefreshDisplay(app, app.GraphPane);
-}
-
 // Help: the platform's help file when it is installed, else the HTML page beside the program.
 void OpenHelp(const AppState& app, HWND window)
 {
@@ -82,7 +45,7 @@ void OpenHelp(const AppState& app, HWND window)
     if (!OpenDocument(html.c_str())) ShowMessage(TextNoHelp, CaptionError);
 }
 
-// Formats one field of today's local time and converts it, as the date texts are read.
+// Today's local date, by the formatted fields of the local time as the date texts are read.
 int TodayField(const std::tm& now, const char* format, int size)
 {
     char text[8] = {};
@@ -92,21 +55,28 @@ int TodayField(const std::tm& now, const char* format, int size)
 
 } // namespace
 
-void SetToday(AppState& app)
+CivilDate Today()
 {
     const std::time_t t = std::time(nullptr);
     // A clock beyond what the runtime converts (after 3000 on Windows) gives no local time:
-    // the date shown stays as it was.
+    // no date, and the date shown stays as it was.
     const std::tm* local = std::localtime(&t);
-    if (!local) return;
+    if (!local) return {0, 0, 0};
     const std::tm now = *local;
-    app.CurrentYear = TodayField(now, "%Y", 5);
-    app.CurrentMonth = TodayField(now, "%m", 3);
-    app.CurrentDay = TodayField(now, "%d", 3);
+    return {TodayField(now, "%Y", 5), TodayField(now, "%m", 3), TodayField(now, "%d", 3)};
+}
+
+void ShowStyle(AppState& app, HWND window)
+{
+    const bool bars = app.session.Style() == BarGraph;
+    SetButton(app.Toolbar, TB_BARS, bars);
+    Check(window, CMD_BARS, bars);
+    Check(window, CMD_LINES, !bars);
 }
 
 void OnCommand(AppState& app, HWND window, int id)
 {
+    Session& session = app.session;
     // A toolbar button does what its menu command does.
     if (const int command = MenuCommandOf(id)) id = command;
     switch (id) {
@@ -114,27 +84,20 @@ void OnCommand(AppState& app, HWND window, int id)
     case CMD_PRINT: PrintView(app, app.MainWindow); break;
     case CMD_PRINT_SETTINGS: ShowPrintSettings(app, window); break;
     case CMD_COPY: CopyToClipboard(app, window); break;
-    case CMD_REDRAW: RefreshDisplay(app, app.GraphPane); break;
-    case CMD_TODAY: {
-        SetToday(app);
-        char day[4];
-        std::snprintf(day, sizeof day, "%02d", app.CurrentDay);
-        SetSjisText(app.DayLabel, day);
-        RefreshDisplay(app, app.GraphPane);
-        break;
-    }
-    case CMD_MINUS7: MoveDate(app, -7); break;
-    case CMD_MINUS1: MoveDate(app, -1); break;
-    case CMD_PLUS1: MoveDate(app, 1); break;
-    case CMD_PLUS7: MoveDate(app, 7); break;
-    case CMD_PERIOD1: SetPeriod(app, window, OneDay); break;
-    case CMD_PERIOD7: SetPeriod(app, window, SevenDays); break;
-    case CMD_PERIOD42: SetPeriod(app, window, FortyTwoDays); break;
-    case CMD_TABLE: SetPeriod(app, window, TideTable); break;
-    case CMD_BARS: SetStyle(app, window, BarGraph); break;
-    case CMD_LINES: SetStyle(app, window, LineGraph); break;
+    case CMD_REDRAW: ShowOutcome(app, session.Redraw()); break;
+    case CMD_TODAY: ShowOutcome(app, session.GoToToday(Today())); break;
+    case CMD_MINUS7: ShowOutcome(app, session.StepDate(-7)); break;
+    case CMD_MINUS1: ShowOutcome(app, session.StepDate(-1)); break;
+    case CMD_PLUS1: ShowOutcome(app, session.StepDate(1)); break;
+    case CMD_PLUS7: ShowOutcome(app, session.StepDate(7)); break;
+    case CMD_PERIOD1: ShowOutcome(app, session.SetPeriod(OneDay)); break;
+    case CMD_PERIOD7: ShowOutcome(app, session.SetPeriod(SevenDays)); break;
+    case CMD_PERIOD42: ShowOutcome(app, session.SetPeriod(FortyTwoDays)); break;
+    case CMD_TABLE: ShowOutcome(app, session.SetPeriod(TideTable)); break;
+    case CMD_BARS: ShowOutcome(app, session.SetStyle(BarGraph)); break;
+    case CMD_LINES: ShowOutcome(app, session.SetStyle(LineGraph)); break;
     case TB_BARS: // the toolbar has toggled its own button already: the other style
-        SetStyle(app, window, app.settings.GraphStyle == BarGraph ? LineGraph : BarGraph);
+        ShowOutcome(app, session.ToggleStyle());
         break;
     case CMD_HELP: OpenHelp(app, window); break;
     case CMD_VERSION: ShowVersionDialog(app, window); break;
@@ -145,36 +108,25 @@ void OnCommand(AppState& app, HWND window, int id)
 
 void ApplyStartupState(AppState& app, HWND window)
 {
-    SetToday(app);
-    char text[8];
-    std::snprintf(text, sizeof text, "%d", app.CurrentYear);
-    SetSjisText(app.YearLabel, text);
-    std::snprintf(text, sizeof text, "%02d", app.CurrentMonth);
-    SetSjisText(app.MonthLabel, text);
-    std::snprintf(text, sizeof text, "%02d", app.CurrentDay);
-    SetSjisText(app.DayLabel, text);
+    (void)window;
     SetSjisText(app.FirstSlash, "/");
     SetSjisText(app.SecondSlash, "/");
 
-    ShowStyle(app, window);
-
+    // Before the first picture the canvas has the period's start-up size, which stays when
+    // the port cannot be read.
     app.CanvasX = 0;
     app.CanvasY = 0;
     int width, height;
-    StartupCanvasSize(app.settings.DisplayPeriod, width, height);
-    SyncPeriodIndicators(app, window);
+    app.session.CanvasSize(width, height);
     MoveWindow(app.CanvasWindow, 0, 0, width, height, TRUE);
 
     ApplyTreeExpansion(app);
 
-    SetSjisText(app.PortLabel, app.settings.SavedPort);
-    SetSjisText(app.PrefLabel, app.settings.SavedPref);
-
     CreateOffscreen(app);
-    RefreshDisplay(app, app.GraphPane);
+    ShowOutcome(app, app.session.Start(Today()));
 }
 
-void SyncPeriodIndicators(AppState& app, HWND window)
+void ShowPeriod(AppState& app, HWND window)
 {
     static const struct { int period, button, item; } Indicators[] = {
         {OneDay, TB_PERIOD1, CMD_PERIOD1},
@@ -187,7 +139,7 @@ void SyncPeriodIndicators(AppState& app, HWND window)
         Check(window, row.item, false);
     }
     for (const auto& row : Indicators) {
-        if (row.period != app.settings.DisplayPeriod) continue;
+        if (row.period != app.session.Period()) continue;
         SetButton(app.Toolbar, row.button, true);
         Check(window, row.item, true);
     }

@@ -10,18 +10,21 @@ namespace marevo {
 // Runs command id of the main window; unknown numbers are ignored.
 void OnCommand(AppState& app, HWND mainWindow, int id);
 
-// Today's date, indicators, tree expansion, saved site, surface and the first picture.
+// Tree expansion, the canvas's start-up size, the surface, and the session started on today.
 void ApplyStartupState(AppState& app, HWND mainWindow);
 
-// Menu checks of window's menu and the toolbar's period buttons for app's DisplayPeriod.
-void SyncPeriodIndicators(AppState& app, HWND window);
+// Menu checks of window's menu and the toolbar's period buttons for the session's period.
+void ShowPeriod(AppState& app, HWND window);
+// The bar-graph button and the two menu checks for the session's graph style.
+void ShowStyle(AppState& app, HWND window);
 
 // Answers the toolbar's tooltip-text request (wide or narrow form): every button shows the
 // string of its command.
 void SetToolTipText(const AppState& app, NMTTDISPINFOA& request);
 void SetToolTipText(const AppState& app, NMTTDISPINFOW& request);
 
-// Sets the date of app to today's local date.
-void SetToday(AppState& app);
+// Today's local date: the clock the window hands the session ({0, 0, 0} when the runtime
+// cannot convert the clock).
+CivilDate Today();
 
 } // namespace marevo

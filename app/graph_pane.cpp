@@ -10,7 +10,6 @@
 #include "app/ids.h"
 #include "app/refresh.h"
 #include "app/screen_scale.h"
-#include "shell/date_limits.h"
 #include "shell/scrolling.h"
 #include "views/gdi/gdi_canvas.h"
 #include "views/view_layout.h"
@@ -27,13 +26,6 @@ SIZE ClientSize(HWND window)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-// The static control's own procedure, which the canvas hands every other message to.
-WNDPROC canvasPrevious = nullptr;
-// Parts of a wheel notch not yet scrolled (vertical, horizontal), and whether the pane has
-// asked to be told when the mouse leaves it.
-int wheelRemainder[2] = {};
-bool trackingLeave = false;
-
 void ForgetHover(AppState& app)
 {
     app.HoverColumn = app.HoverRow = app.HighlightColumn = app.HighlightRow = -1;
@@ -43,8 +35,8 @@ void CopySurfaceToCanvas(AppState& app)
 {
     ScopedGetDC canvas(app.CanvasWindow);
     const SIZE size = ClientSize(app.CanvasWindow);
-    if (app.OffscreenDC)
-        BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC, 0, 0, SRCCOPY);
+    if (app.OffscreenDC())
+        BitBlt(canvas.get(), 0, 0, size.cx, size.cy, app.OffscreenDC(), 0, 0, SRCCOPY);
     ForgetHover(app); // the copy has erased any highlight
 }
 
@@ -66,18 +58,18 @@ LRESULT CALLBACK CanvasProc(HWND canvas, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     default:
-        return CallWindowProcW(canvasPrevious, canvas, message, wParam, lParam);
+        return CallWindowProcW(App().CanvasPrevious, canvas, message, wParam, lParam);
     }
 }
 
 void OnCreate(HWND pane)
 {
     AppState& app = App();
-    trackingLeave = false; // a new pane has asked for nothing yet
+    app.TrackingLeave = false; // a new pane has asked for nothing yet
     app.CanvasWindow = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0,
                                        0, 0, pane, reinterpret_cast<HMENU>(ID_CANVAS),
                                        app.Instance, nullptr);
-    canvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+    app.CanvasPrevious = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         app.CanvasWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CanvasProc)));
 }
 
@@ -126,7 +118,7 @@ void OnWheel(HWND pane, bool tilted, WPARAM wParam)
 {
     const bool horizontal = tilted || (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT);
     const int step = WheelStep(GET_WHEEL_DELTA_WPARAM(wParam), tilted,
-                               &wheelRemainder[horizontal ? 1 : 0]);
+                               &App().WheelRemainder[horizontal ? 1 : 0]);
     ScrollStep(pane, horizontal ? SB_HORZ : SB_VERT, step);
 }
 
@@ -150,30 +142,17 @@ bool OnKey(HWND pane, WPARAM key)
 // Draws or erases one cell: XOR of its outline and inside with the highlight colour.
 void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
 {
-    const CellRect r = CellRectOf(app.settings.DisplayPeriod, app.TableWidth, cell);
-    // The canvas's context maps the view units as the off-screen surface does.
-    canvas.SelectViewPen(PenSolid, 1, app.palette.HoverHighlight);
-    canvas.DrawBox(r.left, r.top, r.right, r.bottom, app.palette.HoverHighlight);
+    const CellRect r = app.session.CellBox(cell);
+    const Color highlight = app.session.HighlightColour();
+    canvas.SelectViewPen(PenSolid, 1, highlight);
+    canvas.DrawBox(r.left, r.top, r.right, r.bottom, highlight);
     canvas.ReleaseViewPen();
 }
 
+// A click opens the day of the cell under the mouse in the one-day view.
 void OnLeftButton(AppState& app)
 {
-    const int period = app.settings.DisplayPeriod;
-    const Cell cell{app.HoverColumn, app.HoverRow};
-    if (!CellIsValid(period, cell)) return;
-    int year = app.CurrentYear, month = app.CurrentMonth;
-    int day = app.CurrentDay + CellDayOffset(period, cell);
-    NormalizeDate(year, month, day);
-    // The last cells of a picture near the end of 9999 lie in the year 10000, where the
-    // date commands could no longer step back: like them, such a click is not made.
-    if (year < FirstYear || year > LastYear) return;
-    app.CurrentYear = year;
-    app.CurrentMonth = month;
-    app.CurrentDay = day;
-    app.settings.DisplayPeriod = OneDay;
-    SyncPeriodIndicators(app, app.MainWindow);
-    RefreshDisplay(app, app.GraphPane);
+    ShowOutcome(app, app.session.PickCell({app.HoverColumn, app.HoverRow}));
 }
 
 // Sets the pane's scroll bars. The style, and the frame change that makes it take effect
@@ -231,23 +210,12 @@ void MovePane(HWND pane, int x, int y, int width, int height)
 
 void CreateOffscreen(AppState& app)
 {
+    app.offscreen.reset();
     const SIZE size = ClientSize(app.CanvasWindow);
     ScopedGetDC canvas(app.CanvasWindow);
-    app.OffscreenDC = CreateCompatibleDC(canvas.get());
-    app.OffscreenBitmap = CreateCompatibleBitmap(canvas.get(), size.cx, size.cy);
-    app.PreviousBitmap = static_cast<HBITMAP>(SelectObject(app.OffscreenDC, app.OffscreenBitmap));
-    ScopedSelectObject brush(app.OffscreenDC, GetSysColorBrush(COLOR_BTNFACE));
-    PatBlt(app.OffscreenDC, 0, 0, size.cx, size.cy, PATCOPY);
-}
-
-void DeleteOffscreen(AppState& app)
-{
-    if (!app.OffscreenDC) return;
-    SelectObject(app.OffscreenDC, app.PreviousBitmap);
-    DeleteDC(app.OffscreenDC);
-    DeleteObject(app.OffscreenBitmap);
-    app.OffscreenDC = nullptr;
-    app.OffscreenBitmap = app.PreviousBitmap = nullptr;
+    app.offscreen = std::make_unique<OffscreenSurface>(canvas.get(), size.cx, size.cy);
+    ScopedSelectObject brush(app.OffscreenDC(), GetSysColorBrush(COLOR_BTNFACE));
+    PatBlt(app.OffscreenDC(), 0, 0, size.cx, size.cy, PATCOPY);
 }
 
 void LayoutPanes(AppState& app)
@@ -309,15 +277,15 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
 {
     // Told once when the mouse leaves the pane (or a window comes over it), so that the
     // highlight does not stay behind.
-    if (!trackingLeave) {
+    if (!app.TrackingLeave) {
         TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, pane, 0};
-        trackingLeave = TrackMouseEvent(&track) != FALSE;
+        app.TrackingLeave = TrackMouseEvent(&track) != FALSE;
     }
-    const int period = app.settings.DisplayPeriod;
+    const int period = app.session.Period();
     if (period == OneDay) return;
     Cell cell;
-    if (!CellAt(period, app.TableWidth, ViewUnitOfPixel(x - app.CanvasX, app.Dpi),
-                ViewUnitOfPixel(y - app.CanvasY, app.Dpi), cell))
+    if (!app.session.CellAt(ViewUnitOfPixel(x - app.CanvasX, app.Dpi),
+                            ViewUnitOfPixel(y - app.CanvasY, app.Dpi), cell))
         return;
     app.HoverColumn = cell.column;
     app.HoverRow = cell.row;
@@ -342,7 +310,7 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
 void EraseHighlight(AppState& app)
 {
     const Cell old{app.HighlightColumn, app.HighlightRow};
-    if (CellIsValid(app.settings.DisplayPeriod, old)) {
+    if (CellIsValid(app.session.Period(), old)) {
         ScopedGetDC dc(app.CanvasWindow);
         ScopedViewScale scale(dc.get(), app.Dpi);
         GdiCanvas canvas(dc.get());
@@ -373,7 +341,7 @@ LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lP
                    static_cast<short>(HIWORD(lParam)));
         return 0;
     case WM_MOUSELEAVE:
-        trackingLeave = false;
+        App().TrackingLeave = false;
         EraseHighlight(App());
         App().HoverColumn = App().HoverRow = -1;
         return 0;

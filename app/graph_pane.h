@@ -9,10 +9,9 @@ namespace marevo {
 
 LRESULT CALLBACK GraphPaneProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Off-screen surface at the canvas's client size, filled with the button-face colour.
+// A new off-screen surface at the canvas's client size, filled with the button-face colour
+// (the old one released).
 void CreateOffscreen(AppState& app);
-// Releases the off-screen surface (refresh and exit).
-void DeleteOffscreen(AppState& app);
 
 // Places the tree pane and the graph pane and sets the pane's scroll bars.
 void LayoutPanes(AppState& app);

@@ -18,7 +18,9 @@
 #include "app/system_text.h"
 #include "app/toolbar.h"
 #include "app/ui_seam.h"
+#include "engine/station.h"
 #include "shell/startup.h"
+#include "text/wide_text.h"
 
 namespace marevo {
 
@@ -156,7 +158,7 @@ void FitPortLabel(AppState& app)
     SIZE four = {};
     {
         ScopedGetDC dc(app.PortLabel);
-        ScopedSelectObject font(dc.get(), app.UiFont);
+        ScopedSelectObject font(dc.get(), app.UiFont.get());
         GetTextExtentPoint32W(dc.get(), L"土佐清水", 4, &four);
     }
     const int extra = four.cx + 1 - Scaled(app, PortLabelWidth);
@@ -190,10 +192,10 @@ void BuildToolbar(AppState& app, HWND window)
 
 void SetToolbarFont(AppState& app)
 {
-    app.UiFont = CreateFontW(Scaled(app, 12), 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             0, 0, 0, 0, WideFromSjis(UiFace).c_str());
+    app.UiFont.reset(CreateFontW(Scaled(app, 12), 0, 0, 0, 400, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, 0, 0, 0, 0, WideFromSjis(UiFace).c_str()));
     for (HWND AppState::*handle : FontWindows)
-        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont), TRUE);
+        SendMessageA(app.*handle, WM_SETFONT, reinterpret_cast<WPARAM>(app.UiFont.get()), TRUE);
     FitPortLabel(app);
 }
 
@@ -237,27 +239,14 @@ void OnCreate(HWND window)
 void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
 {
     if (dpi <= 0 || dpi == app.Dpi) return;
-    HWND AppState::*const texts[] = {&AppState::PrefLabel, &AppState::PortLabel,
-                                     &AppState::YearLabel, &AppState::MonthLabel,
-                                     &AppState::DayLabel, &AppState::FirstSlash,
-                                     &AppState::SecondSlash};
-    constexpr size_t count = sizeof texts / sizeof texts[0];
-    std::string kept[count];
-    for (size_t i = 0; i < count; ++i) {
-        char text[MaxNodeText + 1] = {};
-        GetSjisText(app.*texts[i], text, sizeof text);
-        kept[i] = text;
-    }
     const int old = app.Dpi;
     app.settings.TreeWidth = MulDiv(app.settings.TreeWidth, dpi, old);
     app.Dpi = dpi;
     DestroyWindow(app.Toolbar); // and the boxes and labels inside it
-    DeleteObject(app.UiFont);
     BuildToolbar(app, window);
     SetToolbarFont(app);
-    for (size_t i = 0; i < count; ++i) SetSjisText(app.*texts[i], kept[i].c_str());
-    SyncPeriodIndicators(app, window);
-    SendMessageA(app.Toolbar, TB_CHECKBUTTON, TB_BARS, app.settings.GraphStyle == BarGraph);
+    // The new labels and marks show the session's choices.
+    ShowChoices(app);
     // The tree's font in proportion (the system gave it at the old scale).
     LOGFONTW face = {};
     HFONT treeFont = reinterpret_cast<HFONT>(SendMessageW(app.TreeControl, WM_GETFONT, 0, 0));
@@ -282,7 +271,7 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
                      proposed->right - proposed->left, proposed->bottom - proposed->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutPanes(app);
-    RefreshDisplay(app, app.GraphPane);
+    RefreshDisplay(app);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -296,9 +285,8 @@ void OnDestroy(AppState& app)
 {
     scaledTreeFont.reset(); // the tree goes with the window
     SaveSettings(app);
-    DeleteObject(app.UiFont);
-    app.UiFont = nullptr;
-    DeleteOffscreen(app);
+    app.UiFont.reset();
+    app.offscreen.reset();
     PostQuitMessage(0);
 }
 
@@ -346,6 +334,13 @@ bool StartProgram(HINSTANCE instance, const char* moduleDir, int showCommand)
     std::snprintf(app.ModuleDir, sizeof app.ModuleDir, "%s", moduleDir);
     std::snprintf(app.IniPath, sizeof app.IniPath, "%smarevo.ini", app.ModuleDir);
 
+    // The port files are read beside the program, through the wide file functions: the path
+    // is Shift-JIS whatever the system's code page.
+    app.session = Session([dir = std::string(app.ModuleDir)](const std::string& fileName,
+                                                             Station& station) {
+        const std::string path = StationFilePath(dir, fileName);
+        return LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), station);
+    });
     LoadSettings(app);
     const Settings& s = app.settings;
     // The notice at the screen's scale, centred where the 96-dpi one is.

@@ -1,5 +1,5 @@
-// Port tree pane: the tree-view control, its regions and prefectures (JIS X 0401 codes of
-// the coastal prefectures), the ports listed from dt\, and the handling of a selection.
+// Port tree pane: the tree-view control, its regions and prefectures (shell/prefectures),
+// the ports listed from dt\, and the handling of a selection.
 #include "app/port_tree.h"
 
 #include <cstring>
@@ -10,32 +10,12 @@
 #include "app/refresh.h"
 #include "app/system_text.h"
 #include "views/gdi/gdi_scope.h"
+#include "shell/prefectures.h"
+#include "text/shift_jis.h"
 
 namespace marevo {
 
 namespace {
-
-const char* const RegionNames[RegionCount + 1] = {
-    nullptr, "北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他",
-};
-
-struct PrefectureRow {
-    int region;
-    int code;
-    const char* name;
-};
-
-// Insertion order under each region.
-const PrefectureRow Prefectures[] = {
-    {2, 2, "青森県"}, {2, 3, "岩手県"}, {2, 4, "宮城県"}, {2, 5, "秋田県"}, {2, 6, "山形県"}, {2, 7, "福島県"},
-    {3, 8, "茨城県"}, {3, 12, "千葉県"}, {3, 13, "東京都"}, {3, 14, "神奈川県"},
-    {4, 15, "新潟県"}, {4, 16, "富山県"}, {4, 17, "石川県"}, {4, 18, "福井県"}, {4, 22, "静岡県"}, {4, 23, "愛知県"},
-    {5, 24, "三重県"}, {5, 26, "京都府"}, {5, 27, "大阪府"}, {5, 28, "兵庫県"}, {5, 30, "和歌山県"},
-    {6, 31, "鳥取県"}, {6, 32, "島根県"}, {6, 33, "岡山県"}, {6, 34, "広島県"}, {6, 35, "山口県"},
-    {7, 36, "徳島県"}, {7, 37, "香川県"}, {7, 38, "愛媛県"}, {7, 39, "高知県"},
-    {8, 40, "福岡県"}, {8, 41, "佐賀県"}, {8, 42, "長崎県"}, {8, 43, "熊本県"}, {8, 44, "大分県"},
-    {8, 45, "宮崎県"}, {8, 46, "鹿児島県"}, {8, 47, "沖縄県"},
-};
 
 HTREEITEM InsertNode(HWND tree, HTREEITEM parent, const char* text)
 {
@@ -84,9 +64,6 @@ void OnSize(int width, int height)
     LayoutPanes(app);
 }
 
-// Set while the program itself selects the shown port's node.
-bool revealing = false;
-
 // A region or prefecture node: a place that holds ports, never a port itself.
 bool IsPlaceNode(const AppState& app, HTREEITEM node)
 {
@@ -97,34 +74,48 @@ bool IsPlaceNode(const AppState& app, HTREEITEM node)
     return false;
 }
 
+// The text of a parent node as the tree was filled with it: a prefecture's (or 北海道's,
+// その他's) name, a region's, or "" for the root.
+std::string ParentText(const AppState& app, HTREEITEM parent)
+{
+    if (!parent) return std::string();
+    for (int k = 0; k < PrefectureCodes; ++k)
+        if (app.PrefectureItems[k] == parent) return TreeNameOfCode(k);
+    for (int i = 1; i <= RegionCount; ++i)
+        if (app.RegionItems[i] == parent) return Utf8ToSjis(RegionName(i));
+    return std::string();
+}
+
 void OnSelection(HTREEITEM node)
 {
     AppState& app = App();
     HWND tree = app.TreeControl;
     // Choosing a place without ports (その他, a prefecture with no file) shows nothing and
-    // changes nothing: the port shown, its labels and the commands stay as they were.
-    if (revealing || !node || IsPlaceNode(app, node)) return;
-    char portText[MaxNodeText + 1], prefText[MaxNodeText + 1];
-    NodeText(tree, node, portText, sizeof portText);
+    // changes nothing: the port shown, its labels and the commands stay as they were; so does
+    // the selection the program itself makes to show the port.
+    if (app.RevealingPort || !node || IsPlaceNode(app, node)) return;
     if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
         return; // a region or prefecture with ports is not a selection
     HTREEITEM parent = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)));
-    NodeText(tree, parent, prefText, sizeof prefText);
-    SetSjisText(app.PortLabel, portText);
-    SetSjisText(app.PrefLabel, prefText);
-    RefreshDisplay(app, app.GraphPane);
+    char portText[MaxNodeText + 1];
+    NodeText(tree, node, portText, sizeof portText);
+    ShowOutcome(app, app.session.ChooseSite({ParentText(app, parent), portText}));
 }
 
 } // namespace
 
 void FillPortTree(AppState& app, HWND tree)
 {
-    for (int i = 1; i <= RegionCount; ++i) app.RegionItems[i] = InsertNode(tree, nullptr, RegionNames[i]);
-    app.PrefectureItems[1] = app.RegionItems[1];
-    for (const PrefectureRow& row : Prefectures)
-        app.PrefectureItems[row.code] = InsertNode(tree, app.RegionItems[row.region], row.name);
-    app.PrefectureItems[80] = app.RegionItems[9];
+    for (int i = 1; i <= RegionCount; ++i)
+        app.RegionItems[i] = InsertNode(tree, nullptr, Utf8ToSjis(RegionName(i)).c_str());
+    app.PrefectureItems[HokkaidoCode] = app.RegionItems[1];
+    // Under each region its coastal prefectures in code order.
+    for (const Prefecture& row : Prefectures)
+        if (row.region > 1)
+            app.PrefectureItems[row.code] =
+                InsertNode(tree, app.RegionItems[row.region], Utf8ToSjis(row.name).c_str());
+    app.PrefectureItems[OtherCode] = app.RegionItems[OtherRegion];
     ListPortFiles(app, tree);
 }
 
@@ -159,11 +150,9 @@ void NodeText(HWND tree, HTREEITEM item, char* out, int size)
 
 void RevealShownPort(AppState& app)
 {
-    char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
-    GetSjisText(app.PortLabel, port, sizeof port);
-    GetSjisText(app.PrefLabel, pref, sizeof pref);
-    const int code = PrefectureCodeOf(app, pref);
-    if (code < 0 || !port[0]) return;
+    const Site& site = app.session.ChosenSite();
+    const int code = TreeCodeOfName(site.prefecture);
+    if (code < 0 || !app.PrefectureItems[code] || site.port.empty()) return;
     HWND tree = app.TreeControl;
     HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageW(
         tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(app.PrefectureItems[code])));
@@ -171,10 +160,10 @@ void RevealShownPort(AppState& app)
                      tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
         char text[MaxNodeText + 1];
         NodeText(tree, item, text, sizeof text);
-        if (std::strcmp(text, port) != 0) continue;
-        revealing = true;
+        if (site.port != text) continue;
+        app.RevealingPort = true;
         SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        revealing = false;
+        app.RevealingPort = false;
         SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
         return;
     }
@@ -200,17 +189,6 @@ int FittingTreeWidth(const AppState& app)
     const int borders = 2 * (GetSystemMetrics(SM_CXBORDER) + GetSystemMetrics(SM_CXEDGE) +
                              GetSystemMetrics(SM_CXFRAME));
     return text + GetSystemMetrics(SM_CXVSCROLL) + borders;
-}
-
-int PrefectureCodeOf(const AppState& app, const char* name)
-{
-    for (int k = 0; k < PrefectureCodes; ++k) {
-        if (!app.PrefectureItems[k]) continue;
-        char text[MaxNodeText + 1];
-        NodeText(app.TreeControl, app.PrefectureItems[k], text, sizeof text);
-        if (std::strcmp(text, name) == 0) return k;
-    }
-    return -1;
 }
 
 LRESULT CALLBACK PortTreeProc(HWND pane, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,5 @@
 // The port tree: the left pane with the regions, the coastal prefectures and the ports
-// found in dt\ beside the executable. Its nodes also map prefecture names to codes.
+// found in dt\ beside the executable; a port chosen in it is handed to the session.
 #pragma once
 
 #include "app/app_state.h"
@@ -24,8 +24,5 @@ int FittingTreeWidth(const AppState& app);
 
 // Text of a tree node, at most MaxNodeText bytes; empty for no node.
 void NodeText(HWND tree, HTREEITEM item, char* out, int size);
-
-// Prefecture code whose node text equals name, or -1.
-int PrefectureCodeOf(const AppState& app, const char* name);
 
 } // namespace marevo

@@ -71,12 +71,6 @@ void PrintView(AppState& app, HWND owner)
                      static_cast<int>(dpiY * app.settings.PrinterRatio), nullptr);
     SetViewportOrgEx(printer, 0, 0, nullptr);
 
-    // Prepared apart from the state: the screen's records and palette stay as drawn.
-    const int period = app.settings.DisplayPeriod;
-    PreparedView prepared;
-    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
-                app.settings.GraphStyle, app.settings.PrinterColor, prepared);
-
     const std::wstring documentName = WideFromSjis(DocumentName);
     DOCINFOW document = {};
     document.cbSize = sizeof document;
@@ -85,8 +79,9 @@ void PrintView(AppState& app, HWND owner)
     StartPage(printer);
 
     {
+        // Prepared apart from the screen's picture, in the print colour.
         GdiCanvas canvas(printer);
-        DrawView(period, canvas, prepared.model);
+        app.session.RenderForPrint(canvas, app.settings.PrinterColor);
     }
 
     EndPage(printer);

@@ -1,19 +1,17 @@
-// The refresh pipeline: every change of port, date, period or style ends here; the station
-// file is read again and PrepareView recomputes everything else. Heights in cm; canvas
-// sizes in pixels.
+// The window's side of every command: the labels and marks show the session's choices, the
+// canvas takes the session's size, the picture is drawn into the off-screen surface through
+// the session, and the session's messages are shown. Canvas sizes in pixels.
 #include "app/refresh.h"
 
 #include <cstdio>
 #include <string>
 
+#include "app/commands.h"
 #include "app/graph_pane.h"
-#include "app/port_tree.h"
 #include "app/screen_scale.h"
 #include "app/system_text.h"
 #include "app/ui_seam.h"
 #include "views/gdi/gdi_canvas.h"
-#include "views/prepare_view.h"
-#include "views/view_model.h"
 
 namespace marevo {
 
@@ -26,99 +24,77 @@ void SetNumberLabel(HWND label, const char* format, int value)
     SetSjisText(label, text);
 }
 
-} // namespace
-
-ViewModel ViewModelOf(const AppState& app)
+const char* TextOf(SessionMessage message)
 {
-    ViewModel model;
-    model.year = app.CurrentYear;
-    model.month = app.CurrentMonth;
-    model.day = app.CurrentDay;
-    model.station = &app.station;
-    model.calendar = &app.calendar;
-    model.tables = &app.tables;
-    model.tideTable = &app.tideTable;
-    model.verticalScale = app.VerticalScale;
-    model.graphStyle = app.settings.GraphStyle;
-    model.palette = &app.palette;
-    return model;
+    switch (message) {
+    case SessionMessage::NoPort:
+        return TextNoPort;
+    case SessionMessage::CannotOpen:
+        return TextCannotOpen;
+    case SessionMessage::SunError:
+        return TextSunError;
+    default:
+        return nullptr;
+    }
 }
 
-void RefreshDisplay(AppState& app, HWND window)
+void Say(const AppState& app, SessionMessage message)
 {
-    SetNumberLabel(app.YearLabel, "%4d", app.CurrentYear);
-    SetNumberLabel(app.MonthLabel, "%02d", app.CurrentMonth);
-    SetNumberLabel(app.DayLabel, "%02d", app.CurrentDay);
-
-    // The labels hold the whole node texts, so every port the tree lists can be loaded.
-    char port[MaxNodeText + 1] = {}, pref[MaxNodeText + 1] = {};
-    GetSjisText(app.PortLabel, port, sizeof port);
-    GetSjisText(app.PrefLabel, pref, sizeof pref);
-    if (!port[0] || !pref[0]) {
-        ShowMessage(TextNoPort, CaptionError);
+    if (message == SessionMessage::Damaged) {
+        // A file cut short or with a line missing is named, so that it can be replaced.
+        const std::string text =
+            std::string(TextDamaged) + "\n" + StationFilePath("", app.session.FileName());
+        ShowMessage(text.c_str(), CaptionError);
         return;
     }
+    if (const char* text = TextOf(message)) ShowMessage(text, CaptionError);
+}
 
-    // A prefecture the tree does not know names no file; it is reported like a missing one.
-    const int code = PrefectureCodeOf(app, pref);
-    Station loaded = app.station;
-    LoadStatus status = LoadStatus::OpenFailed;
-    std::string fileName;
-    if (code >= 0) {
-        // Opened through the wide file functions: the path is Shift-JIS whatever the
-        // system's code page.
-        fileName = StationFileNameOf(code, port);
-        const std::string path = StationFilePath(app.ModuleDir, fileName);
-        status = LoadStationFrom(OpenSjisFile(path.c_str(), "rb"), path.c_str(), loaded);
-    }
-    if (status == LoadStatus::Damaged) {
-        // A file cut short or with a line missing: named, so that it can be replaced; the
-        // old picture stays.
-        ShowMessage((std::string(TextDamaged) + "\n" + StationFilePath("", fileName)).c_str(),
-                    CaptionError);
-        return;
-    }
-    if (status != LoadStatus::Ok) {
-        // The old picture stays and the user may choose another port.
-        ShowMessage(TextCannotOpen, CaptionError);
-        return;
-    }
-    app.station = loaded;
-
-    // The records of the state hold what the picture is drawn from; the tide table and its
-    // width change only with a table view, the hover cells of the last table keep theirs.
-    const int period = app.settings.DisplayPeriod;
-    PreparedView prepared;
-    PrepareView(app.station, app.CurrentYear, app.CurrentMonth, app.CurrentDay, period,
-                app.settings.GraphStyle, 1, prepared);
-    app.calendar = prepared.calendar;
-    app.tables = prepared.tables;
-    app.VerticalScale = prepared.verticalScale;
-    app.palette = prepared.palette;
-    if (period == TideTable) {
-        app.tideTable = prepared.tideTable;
-        app.TableWidth = prepared.width;
-    }
-    // The canvas holds the view at the screen's scale.
-    if (prepared.width > 0)
-        MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, Scaled(app, prepared.width),
-                   Scaled(app, prepared.height), TRUE);
-
-    DeleteOffscreen(app);
+// The canvas at the session's size (at the screen's scale), a new surface for it, and the
+// picture drawn into it.
+void DrawPicture(AppState& app)
+{
+    int width = 0, height = 0;
+    app.session.CanvasSize(width, height);
+    MoveWindow(app.CanvasWindow, app.CanvasX, app.CanvasY, Scaled(app, width),
+               Scaled(app, height), TRUE);
     CreateOffscreen(app);
     LayoutPanes(app);
-
-    const ViewModel model = ViewModelOf(app);
-    ViewReport report;
+    SessionMessage message;
     {
-        ScopedViewScale scale(app.OffscreenDC, app.Dpi);
-        GdiCanvas canvas(app.OffscreenDC);
-        report = DrawView(period, canvas, model);
+        ScopedViewScale scale(app.OffscreenDC(), app.Dpi);
+        GdiCanvas canvas(app.OffscreenDC());
+        message = app.session.Render(canvas);
     }
-    InvalidateRect(window, nullptr, FALSE);
+    InvalidateRect(app.GraphPane, nullptr, FALSE);
+    Say(app, message);
+}
 
-    // Said once per drawing, after it, so the picture is complete behind the message.
-    if (report.sunErrors > 0) ShowMessage(TextSunError, CaptionError);
+} // namespace
+
+void ShowChoices(AppState& app)
+{
+    const CivilDate date = app.session.Date();
+    SetNumberLabel(app.YearLabel, "%4d", date.year);
+    SetNumberLabel(app.MonthLabel, "%02d", date.month);
+    SetNumberLabel(app.DayLabel, "%02d", date.day);
+    SetSjisText(app.PrefLabel, app.session.ChosenSite().prefecture.c_str());
+    SetSjisText(app.PortLabel, app.session.ChosenSite().port.c_str());
+    ShowPeriod(app, app.MainWindow);
+    ShowStyle(app, app.MainWindow);
+}
+
+void ShowOutcome(AppState& app, const Outcome& outcome)
+{
+    if (!outcome.changed && !outcome.redraw && outcome.message == SessionMessage::None) return;
+    ShowChoices(app);
+    if (outcome.redraw) DrawPicture(app);
+    Say(app, outcome.message);
+}
+
+void RefreshDisplay(AppState& app)
+{
+    ShowOutcome(app, app.session.Redraw());
 }
 
 } // namespace marevo

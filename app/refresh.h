@@ -1,18 +1,20 @@
-// RefreshDisplay: the one path from the state to a new picture. Date labels, the selected
-// port's station file, then PrepareView (constituents, tide table, vertical scale, palette,
-// canvas size) into the state's records, and the off-screen drawing.
+// What the window does with the Session's answers: the toolbar's date and site labels, the
+// period and style marks show the session's state; a new picture is drawn into the
+// off-screen surface at the session's canvas size; its messages are said.
 #pragma once
 
 #include "app/app_state.h"
-#include "views/view_model.h"
 
 namespace marevo {
 
-// Redraws the view of the current date, port, period and style and invalidates window.
-// A missing selection or station file is reported and leaves the old picture.
-void RefreshDisplay(AppState& app, HWND window);
+// Shows what a command changed, draws the picture again when the outcome asks for it and
+// says its message (after the drawing, so the picture is complete behind it).
+void ShowOutcome(AppState& app, const Outcome& outcome);
 
-// What the views draw from: the state's date, station, tables, scale, style and palette.
-ViewModel ViewModelOf(const AppState& app);
+// The redraw command: the port's file read again and the picture drawn again.
+void RefreshDisplay(AppState& app);
+
+// The date and site labels, the period and style marks as the session holds them.
+void ShowChoices(AppState& app);
 
 } // namespace marevo

@@ -217,12 +217,6 @@ int ExpandedState(HWND tree, HTREEITEM item)
     return (tv.state & TVIS_EXPANDED) ? 1 : 0;
 }
 
-void ReadLabel(HWND label, char* out, int size)
-{
-    out[0] = '\0';
-    if (label) GetSjisText(label, out, size);
-}
-
 } // namespace
 
 void LoadSettings(AppState& app)
@@ -256,6 +250,7 @@ void LoadSettings(AppState& app)
         ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", ratio.c_str(), NumberWidth)));
     s.PrinterColor =
         SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
+    app.session.TakeSettings(s);
 }
 
 void SaveSettings(AppState& app)
@@ -276,8 +271,7 @@ void SaveSettings(AppState& app)
         WriteInt(writes, "TREE", key, s.PrefectureExpanded[k]);
     }
 
-    ReadLabel(app.PortLabel, s.SavedPort, sizeof s.SavedPort);
-    ReadLabel(app.PrefLabel, s.SavedPref, sizeof s.SavedPref);
+    app.session.GiveSettings(s);
     WriteText(writes, "SITE", "PREF", s.SavedPref);
     WriteText(writes, "SITE", "PORT", s.SavedPort);
 

@@ -18,10 +18,7 @@ namespace {
 const char TextFace[] = "ＭＳ Ｐゴシック";
 constexpr int LinkTextChars = 99;
 
-// The dialog is modal and single: its fonts, held until the dialog goes, and the link's
-// replaced procedure.
-ScopedGdiObj<HFONT> nameFont, textFont, linkFont;
-WNDPROC linkPrevious = nullptr;
+// The dialog is modal and single: its fonts (in the AppState) are held until it goes.
 
 HFONT MakeTextFont(bool underline)
 {
@@ -39,7 +36,7 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         RECT r = {};
         GetClientRect(link, &r);
         FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-        ScopedSelectObject font(dc, linkFont.get());
+        ScopedSelectObject font(dc, App().VersionLinkFont.get());
         SetTextColor(dc, RGB(0, 0, 255));
         SetBkMode(dc, TRANSPARENT);
         const std::wstring web = WideFromSjis(App().WebText);
@@ -50,7 +47,7 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(LoadCursorA(App().Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
         return TRUE;
     default:
-        return CallWindowProcW(linkPrevious, link, message, wParam, lParam);
+        return CallWindowProcW(App().LinkPrevious, link, message, wParam, lParam);
     }
 }
 
@@ -62,24 +59,24 @@ void Initialise(const AppState& app, HWND dialog)
     face.lfHeight = Scaled(app, 17);
     face.lfWeight = FW_BOLD;
     face.lfUnderline = TRUE;
-    nameFont.reset(CreateFontIndirectW(&face));
-    SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(nameFont.get()), TRUE);
+    App().VersionNameFont.reset(CreateFontIndirectW(&face));
+    SendMessageA(name, WM_SETFONT, reinterpret_cast<WPARAM>(App().VersionNameFont.get()), TRUE);
 
     // The version and mail texts take the place of the placeholders, in the 12-dot face.
-    textFont.reset(MakeTextFont(false));
-    linkFont.reset(MakeTextFont(true));
+    App().VersionTextFont.reset(MakeTextFont(false));
+    App().VersionLinkFont.reset(MakeTextFont(true));
     const struct { int id; const char* text; } texts[] = {
         {IDC_VERSION_TEXT, app.VersionText},
         {IDC_MAIL, app.MailText},
     };
     for (const auto& row : texts) {
         SetSjisText(GetDlgItem(dialog, row.id), row.text);
-        SendDlgItemMessageA(dialog, row.id, WM_SETFONT, reinterpret_cast<WPARAM>(textFont.get()),
-                            TRUE);
+        SendDlgItemMessageA(dialog, row.id, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(App().VersionTextFont.get()), TRUE);
     }
 
     HWND link = GetDlgItem(dialog, IDC_WEB);
-    linkPrevious = reinterpret_cast<WNDPROC>(
+    App().LinkPrevious = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkProc)));
 }
 
@@ -97,10 +94,12 @@ void OpenLink(const AppState& app, HWND dialog)
 void Release(HWND dialog)
 {
     HWND link = GetDlgItem(dialog, IDC_WEB);
-    if (link && linkPrevious)
-        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(linkPrevious));
-    linkPrevious = nullptr;
-    for (ScopedGdiObj<HFONT>* font : {&nameFont, &textFont, &linkFont}) font->reset();
+    if (link && App().LinkPrevious)
+        SetWindowLongPtrW(link, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(App().LinkPrevious));
+    App().LinkPrevious = nullptr;
+    for (ScopedGdiObj<HFONT>* font :
+         {&App().VersionNameFont, &App().VersionTextFont, &App().VersionLinkFont})
+        font->reset();
 }
 
 INT_PTR CALLBACK VersionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     LARGE_INTEGER rate;
     QueryPerformanceFrequency(&rate);
     std::printf("port %s, %d refreshes per period (ms: median, fastest, slowest)\n",
-                app.station.StationName, count);
+                app.session.Model() ? app.session.Model()->station->StationName : "", count);
     const struct { int command; const char* name; } periods[] = {
         {CMD_PERIOD1, "1 day"}, {CMD_PERIOD7, "7 days"}, {CMD_PERIOD42, "42 days"}, {CMD_TABLE, "tide table"},
     };
@@ -85,12 +85,11 @@ int main(int argc, char** argv)
         });
         // Where the time goes: the drawing of the view alone, and the panes' layout alone.
         measure("  drawing into the surface", period.name, [&] {
-            GdiCanvas canvas(app.OffscreenDC);
-            DrawView(app.settings.DisplayPeriod, canvas, ViewModelOf(app));
+            GdiCanvas canvas(app.OffscreenDC());
+            app.session.Render(canvas);
         });
         measure("  layout of the panes", period.name, [&] { LayoutPanes(app); });
         measure("  surface rebuilt", period.name, [&] {
-            DeleteOffscreen(app);
             CreateOffscreen(app);
         });
         measure("  date labels set", period.name, [&] {

@@ -103,9 +103,7 @@ bool ParseDate(const std::string& text, int& year, int& month, int& day)
     int y, m, d;
     if (!Digits(text, 0, 4, y) || !Digits(text, 5, 2, m) || !Digits(text, 8, 2, d)) return false;
     if (y < 1 || m < 1 || m > 12 || d < 1) return false;
-    static const int lengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int last = (m == 2 && IsLeapYear(y)) ? 29 : lengths[m];
-    if (d > last) return false;
+    if (d > MonthLength(y, m)) return false;
     year = y, month = m, day = d;
     return true;
 }

@@ -21,7 +21,7 @@
 #include "engine/tide.h"
 #include "views/moon_sun_panels.h"
 #include "views/one_day_view.h"
-#include "views/prepare_view.h"
+#include "shell/session.h"
 
 namespace marevo::cli {
 
@@ -171,18 +171,24 @@ int RunDay(const Words& words)
         out.Key("to").String(FormatDate(lastYear, lastMonth, lastDay));
         out.Key("days").BeginArray();
     }
+    // Each day's one-day view as the window's session prepares it.
+    Session session;
+    Settings choices;
+    choices.DisplayPeriod = OneDay;
+    choices.GraphStyle = LineGraph;
+    session.TakeSettings(choices);
     int sunErrors = 0;
     int y = args.year, m = args.month, d = args.day;
     for (int i = 0; i < args.days && !OutputFailed(); ++i, AddDays(y, m, d, 1)) {
-        PreparedView prepared;
-        PrepareView(station, y, m, d, OneDay, LineGraph, 1, prepared);
+        session.ShowStation(station, {y, m, d});
+        const ViewModel& model = *session.Model();
         if (json) {
             if (args.spanGiven) out.BeginObject();
-            sunErrors += WriteDayFields(out, y, m, d, station, prepared.calendar);
+            sunErrors += WriteDayFields(out, y, m, d, station, *model.calendar);
             if (args.spanGiven) out.EndObject();
         } else {
             if (i > 0) Emit("\n");
-            sunErrors += PrintOneDayText(prepared.model);
+            sunErrors += PrintOneDayText(model);
         }
     }
     if (json) {

@@ -16,7 +16,7 @@
 #include "cli/render_module.h"
 #include "cli/span.h"
 #include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
-#include "views/prepare_view.h"
+#include "shell/session.h"
 
 #ifndef MAREVO_RENDER_MODULE_FILE
 #define MAREVO_RENDER_MODULE_FILE "marevo-render.so"
@@ -31,7 +31,7 @@ namespace {
 
 struct ViewChoice {
     const char* name;
-    int period;
+    DisplayPeriod period;
     int days; // the days drawn from the date on
 };
 
@@ -102,15 +102,22 @@ int RunRender(const Words& words)
     Station station;
     if (!LoadCliStation(args, station, error)) return Fail(1, error);
     if (!SpanEndsInTime(args.year, args.month, args.day, view->days, error)) return Fail(2, error);
-    PreparedView prepared;
-    PrepareView(station, args.year, args.month, args.day, view->period,
-                style == "bar" ? BarGraph : LineGraph, args.Has("--mono") ? 0 : 1, prepared);
+    // The window's way from a choice to a picture: a session shows the station at the date.
+    Session session;
+    Settings choices;
+    choices.DisplayPeriod = view->period;
+    choices.GraphStyle = style == "bar" ? BarGraph : LineGraph;
+    session.TakeSettings(choices);
+    session.ShowStation(station, {args.year, args.month, args.day}, args.Has("--mono") ? 0 : 1);
+    int width = 0, height = 0;
+    session.CanvasSize(width, height);
 
-    Canvas* canvas = module.open(format, prepared.width, prepared.height, WindowFace, out.c_str());
-    const ViewReport report = DrawView(view->period, *canvas, prepared.model);
+    Canvas* canvas = module.open(format, width, height, WindowFace, out.c_str());
+    const SessionMessage message = session.Render(*canvas);
     if (!module.save(canvas)) return Fail(1, Say(u8"書き込めませんでした: ", "could not write ") + out);
-    if (report.sunErrors > 0) std::fprintf(stderr, "marevo-cli: %s\n", u8"日の出計算でエラー発生");
-    Emitf("%s %dx%d\n", out.c_str(), prepared.width, prepared.height);
+    if (message == SessionMessage::SunError)
+        std::fprintf(stderr, "marevo-cli: %s\n", u8"日の出計算でエラー発生");
+    Emitf("%s %dx%d\n", out.c_str(), width, height);
     return 0;
 #else
     return Fail(1, Say(u8"この版では render を使えません (画像出力なし)",

@@ -14,38 +14,13 @@
 #include "engine/calendar.h"
 #include "engine/elementary.h"
 #include "engine/station.h"
+#include "shell/prefectures.h"
 
 namespace marevo::cli {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Prefecture {
-    int code;
-    const char* name;
-    const char* romaji;
-};
-
-// JIS X 0401 codes and names of the prefectures.
-const Prefecture Prefectures[] = {
-    {1, u8"北海道", "Hokkaido"},   {2, u8"青森県", "Aomori"},     {3, u8"岩手県", "Iwate"},
-    {4, u8"宮城県", "Miyagi"},     {5, u8"秋田県", "Akita"},      {6, u8"山形県", "Yamagata"},
-    {7, u8"福島県", "Fukushima"},  {8, u8"茨城県", "Ibaraki"},    {9, u8"栃木県", "Tochigi"},
-    {10, u8"群馬県", "Gunma"},     {11, u8"埼玉県", "Saitama"},   {12, u8"千葉県", "Chiba"},
-    {13, u8"東京都", "Tokyo"},     {14, u8"神奈川県", "Kanagawa"}, {15, u8"新潟県", "Niigata"},
-    {16, u8"富山県", "Toyama"},    {17, u8"石川県", "Ishikawa"},  {18, u8"福井県", "Fukui"},
-    {19, u8"山梨県", "Yamanashi"}, {20, u8"長野県", "Nagano"},    {21, u8"岐阜県", "Gifu"},
-    {22, u8"静岡県", "Shizuoka"},  {23, u8"愛知県", "Aichi"},     {24, u8"三重県", "Mie"},
-    {25, u8"滋賀県", "Shiga"},     {26, u8"京都府", "Kyoto"},     {27, u8"大阪府", "Osaka"},
-    {28, u8"兵庫県", "Hyogo"},     {29, u8"奈良県", "Nara"},      {30, u8"和歌山県", "Wakayama"},
-    {31, u8"鳥取県", "Tottori"},   {32, u8"島根県", "Shimane"},   {33, u8"岡山県", "Okayama"},
-    {34, u8"広島県", "Hiroshima"}, {35, u8"山口県", "Yamaguchi"}, {36, u8"徳島県", "Tokushima"},
-    {37, u8"香川県", "Kagawa"},    {38, u8"愛媛県", "Ehime"},     {39, u8"高知県", "Kochi"},
-    {40, u8"福岡県", "Fukuoka"},   {41, u8"佐賀県", "Saga"},      {42, u8"長崎県", "Nagasaki"},
-    {43, u8"熊本県", "Kumamoto"},  {44, u8"大分県", "Oita"},      {45, u8"宮崎県", "Miyazaki"},
-    {46, u8"鹿児島県", "Kagoshima"}, {47, u8"沖縄県", "Okinawa"},
-};
 
 // Hepburn romaji of the hiragana U+3041 to U+3096 (small kana as their vowel or y-sound;
 // っ, U+3063, is handled by the caller).
@@ -169,16 +144,14 @@ std::string ShortName(const std::string& file)
 
 const char* PrefectureName(int code)
 {
-    for (const Prefecture& p : Prefectures)
-        if (p.code == code) return p.name;
-    return "";
+    const Prefecture* row = PrefectureOf(code);
+    return row ? row->name : "";
 }
 
 const char* PrefectureRomaji(int code)
 {
-    for (const Prefecture& p : Prefectures)
-        if (p.code == code) return p.romaji;
-    return "";
+    const Prefecture* row = PrefectureOf(code);
+    return row ? row->romaji : "";
 }
 
 std::string MatchKey(const std::string& utf8)

@@ -12,6 +12,30 @@ bool IsLeapYear(int year)
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
+int MonthLength(int year, int month)
+{
+    return month == 2 && IsLeapYear(year) ? 29 : CommonMonthLengths[month];
+}
+
+bool IsValidDate(CivilDate date)
+{
+    return date.year >= FirstYear && date.year <= LastYear && date.month >= 1 &&
+           date.month <= 12 && date.day >= 1 && date.day <= MonthLength(date.year, date.month);
+}
+
+bool StepDate(CivilDate& date, int days)
+{
+    CivilDate next{date.year, date.month, date.day + days};
+    NormalizeDate(next.year, next.month, next.day);
+    if (next.year < FirstYear || next.year > LastYear) return false;
+    date = next;
+    return true;
+}
+
+double DayNumber(CivilDate date) { return DayNumber(date.year, date.month, date.day); }
+
+int Weekday(CivilDate date) { return WeekdayFromDayNumber(DayNumber(date)); }
+
 void SetFebruaryForYear(Calendar& cal, int year)
 {
     cal.LeapYearFlag = IsLeapYear(year) ? 1 : 0;
@@ -23,7 +47,8 @@ void SetFebruaryForYear(Calendar& cal, int year)
 // Reference: month carry by truncating division, then a walk over month lengths.
 void NormalizeDate(int& year, int& month, int& day)
 {
-    int len[13] = {31, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int len[13];
+    for (int i = 0; i < 13; ++i) len[i] = CommonMonthLengths[i];
     int y = year, m = month, d = day;
     if (m >= 1) {
         y += (m - 1) / 12;

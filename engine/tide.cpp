@@ -141,6 +141,9 @@ VectorLevel DetectWidest()
     return VectorLevel::Baseline;
 }
 
+// The vector level is chosen here, once, while the program loads (static initialisation,
+// before main and so before the window program or marevo-cli start any thread); nothing
+// but the benchmarks and the level tests changes it afterwards (UseVectorLevel).
 // Constant-initialised, so that a height asked for before the choice is made still computes.
 HeightFunctions Chosen = {HeightBaseline, HeightAtStepBaseline, HeightsAtStepsBaseline};
 const VectorLevel Widest = [] {

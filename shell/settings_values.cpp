@@ -54,12 +54,17 @@ std::string RatioText(double ratio)
 
 double SanitisedRatio(double ratio) { return RatioText(ratio).empty() ? 1.0 : ratio; }
 
-int SanitisedPeriod(int period)
+DisplayPeriod SanitisedPeriod(int period)
 {
-    return (period == OneDay || period == SevenDays || period == FortyTwoDays) ? period : TideTable;
+    switch (period) {
+    case OneDay: return OneDay;
+    case SevenDays: return SevenDays;
+    case FortyTwoDays: return FortyTwoDays;
+    default: return TideTable;
+    }
 }
 
-int SanitisedStyle(int style) { return style == BarGraph ? BarGraph : LineGraph; }
+GraphStyle SanitisedStyle(int style) { return style == BarGraph ? BarGraph : LineGraph; }
 
 int SanitisedColour(int colour) { return colour == 0 ? 0 : 1; }
 

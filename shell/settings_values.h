@@ -6,7 +6,33 @@
 
 #include <string>
 
+#include "shell/port_files.h"
+#include "shell/prefectures.h"
+#include "views/view_layout.h"
+#include "views/view_model.h"
+
 namespace marevo {
+
+// What marevo.ini remembers between runs, with the values a missing key reads as (the site
+// given by its texts, Shift-JIS: the prefecture's node text and the port's).
+struct Settings {
+    // 三重県 and 尾鷲 in Shift-JIS bytes, the same under every compiler.
+    static constexpr char DefaultPref[] = "\x8e\x4f\x8f\x64\x8c\xa7",
+                          DefaultPort[] = "\x94\xf6\x98\x68";
+    int RegionExpanded[RegionCount + 1] = {};        // [1..9]
+    int PrefectureExpanded[PrefectureCodes] = {};    // [0..80]
+    marevo::GraphStyle GraphStyle = BarGraph;
+    marevo::DisplayPeriod DisplayPeriod = TideTable;
+    int XPosition = 100, YPosition = 100; // pixels of the screen
+    int Width = 725, Height = 480;        // pixels at 96 dpi, scaled to the screen
+    // Read and saved as pixels at 96 dpi, the screen's pixels while the program runs; 0:
+    // wide enough for the names (the window's fitting tree width).
+    int TreeWidth = 0;
+    char SavedPref[MaxNodeText + 1] = {};
+    char SavedPort[MaxNodeText + 1] = {};
+    double PrinterRatio = 1.0;
+    int PrinterColor = 1;
+};
 
 // A settings value as the read call returns it: cut to width - 1 bytes, without halving a
 // double-byte Shift-JIS character.
@@ -23,10 +49,10 @@ std::string RatioText(double ratio);
 double SanitisedRatio(double ratio);
 // Display period read from the settings: OneDay, SevenDays, FortyTwoDays kept, anything
 // else TideTable, which is also what the start-up indicators show for it.
-int SanitisedPeriod(int period);
+DisplayPeriod SanitisedPeriod(int period);
 // Graph style read from the settings: BarGraph kept, anything else LineGraph, as shown at
 // start.
-int SanitisedStyle(int style);
+GraphStyle SanitisedStyle(int style);
 // Print colour read from the settings: 0 monochrome, anything else 1 (colour), which is
 // what the print settings dialog shows for it.
 int SanitisedColour(int colour);

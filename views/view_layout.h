@@ -8,7 +8,8 @@
 
 namespace marevo {
 
-enum DisplayPeriodValue { OneDay = 1, SevenDays = 7, FortyTwoDays = 42, TideTable = -1 };
+// The display period: one day, seven days, 42 days (graphs), or the 42-day tide table.
+enum DisplayPeriod : int { OneDay = 1, SevenDays = 7, FortyTwoDays = 42, TideTable = -1 };
 
 // ---- Canvas sizes (the table's width follows its event columns) ------------------------
 

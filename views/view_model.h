@@ -14,7 +14,8 @@
 
 namespace marevo {
 
-enum GraphStyleValue { LineGraph = 0, BarGraph = 1 };
+// How the graphs of the views draw the height: a line, or bars from the zero line.
+enum GraphStyle : int { LineGraph = 0, BarGraph = 1 };
 
 struct ViewModel {
     int year = 2000, month = 1, day = 1;      // displayed (first) date, normalised

@@ -132,7 +132,7 @@ TEST_F(BadDtWindowTest, ShortNamesOddCodesAndNonShiftJisBytes)
     Command(CMD_PERIOD1);
     for (HTREEITEM node : nodes) {
         SelectPort(24, "尾鷲");
-        ASSERT_STREQ(app.station.StationName, "尾鷲");
+        ASSERT_STREQ(ShownStation().StationName, "尾鷲");
         messages.clear();
         Select(node);
         char text[MaxNodeText + 1];
@@ -144,17 +144,17 @@ TEST_F(BadDtWindowTest, ShortNamesOddCodesAndNonShiftJisBytes)
             EXPECT_EQ(messages, std::vector<std::string>{NoPort});
         } else if (messages.empty()) {
             // Loaded: a name that the file system gave back as it was written.
-            const std::string name = app.station.StationName;
+            const std::string name = ShownStation().StationName;
             EXPECT_TRUE(name == "短い" || name == "変字" || name == "尾鷲")
-                << app.station.StationName;
+                << ShownStation().StationName;
         } else {
             EXPECT_EQ(messages, std::vector<std::string>{CannotOpen});
-            EXPECT_STREQ(app.station.StationName, "尾鷲");
+            EXPECT_STREQ(ShownStation().StationName, "尾鷲");
         }
     }
     // The short name "24a.MV2" is the port "a" of 三重県 and opens.
     SelectPort(24, "a");
-    EXPECT_STREQ(app.station.StationName, "短い");
+    EXPECT_STREQ(ShownStation().StationName, "短い");
 }
 
 } // namespace

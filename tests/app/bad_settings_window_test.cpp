@@ -48,7 +48,7 @@ protected:
     {
         EXPECT_TRUE(Running());
         EXPECT_TRUE(messages.empty()) << messages.front();
-        EXPECT_STREQ(app.station.StationName, "尾鷲");
+        EXPECT_STREQ(ShownStation().StationName, "尾鷲");
         EXPECT_GT(PaintedPixels(), 1000);
     }
 
@@ -69,8 +69,8 @@ TEST_F(BadSettingsWindowTest, EmptyOrGarbageFilesGiveTheDefaultsAndAreWrittenAga
         WriteSettings(file);
         Start();
         ExpectDrawnQuietly();
-        EXPECT_EQ(app.settings.DisplayPeriod, -1);
-        EXPECT_EQ(app.settings.GraphStyle, 1);
+        EXPECT_EQ(app.session.Period(), -1);
+        EXPECT_EQ(app.session.Style(), 1);
         EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
         Command(CMD_PERIOD7);
         Command(CMD_LINES);
@@ -245,7 +245,7 @@ TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
         }
         Start();
         ExpectDrawnQuietly();
-        EXPECT_EQ(app.settings.DisplayPeriod, 7);
+        EXPECT_EQ(app.session.Period(), 7);
         Command(CMD_PERIOD1);
         Command(CMD_BARS);
         MoveWindow(app.MainWindow, 10, 20, 650, 450, TRUE);
@@ -258,8 +258,8 @@ TEST_F(BadSettingsWindowTest, AFileThatCannotBeWrittenKeepsTheOldValues)
         EXPECT_EQ(ReadFile("marevo.ini"), old);
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         Start();
-        EXPECT_EQ(app.settings.DisplayPeriod, 7);
-        EXPECT_EQ(app.settings.GraphStyle, 0);
+        EXPECT_EQ(app.session.Period(), 7);
+        EXPECT_EQ(app.session.Style(), 0);
         EXPECT_EQ(app.settings.Width, 700);
         Stop();
     }
@@ -276,13 +276,13 @@ TEST_F(BadSettingsWindowTest, AFileWithTheUtf8SignatureKeepsWhatIsSaved)
                   u8"PORT=函館\r\n[PRINTER]\r\nPrinterColor=1\r\n");
     Start();
     EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_STREQ(app.station.StationName, "函館");
+    EXPECT_STREQ(ShownStation().StationName, "函館");
     Command(CMD_PERIOD1);
     Command(CMD_BARS);
     Stop();
     Start();
-    EXPECT_EQ(app.settings.DisplayPeriod, 1);
-    EXPECT_EQ(app.settings.GraphStyle, 1);
+    EXPECT_EQ(app.session.Period(), 1);
+    EXPECT_EQ(app.session.Style(), 1);
     Stop();
     const std::string file = ReadFile("marevo.ini");
     EXPECT_EQ(file.compare(0, 9, "[WINDOWS]"), 0) << file.substr(0, 20);
@@ -307,11 +307,11 @@ TEST_F(BadSettingsWindowTest, AUtf16FileKeepsWhatIsSaved)
         WriteSettings(bytes);
         Start();
         ExpectDrawnQuietly();
-        EXPECT_EQ(app.settings.DisplayPeriod, 7);
+        EXPECT_EQ(app.session.Period(), 7);
         Command(CMD_PERIOD42);
         Stop();
         Start();
-        EXPECT_EQ(app.settings.DisplayPeriod, 42);
+        EXPECT_EQ(app.session.Period(), 42);
         ExpectDrawnQuietly(); // the site still reads as 尾鷲 of 三重県
         Stop();
     }

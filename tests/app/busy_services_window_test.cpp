@@ -167,7 +167,7 @@ TEST_F(BusyServicesWindowTest, AMissingHelpPageIsSaid)
     EXPECT_EQ(opened[0], dir + "marevo.html");
     EXPECT_EQ(messages, std::vector<std::string>{"ヘルプファイルがオープンできませんでした"});
     // The picture and the date are as they were.
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_GT(PaintedPixels(), 1000);
 }
 

@@ -65,7 +65,7 @@ protected:
     }
     std::vector<COLORREF> Picture() const
     {
-        return PixelsOf(app.OffscreenDC, OneDayWidth, OneDayHeight);
+        return PixelsOf(app.OffscreenDC(), OneDayWidth, OneDayHeight);
     }
     HWND control = nullptr;
 };
@@ -76,7 +76,7 @@ TEST_F(CalendarTest, OpensRightAlignedUnderTheButtonWithTheCurrentDateSelected)
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(CalendarArmed(), 0);
 
-    app.CurrentYear = 2026, app.CurrentMonth = 3, app.CurrentDay = 17;
+    app.session.ChooseDate({2026, 3, 17});
     Open();
     ASSERT_TRUE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(GetActiveWindow(), app.CalendarWindow);
@@ -109,29 +109,29 @@ TEST_F(CalendarTest, PickSetsTheDateAndRedrawsAtOnceKeepingThePeriod)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.period);
         Command(c.period == OneDay ? CMD_PERIOD1 : CMD_PERIOD7);
-        app.CurrentYear = 2026, app.CurrentMonth = 5, app.CurrentDay = 10;
+        app.session.ChooseDate({2026, 5, 10});
         Command(CMD_REDRAW);
-        const std::vector<COLORREF> before = PixelsOf(app.OffscreenDC, c.width, c.height);
+        const std::vector<COLORREF> before = PixelsOf(app.OffscreenDC(), c.width, c.height);
         Open();
         ASSERT_TRUE(ClickDay(2026, 5, 20));
-        EXPECT_EQ(app.CurrentYear, 2026);
-        EXPECT_EQ(app.CurrentMonth, 5);
-        EXPECT_EQ(app.CurrentDay, 20);
+        EXPECT_EQ(app.session.Date().year, 2026);
+        EXPECT_EQ(app.session.Date().month, 5);
+        EXPECT_EQ(app.session.Date().day, 20);
         EXPECT_EQ(Text(app.DayLabel), "20");
-        EXPECT_EQ(app.settings.DisplayPeriod, c.period);
+        EXPECT_EQ(app.session.Period(), c.period);
         EXPECT_TRUE(IsWindowVisible(app.CalendarWindow)); // stays open for the next pick
-        const std::vector<COLORREF> after = PixelsOf(app.OffscreenDC, c.width, c.height);
+        const std::vector<COLORREF> after = PixelsOf(app.OffscreenDC(), c.width, c.height);
         EXPECT_NE(before, after);
         // The picture is the one the refresh draws for that day.
         Command(CMD_REDRAW);
-        EXPECT_EQ(PixelsOf(app.OffscreenDC, c.width, c.height), after);
+        EXPECT_EQ(PixelsOf(app.OffscreenDC(), c.width, c.height), after);
         SendMessageA(app.CalendarWindow, WM_COMMAND, CalendarCloseId, 0);
     }
 }
 
 TEST_F(CalendarTest, ScrollingToTheNextMonthMovesTheDateThere)
 {
-    app.CurrentYear = 2026, app.CurrentMonth = 1, app.CurrentDay = 31;
+    app.session.ChooseDate({2026, 1, 31});
     Command(CMD_REDRAW);
     Open();
     // The control moves its selection into the new month and tells its parent.
@@ -143,8 +143,8 @@ TEST_F(CalendarTest, ScrollingToTheNextMonthMovesTheDateThere)
     change.stSelStart = change.stSelEnd = next;
     SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
     Pump();
-    EXPECT_EQ(app.CurrentMonth, 2);
-    EXPECT_EQ(app.CurrentDay, 28);
+    EXPECT_EQ(app.session.Date().month, 2);
+    EXPECT_EQ(app.session.Date().day, 28);
     EXPECT_EQ(Text(app.MonthLabel), "02");
 }
 
@@ -167,20 +167,20 @@ TEST_F(CalendarTest, HidesOnLostActivationAndOnItsCloseButton)
 
 TEST_F(CalendarTest, SelectionsWhileNotArmedAreIgnored)
 {
-    app.CurrentYear = 2026, app.CurrentMonth = 4, app.CurrentDay = 1;
+    app.session.ChooseDate({2026, 4, 1});
     NMSELCHANGE change = {};
     change.nmhdr = {control, 0, MCN_SELCHANGE};
     SYSTEMTIME other = {};
     other.wYear = 2025, other.wMonth = 9, other.wDay = 9;
     SendMessageA(control, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&other));
     SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_EQ(app.CurrentYear, 2026);
-    EXPECT_EQ(app.CurrentDay, 1);
+    EXPECT_EQ(app.session.Date().year, 2026);
+    EXPECT_EQ(app.session.Date().day, 1);
 }
 
 TEST_F(CalendarTest, ReopeningAfterADateMoveSelectsTheNewDate)
 {
-    app.CurrentYear = 2026, app.CurrentMonth = 12, app.CurrentDay = 28;
+    app.session.ChooseDate({2026, 12, 28});
     Open();
     SendMessageA(app.CalendarWindow, WM_COMMAND, CalendarCloseId, 0);
     Command(CMD_PLUS7);

@@ -64,7 +64,7 @@ TEST_F(CodePageTest, PortsOpenTheNamesShowAndMarevoIniKeepsThem)
     WriteSettings("[SITE]\r\nPREF=北海道\r\nPORT=函館\r\n");
     Start();
     EXPECT_TRUE(messages.empty()) << messages.front();
-    EXPECT_STREQ(app.station.StationName, "函館");
+    EXPECT_STREQ(ShownStation().StationName, "函館");
     EXPECT_EQ(WideText(app.PortLabel), L"函館");
     EXPECT_EQ(WideChildren(app.PrefectureItems[24]), Names{L"尾鷲"});
     EXPECT_EQ(WideChildren(app.RegionItems[1]), Names{L"函館"});
@@ -76,7 +76,7 @@ TEST_F(CodePageTest, PortsOpenTheNamesShowAndMarevoIniKeepsThem)
     Screenshot(GetACP() == 932 ? "codepage-932" : GetACP() == 1252 ? "codepage-1252" : "codepage-utf8");
 
     SelectNode(app.PrefectureItems[24], "尾鷲");
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     Stop();
     const std::string file = ReadFile("marevo.ini");
     EXPECT_NE(file.find("[SITE]\r\nPREF=三重県\r\nPORT=尾鷲\r\n"), std::string::npos) << file;
@@ -111,12 +111,12 @@ TEST_F(CodePageTest, ThePictureIsTheOneOfTheJapaneseCodePage)
     WritePort({"24尾鷲.MV2", "尾鷲"});
     WriteSettings("[WINDOWS]\r\nONEORSEVEN=1\r\n");
     Start();
-    app.CurrentYear = 2026, app.CurrentMonth = 12, app.CurrentDay = 7;
-    RefreshDisplay(app, app.GraphPane);
+    app.session.ChooseDate({2026, 12, 7});
+    RefreshDisplay(app);
     ASSERT_TRUE(messages.empty()) << messages.front();
     const SIZE size = ClientSize(app.CanvasWindow);
     ASSERT_EQ(size.cx, 610);
-    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC, size.cx, size.cy);
+    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC(), size.cx, size.cy);
     const std::string folder = MAREVO_CODEPAGE_PICTURES;
     char name[32];
     std::snprintf(name, sizeof name, "/oneday-%u.bmp", GetACP());

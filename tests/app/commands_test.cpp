@@ -91,7 +91,7 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
             Command(source == 0 ? chosen.item : chosen.button);
             ExpectShown(chosen.period, 1);
             const SIZE canvas = ClientSize(app.CanvasWindow);
-            const int width = chosen.width ? chosen.width : TideTableWidth(app.tideTable);
+            const int width = chosen.width ? chosen.width : TideTableWidth(*app.session.Model()->tideTable);
             EXPECT_EQ(canvas.cx, width);
             EXPECT_EQ(canvas.cy, chosen.height);
             if (source == 0) Screenshot(("period_" + std::to_string(chosen.period)).c_str());
@@ -104,7 +104,7 @@ TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
 
 TEST_F(CommandsTest, GraphStyleFollowsMenuAndToolbarButton)
 {
-    ASSERT_EQ(app.settings.GraphStyle, 1);
+    ASSERT_EQ(app.session.Style(), 1);
     Command(CMD_LINES);
     ExpectShown(-1, 0);
     Command(CMD_BARS);
@@ -128,7 +128,7 @@ TEST_F(CommandsTest, RedrawAndStyleChangesReadTheStationAgain)
         const std::string name = "改名" + std::to_string(&way - ways);
         WritePort({"24尾鷲.MV2", name});
         way();
-        EXPECT_EQ(std::string(app.station.StationName), name);
+        EXPECT_EQ(std::string(ShownStation().StationName), name);
     }
 }
 
@@ -141,12 +141,12 @@ TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
 
 TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
 {
-    const int year = app.CurrentYear, period = app.settings.DisplayPeriod;
+    const int year = app.session.Date().year, period = app.session.Period();
     // Printing, the dialogs, the copy and the calendar are tested with their windows.
     const int commands[] = {40002, 40047, 0};
     for (int command : commands) Command(command);
-    EXPECT_EQ(app.CurrentYear, year);
-    EXPECT_EQ(app.settings.DisplayPeriod, period);
+    EXPECT_EQ(app.session.Date().year, year);
+    EXPECT_EQ(app.session.Period(), period);
     EXPECT_TRUE(IsWindow(app.MainWindow));
     EXPECT_TRUE(messages.empty());
 }
@@ -164,8 +164,8 @@ TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
 
 TEST_F(CommandsTest, MissingSelectionIsReportedAndLeavesThePicture)
 {
-    SetWindowTextA(app.PortLabel, "");
-    const int year = app.CurrentYear;
+    app.session.ChooseSite({"三重県", ""});
+    const int year = app.session.Date().year;
     SetDate(year + 1, 1, 1);
     Command(CMD_REDRAW);
     ASSERT_EQ(messages.size(), 1u);

@@ -1,6 +1,5 @@
-// The date commands at both ends of the years 1 to 9999: every view is drawn there, a move
-// that would leave those years is not made (nothing said, the date and the picture stay),
-// and the calendar pop-up opens at either end.
+// The calendar pop-up at both ends of the years 1 to 9999 (the date steps there: the
+// Session's tests).
 
 #include "program_fixture.h"
 
@@ -18,43 +17,6 @@ protected:
         Command(CMD_REDRAW);
     }
 };
-
-const int Periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
-
-// Week steps towards either end stop at its last day: past it no move, no message, the same
-// picture; a step back and today return into the years.
-TEST_F(DateLimitsWindowTest, RepeatedWeekStepsStopAtTheEndsOfTheYears)
-{
-    struct End { int year, month, day, step, endDay; int past[3]; int back, backDay; };
-    const End ends[] = {
-        {1, 1, 22, CMD_MINUS7, 1, {CMD_MINUS7, TB_MINUS1, CMD_MINUS1}, CMD_PLUS7, 8},
-        {9999, 12, 10, TB_PLUS7, 31, {CMD_PLUS7, CMD_PLUS1, TB_PLUS1}, CMD_MINUS7, 24},
-    };
-    int year, month, day;
-    TodayDate(year, month, day);
-    for (const End& end : ends) {
-        for (int period : Periods) {
-            SCOPED_TRACE(testing::Message() << end.year << " " << period);
-            Command(period);
-            ShowDate(end.year, end.month, end.day);
-            for (int step = 0; step < 3; ++step) {
-                Command(end.step);
-                EXPECT_GT(PaintedPixels(), 1000);
-            }
-            ExpectDate(end.year, end.month, end.endDay);
-            const std::vector<COLORREF> before = Picture();
-            for (int command : end.past) Command(command);
-            ExpectDate(end.year, end.month, end.endDay);
-            EXPECT_EQ(Picture(), before);
-            EXPECT_TRUE(Running());
-            EXPECT_TRUE(messages.empty());
-            Command(end.back);
-            ExpectDate(end.year, end.month, end.backDay);
-            Command(CMD_TODAY);
-            ExpectDate(year, month, day);
-        }
-    }
-}
 
 TEST_F(DateLimitsWindowTest, TheCalendarOpensAtBothEnds)
 {

@@ -38,7 +38,7 @@ protected:
         const int ys[] = {r.top, (r.top + r.bottom) / 2, r.bottom};
         for (int x : xs)
             for (int y : ys)
-                if (GetPixel(screen, x, y) == (GetPixel(app.OffscreenDC, x, y) ^ RGB(32, 32, 32))) ++xored;
+                if (GetPixel(screen, x, y) == (GetPixel(app.OffscreenDC(), x, y) ^ RGB(32, 32, 32))) ++xored;
         ReleaseDC(app.CanvasWindow, screen);
         return xored;
     }
@@ -48,7 +48,7 @@ protected:
         int same = 0;
         for (int x = r.left; x <= r.right; x += 13)
             for (int y = r.top; y <= r.bottom; y += 11)
-                if (GetPixel(screen, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
+                if (GetPixel(screen, x, y) == GetPixel(app.OffscreenDC(), x, y)) ++same;
         ReleaseDC(app.CanvasWindow, screen);
         return same;
     }
@@ -124,7 +124,7 @@ TEST_F(GraphPaneTest, ScreenShowsThePictureAfterEveryKindOfScroll)
     ASSERT_TRUE(HasStyle(WS_VSCROLL));
     ASSERT_TRUE(HasStyle(WS_HSCROLL));
     const SIZE canvas = ClientSize(app.CanvasWindow);
-    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC, canvas.cx, canvas.cy);
+    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy);
 
     struct Step { UINT message; int request, position; const char* name; };
     const Step steps[] = {
@@ -259,9 +259,9 @@ TEST_F(GraphPaneTest, ClickOnACellOpensThatDay)
         }
         SendMessageA(app.GraphPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c.x, c.y));
         Pump();
-        EXPECT_EQ(app.CurrentYear, c.toYear);
-        EXPECT_EQ(app.CurrentMonth, c.toMonth);
-        EXPECT_EQ(app.CurrentDay, c.toDay);
+        EXPECT_EQ(app.session.Date().year, c.toYear);
+        EXPECT_EQ(app.session.Date().month, c.toMonth);
+        EXPECT_EQ(app.session.Date().day, c.toDay);
         ExpectShown(c.period, 1);
         if (c.period == 1) {
             EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);

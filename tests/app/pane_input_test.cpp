@@ -171,7 +171,7 @@ TEST_F(PaneInputTest, PlacesWithoutPortsChangeNothing)
         Select(place);
         EXPECT_EQ(Text(app.PrefLabel), "三重県");
         EXPECT_EQ(Text(app.PortLabel), "尾鷲");
-        EXPECT_STREQ(app.station.StationName, "尾鷲");
+        EXPECT_STREQ(ShownStation().StationName, "尾鷲");
         EXPECT_EQ(Picture(), picture);
         EXPECT_TRUE(messages.empty());
     }
@@ -181,7 +181,7 @@ TEST_F(PaneInputTest, PlacesWithoutPortsChangeNothing)
     Command(CMD_PLUS1);
     ExpectDate(2026, 12, 9);
     EXPECT_NE(Picture(), picture);
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
     // Reached with the keys from the last region: the same.
     SetFocus(app.TreeControl);
@@ -211,7 +211,7 @@ TEST_F(PaneInputTest, TheHighlightGoesWhenTheMouseLeaves)
         HDC screen = GetDC(app.CanvasWindow);
         int same = 0;
         for (int x = r.left; x <= r.right; x += 13)
-            if (GetPixel(screen, x, r.top + 20) == GetPixel(app.OffscreenDC, x, r.top + 20)) ++same;
+            if (GetPixel(screen, x, r.top + 20) == GetPixel(app.OffscreenDC(), x, r.top + 20)) ++same;
         ReleaseDC(app.CanvasWindow, screen);
         return same == (r.right - r.left) / 13 + 1;
     };
@@ -298,7 +298,7 @@ TEST_F(PaneInputTest, AtStartTheShownPortIsSelectedInTheTree)
                   "[WINDOWS]\r\nHeight=300\r\n");
     Start();
     expectRevealed(47, "那覇");
-    EXPECT_STREQ(app.station.StationName, "那覇");
+    EXPECT_STREQ(ShownStation().StationName, "那覇");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -389,7 +389,7 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     EXPECT_EQ(site.bottom - site.top, 30); // 20 x 1.5
     EXPECT_EQ(Text(app.PortLabel), "尾鷲");
     LOGFONTW font = {};
-    GetObjectW(app.UiFont, sizeof font, &font);
+    GetObjectW(app.UiFont.get(), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, 18); // 12 x 1.5
     EXPECT_GE(ClientSize(app.Toolbar).cy, toolbar96 + 8); // 24-pixel images
     EXPECT_EQ(fontHeight(app.TreeControl), MulDiv(tree96, 144, 96));

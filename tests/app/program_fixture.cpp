@@ -186,8 +186,8 @@ bool ProgramTest::ButtonChecked(int id) const
 
 void ProgramTest::ExpectShown(int period, int style) const
 {
-    EXPECT_EQ(app.settings.DisplayPeriod, period);
-    EXPECT_EQ(app.settings.GraphStyle, style);
+    EXPECT_EQ(app.session.Period(), period);
+    EXPECT_EQ(app.session.Style(), style);
     const struct { int period, item, button; } rows[] = {
         {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
         {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE}};
@@ -274,16 +274,14 @@ void ProgramTest::SelectPort(int code, const std::string& port)
 
 void ProgramTest::SetDate(int year, int month, int day)
 {
-    app.CurrentYear = year;
-    app.CurrentMonth = month;
-    app.CurrentDay = day;
+    app.session.ChooseDate({year, month, day});
 }
 
 void ProgramTest::ExpectDate(int year, int month, int day) const
 {
-    EXPECT_EQ(app.CurrentYear, year);
-    EXPECT_EQ(app.CurrentMonth, month);
-    EXPECT_EQ(app.CurrentDay, day);
+    EXPECT_EQ(app.session.Date().year, year);
+    EXPECT_EQ(app.session.Date().month, month);
+    EXPECT_EQ(app.session.Date().day, day);
     char text[8];
     std::snprintf(text, sizeof text, "%4d", year);
     EXPECT_EQ(Text(app.YearLabel), text);
@@ -295,24 +293,31 @@ void ProgramTest::ExpectDate(int year, int month, int day) const
 
 int ProgramTest::PaintedPixels() const
 {
-    if (!app.OffscreenDC) return 0;
+    if (!app.OffscreenDC()) return 0;
     const SIZE size = ClientSize(app.CanvasWindow);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     int count = 0;
     for (int y = 0; y < size.cy; y += 3)
         for (int x = 0; x < size.cx; x += 3)
-            if (GetPixel(app.OffscreenDC, x, y) != face) ++count;
+            if (GetPixel(app.OffscreenDC(), x, y) != face) ++count;
     return count;
 }
 
 std::vector<COLORREF> ProgramTest::Picture() const
 {
     std::vector<COLORREF> pixels;
-    if (!app.OffscreenDC) return pixels;
+    if (!app.OffscreenDC()) return pixels;
     const SIZE size = ClientSize(app.CanvasWindow);
     for (int y = 1; y < size.cy; y += 7)
-        for (int x = 1; x < size.cx; x += 5) pixels.push_back(GetPixel(app.OffscreenDC, x, y));
+        for (int x = 1; x < size.cx; x += 5) pixels.push_back(GetPixel(app.OffscreenDC(), x, y));
     return pixels;
+}
+
+const Station& ShownStation()
+{
+    static const Station none;
+    const ViewModel* model = App().session.Model();
+    return model ? *model->station : none;
 }
 
 bool ProgramTest::Running() const

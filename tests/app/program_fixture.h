@@ -97,6 +97,9 @@ protected:
     }
 };
 
+// The station of the picture shown (an empty one before the first picture).
+const Station& ShownStation();
+
 // Today's date as the program takes it.
 void TodayDate(int& year, int& month, int& day);
 

@@ -82,8 +82,8 @@ TEST_F(SettingsTest, ValuesAreCutToTheirReadWidth)
     LoadSettings(app);
     EXPECT_EQ(app.settings.Width, 12345);
     EXPECT_EQ(app.settings.Height, 0);
-    EXPECT_EQ(app.settings.DisplayPeriod, 42);
-    EXPECT_EQ(app.settings.GraphStyle, 0);
+    EXPECT_EQ(app.session.Period(), 42);
+    EXPECT_EQ(app.session.Style(), 0);
     EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 12.5);
     EXPECT_STREQ(app.settings.SavedPref, "神奈川県");
     EXPECT_STREQ(app.settings.SavedPort, "横須賀長井漁港"); // longer than 8 bytes, kept whole
@@ -198,7 +198,7 @@ TEST_F(SettingsTest, MissingSavedPortIsReportedAndTheProgramGoesOn)
     ASSERT_TRUE(IsWindow(app.MainWindow));
     EXPECT_EQ(Text(app.PortLabel), "消えた港");
     // An empty canvas in the button-face colour.
-    EXPECT_EQ(GetPixel(app.OffscreenDC, 50, 50), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(app.OffscreenDC(), 50, 50), GetSysColor(COLOR_BTNFACE));
     Stop();
     EXPECT_EQ(Value("SITE", "PORT"), "消えた港");
     EXPECT_EQ(Value("WINDOWS", "Width"), "725");

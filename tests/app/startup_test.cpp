@@ -66,9 +66,9 @@ TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
 
     // Tide-table period and bar graph; the picture of the saved port is drawn.
     ExpectShown(-1, 1);
-    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, TideTableWidth(app.tideTable));
+    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, TideTableWidth(*app.session.Model()->tideTable));
     EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
-    EXPECT_STREQ(app.station.StationName, "尾鷲");
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -240,7 +240,7 @@ TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroupsWithTheirTooltips)
     EXPECT_EQ(GetParent(app.DayLabel), app.DateBox);
     EXPECT_EQ(GetDlgCtrlID(app.CalendarButton), ID_CALENDAR_BUTTON);
     EXPECT_EQ(Text(app.CalendarButton), "*");
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(app.DayLabel, WM_GETFONT, 0, 0)), app.UiFont);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(app.DayLabel, WM_GETFONT, 0, 0)), app.UiFont.get());
 }
 
 // A port name of four full-width characters shows whole in the toolbar's port label (not cut

@@ -30,12 +30,6 @@ bool Field(const std::string& line, size_t at, size_t width, int& value)
     return true;
 }
 
-int DaysInMonth(int year, int month)
-{
-    static const int lengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : lengths[month];
-}
-
 } // namespace
 
 bool ParseJmaTable(const std::string& text, const std::string& code, int year, JmaTable& table,
@@ -63,7 +57,7 @@ bool ParseJmaTable(const std::string& text, const std::string& code, int year, J
             return fail("date is not a number");
         if (line.compare(78, 2, code) != 0) return fail("station code differs");
         // The next day of the year, in order and without a gap.
-        if (++day > DaysInMonth(year, month)) { day = 1; ++month; }
+        if (++day > MonthLength(year, month)) { day = 1; ++month; }
         if (month > 12 || yy != year % 100 || mm != month || dd != day)
             return fail("date out of order");
         d.year = year;
