@@ -10,6 +10,20 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
+// The end of the sign, digits and decimal point that stand at p, or nullptr where they hold no
+// digit.
+const char* MantissaEnd(const char* p)
+{
+    if (*p == '+' || *p == '-') ++p;
+    bool digits = false;
+    while (IsDigit(*p)) ++p, digits = true;
+    if (*p == '.') {
+        ++p;
+        while (IsDigit(*p)) ++p, digits = true;
+    }
+    return digits ? p : nullptr;
+}
+
 } // namespace
 
 double DecimalToDouble(const char* text)
@@ -18,14 +32,8 @@ double DecimalToDouble(const char* text)
     const char* p = text;
     while (IsBlank(*p)) ++p;
     const char* start = p;
-    if (*p == '+' || *p == '-') ++p;
-    bool digits = false;
-    while (IsDigit(*p)) ++p, digits = true;
-    if (*p == '.') {
-        ++p;
-        while (IsDigit(*p)) ++p, digits = true;
-    }
-    if (!digits) return 0.0;
+    p = MantissaEnd(p);
+    if (!p) return 0.0;
     if (*p == 'e' || *p == 'E') {
         const char* e = p + 1;
         if (*e == '+' || *e == '-') ++e;
@@ -44,14 +52,8 @@ bool IsDecimalNumber(const char* text)
     if (!text) return false;
     const char* p = text;
     while (*p == ' ' || *p == '\t') ++p;
-    if (*p == '+' || *p == '-') ++p;
-    bool digits = false;
-    while (IsDigit(*p)) ++p, digits = true;
-    if (*p == '.') {
-        ++p;
-        while (IsDigit(*p)) ++p, digits = true;
-    }
-    if (!digits) return false;
+    p = MantissaEnd(p);
+    if (!p) return false;
     if (*p == 'e' || *p == 'E') {
         ++p;
         if (*p == '+' || *p == '-') ++p;
