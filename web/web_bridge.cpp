@@ -1,15 +1,13 @@
-// The page's state and commands: what the user chose (port, date, period, style) and what
-// follows from it (the loaded station, the prepared view), with one C function a command for
-// the page's script. Each command returns what the page must do (WebOutcome) and never shows
-// anything itself; the picture is drawn by mv_render through WebCanvas, the facts beside it
-// come as JSON (UTF-8). All the page's state logic is here, over the portable calls
-// (LoadStationFrom, PrepareView, DrawView, the cells of view_layout, the date limits of
-// shell/, the panels' texts, marevo-cli's catalogue of ports), so that it can move onto a
-// portable session of the program in this one file.
+// The page's side of the program: one Session holds what the user chose (port, date,
+// period, style) and what follows from it, and each C function the page's script calls is a
+// command of it, returning what the page must do (WebOutcome: draw again, say a message, show
+// the choice) from the session's Outcome. The picture is drawn by mv_render through the
+// session into WebCanvas; the facts beside it come as JSON (UTF-8) from the session's model.
+// What the session does not hold stays here: the catalogue of the packed ports (marevo-cli's,
+// for naming and searching them), the tree's regions (shell/prefectures) and the texts.
 #include <emscripten/emscripten.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +20,8 @@
 #include "engine/calendar.h"
 #include "engine/station.h"
 #include "engine/tide.h"
-#include "shell/date_limits.h"
+#include "shell/prefectures.h"
+#include "shell/session.h"
 #include "text/shift_jis.h"
 #include "views/one_day_view.h"
 #include "views/placed_text.h"
@@ -36,38 +35,24 @@ namespace marevo::web {
 using cli::JsonWriter;
 using cli::PortEntry;
 
-// What the page does after a command.
-enum WebOutcome { Nothing = 0, Redraw = 1, Message = 2 };
+// What the page does after a command, as bits: draw the picture and the facts again, say
+// mv_message, show the choice (which changed without a new picture).
+enum WebOutcome { Nothing = 0, Redraw = 1, Message = 2, Changed = 4 };
 
 // Where the packed port files lie in the page's file system.
 const char DtFolder[] = "/data/dt";
 
-// The regions of the port tree and the prefectures under each, in the tree's order (JIS X
-// 0401 codes); 北海道 holds its ports itself, その他 those of code 80.
-struct RegionRow {
-    const char* name;
-    int codes[10];
-};
-const RegionRow Regions[] = {
-    {u8"北海道", {1}},
-    {u8"東北", {2, 3, 4, 5, 6, 7}},
-    {u8"関東", {8, 12, 13, 14}},
-    {u8"中部", {15, 16, 17, 18, 22, 23}},
-    {u8"近畿", {24, 26, 27, 28, 30}},
-    {u8"中国", {31, 32, 33, 34, 35}},
-    {u8"四国", {36, 37, 38, 39}},
-    {u8"九州", {40, 41, 42, 43, 44, 45, 46, 47}},
-    {u8"その他", {80}},
-};
+// Reads a port file of the packed folder by its Shift-JIS file name ("24尾鷲").
+LoadStatus ReadPackedStation(const std::string& fileName, Station& station)
+{
+    const std::string path = std::string(DtFolder) + "/" + SjisToUtf8(fileName) + ".MV2";
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    return LoadStationFrom(f, path.c_str(), station);
+}
 
 struct WebState {
     std::vector<PortEntry> ports;
-    const PortEntry* port = nullptr;
-    Station station;
-    int year = 2026, month = 1, day = 1;
-    int period = OneDay;
-    int style = LineGraph;
-    std::unique_ptr<PreparedView> view;
+    Session session{ReadPackedStation};
     std::string message; // of the last command that returned Message (UTF-8)
     std::string text;    // the last text handed to the page
 };
@@ -78,10 +63,27 @@ WebState& State()
     return state;
 }
 
-void Prepare(WebState& s)
+const char* Hand(WebState& s, std::string text)
 {
-    s.view = std::make_unique<PreparedView>();
-    PrepareView(s.station, s.year, s.month, s.day, s.period, s.style, 1, *s.view);
+    s.text = std::move(text);
+    return s.text.c_str();
+}
+
+// The words of a session's message (the window's texts); a file that is not whole is named.
+std::string MessageText(const WebState& s, SessionMessage message)
+{
+    switch (message) {
+    case SessionMessage::NoPort:
+        return u8"港が選択されていません";
+    case SessionMessage::CannotOpen:
+        return u8"ファイルがオープンできませんでした";
+    case SessionMessage::SunError:
+        return u8"日の出計算でエラー発生";
+    case SessionMessage::Damaged:
+        return u8"ファイルが壊れています: " + SjisToUtf8(s.session.FileName()) + ".MV2";
+    default:
+        return std::string();
+    }
 }
 
 int Say(WebState& s, const std::string& message)
@@ -90,30 +92,26 @@ int Say(WebState& s, const std::string& message)
     return Message;
 }
 
-// Moves to a date (any integers, normalised); a date outside the years the program keeps to
-// is not taken.
-int MoveTo(WebState& s, int year, int month, int day)
+int Answer(WebState& s, const Outcome& outcome)
 {
-    NormalizeDate(year, month, day);
-    if (year < FirstYear || year > LastYear) return Nothing;
-    s.year = year;
-    s.month = month;
-    s.day = day;
-    if (s.port == nullptr) return Nothing;
-    Prepare(s);
-    return Redraw;
+    int result = outcome.redraw ? Redraw : outcome.changed ? Changed : Nothing;
+    if (outcome.message != SessionMessage::None) result |= Say(s, MessageText(s, outcome.message));
+    return result;
 }
 
-const char* Hand(WebState& s, std::string text)
+// The catalogue's entry of the chosen port, or nullptr.
+const PortEntry* ChosenPort(const WebState& s)
 {
-    s.text = std::move(text);
-    return s.text.c_str();
+    const std::string file = SjisToUtf8(s.session.FileName());
+    for (const PortEntry& p : s.ports)
+        if (p.file == file) return &p;
+    return nullptr;
 }
 
-std::string DateText(int year, int month, int day)
+std::string DateText(CivilDate date)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;
 }
 
@@ -131,22 +129,33 @@ void WriteLines(JsonWriter& json, const char* key, const std::vector<std::string
     json.EndArray();
 }
 
-// One day's facts: date, weekday, tidal-range name, high and low waters; with panels, the
-// sun and moon panel's lines (and with constants, the tidal constants' lines) as the
-// one-day view shows them.
-void WriteDay(JsonWriter& json, const WebState& s, int year, int month, int day, bool panels,
-              bool constants)
+void WritePanels(JsonWriter& json, const ViewModel& oneDay, bool constants)
 {
+    const OneDayTexts texts = OneDayTextsOf(oneDay);
+    WriteLines(json, "sun_moon", Utf8Lines(texts.sunMoon, OneDayBoxLeft));
+    if (constants) {
+        WriteLines(json, "header", Utf8Lines(texts.header, OneDayHeaderLeft));
+        WriteLines(json, "constants", Utf8Lines(texts.constants, OneDayBoxLeft));
+    }
+}
+
+// One day of the picture's model (offset days after its first): date, weekday, tidal-range
+// name, high and low waters; with panels, the sun and moon panel's lines (and in the one-day
+// view, the tidal constants' lines) as the one-day view shows them.
+void WriteDay(JsonWriter& json, const ViewModel& model, DisplayPeriod period, int offset)
+{
+    const Station& station = *model.station;
+    int year = model.year, month = model.month, day = model.day + offset;
     NormalizeDate(year, month, day);
     Calendar cal;
     SetFebruaryForYear(cal, year);
     DayExtremes extremes;
-    FindDateExtremes(year, month, day, s.station, cal, extremes);
-    const MoonDayRecord moon = MoonDayEvents(year, month, day, s.station.Latitude,
-                                             s.station.Longitude, s.station.StandardMeridian,
+    FindDateExtremes(year, month, day, station, cal, extremes);
+    const MoonDayRecord moon = MoonDayEvents(year, month, day, station.Latitude,
+                                             station.Longitude, station.StandardMeridian,
                                              cal.MonthLengths);
     json.BeginObject();
-    json.Key("date").String(DateText(year, month, day));
+    json.Key("date").String(DateText({year, month, day}));
     json.Key("weekday").String(cli::WeekdayUtf8(year, month, day));
     json.Key("tide_name").String(SjisToUtf8(TideRangeNames[TideRangeIndex(moon.age)]));
     json.Key("moon_age").Fixed(moon.age, 1);
@@ -158,15 +167,13 @@ void WriteDay(JsonWriter& json, const WebState& s, int year, int month, int day,
         json.Key("kind").String(cli::KindJson(e.high)).EndObject();
     }
     json.EndArray();
-    if (panels) {
+    if (period == OneDay) {
+        WritePanels(json, model, true);
+    } else if (period == SevenDays) {
+        // Each day's panel as its own one-day view shows it.
         PreparedView one;
-        PrepareView(s.station, year, month, day, OneDay, s.style, 1, one);
-        const OneDayTexts texts = OneDayTextsOf(one.model);
-        WriteLines(json, "sun_moon", Utf8Lines(texts.sunMoon, OneDayBoxLeft));
-        if (constants) {
-            WriteLines(json, "header", Utf8Lines(texts.header, OneDayHeaderLeft));
-            WriteLines(json, "constants", Utf8Lines(texts.constants, OneDayBoxLeft));
-        }
+        PrepareView(station, year, month, day, OneDay, model.graphStyle, 1, one);
+        WritePanels(json, one.model, false);
     }
     json.EndObject();
 }
@@ -181,6 +188,13 @@ void WritePort(JsonWriter& json, const PortEntry& p)
     json.Key("latitude").Fixed(p.latitude, 4);
     json.Key("longitude").Fixed(p.longitude, 4);
     json.EndObject();
+}
+
+// A prefecture of the tree: its code and its node's text.
+void WriteTreeNode(JsonWriter& json, int code)
+{
+    json.BeginObject().Key("code").Integer(code);
+    json.Key("name").String(SjisToUtf8(TreeNameOfCode(code))).EndObject();
 }
 
 } // namespace marevo::web
@@ -198,7 +212,8 @@ EMSCRIPTEN_KEEPALIVE int mv_init()
     return static_cast<int>(s.ports.size());
 }
 
-// The ports and the tree of regions and prefectures, as JSON.
+// The ports and the tree of regions and the prefectures under each (北海道 and その他 hold
+// their ports themselves), as JSON.
 EMSCRIPTEN_KEEPALIVE const char* mv_catalogue_json()
 {
     WebState& s = State();
@@ -206,13 +221,12 @@ EMSCRIPTEN_KEEPALIVE const char* mv_catalogue_json()
     json.BeginObject().Key("ports").BeginArray();
     for (const PortEntry& p : s.ports) WritePort(json, p);
     json.EndArray().Key("regions").BeginArray();
-    for (const RegionRow& region : Regions) {
-        json.BeginObject().Key("name").String(region.name).Key("prefectures").BeginArray();
-        for (int code : region.codes) {
-            if (code == 0) break;
-            json.BeginObject().Key("code").Integer(code);
-            json.Key("name").String(cli::PrefectureName(code)).EndObject();
-        }
+    for (int region = 1; region <= RegionCount; ++region) {
+        json.BeginObject().Key("name").String(RegionName(region));
+        json.Key("prefectures").BeginArray();
+        if (region == OtherRegion) WriteTreeNode(json, OtherCode);
+        for (const Prefecture& p : Prefectures)
+            if (p.region == region) WriteTreeNode(json, p.code);
         json.EndArray().EndObject();
     }
     json.EndArray().EndObject();
@@ -249,139 +263,127 @@ EMSCRIPTEN_KEEPALIVE int mv_choose_port(const char* word)
         if (!match.suggestions.empty()) text += ")";
         return Say(s, text);
     }
-    const PortEntry* port = match.found[0];
-    Station station;
-    std::FILE* f = std::fopen(port->path.c_str(), "rb");
-    if (LoadStationFrom(f, port->path.c_str(), station) != LoadStatus::Ok)
-        return Say(s, u8"港のデータが読めません: " + port->file);
-    s.station = station;
-    s.port = port;
-    Prepare(s);
-    return Redraw;
+    const PortEntry& port = *match.found[0];
+    return Answer(s, s.session.ChoosePort(port.prefecture,
+                                          Utf8ToSjis(cli::ShortName(port.file))));
 }
 
 // Moves the date by days (the ±1 and ±7 commands).
 EMSCRIPTEN_KEEPALIVE int mv_step_date(int days)
 {
     WebState& s = State();
-    return MoveTo(s, s.year, s.month, s.day + days);
+    return Answer(s, s.session.StepDate(days));
 }
 
-// A date of the date field; a date that does not exist is refused.
+// A date of the date field; one that does not exist or lies outside the program's years is
+// refused.
 EMSCRIPTEN_KEEPALIVE int mv_choose_date(int year, int month, int day)
 {
     WebState& s = State();
-    int y = year, m = month, d = day;
-    NormalizeDate(y, m, d);
-    if (y != year || m != month || d != day || y < FirstYear || y > LastYear)
-        return Say(s, u8"日付が正しくありません");
-    return MoveTo(s, year, month, day);
+    const Outcome outcome = s.session.ChooseDate({year, month, day});
+    if (!outcome.changed) return Say(s, u8"日付が正しくありません");
+    return Answer(s, outcome);
 }
 
 // Today, the clock's date given by the page (the device's local date, as the window takes
 // the machine's).
 EMSCRIPTEN_KEEPALIVE int mv_today(int year, int month, int day)
 {
-    return mv_choose_date(year, month, day);
+    WebState& s = State();
+    return Answer(s, s.session.GoToToday({year, month, day}));
 }
 
-// The display period: 1, 7, 42 or -1 (the table).
+// The display period: 1, 7, 42 or -1 (the table); any other value is not taken.
 EMSCRIPTEN_KEEPALIVE int mv_set_period(int period)
 {
     WebState& s = State();
-    if (period != OneDay && period != SevenDays && period != FortyTwoDays && period != TideTable)
-        return Nothing;
-    s.period = period;
-    if (s.port == nullptr) return Nothing;
-    Prepare(s);
-    return Redraw;
+    if (SanitisedPeriod(period) != period) return Nothing;
+    return Answer(s, s.session.SetPeriod(SanitisedPeriod(period)));
 }
 
-// The graph style: 0 lines, 1 bars.
+// The graph style: 0 lines, 1 bars; any other value is not taken.
 EMSCRIPTEN_KEEPALIVE int mv_set_style(int style)
 {
     WebState& s = State();
-    if (style != LineGraph && style != BarGraph) return Nothing;
-    s.style = style;
-    if (s.port == nullptr) return Nothing;
-    Prepare(s);
-    return Redraw;
+    if (SanitisedStyle(style) != style) return Nothing;
+    return Answer(s, s.session.SetStyle(SanitisedStyle(style)));
 }
 
 // The day cell under a canvas point (logical units) becomes the one-day view of its day.
 EMSCRIPTEN_KEEPALIVE int mv_pick_cell(int x, int y)
 {
     WebState& s = State();
-    if (s.view == nullptr) return Nothing;
-    Cell cell;
-    if (!CellAt(s.period, s.view->width, x, y, cell) || !CellIsValid(s.period, cell))
-        return Nothing;
-    int year = s.year, month = s.month, day = s.day + CellDayOffset(s.period, cell);
-    NormalizeDate(year, month, day);
-    // The last cells near the end of 9999 lie in the year 10000: such a pick is not made.
-    if (year < FirstYear || year > LastYear) return Nothing;
-    s.period = OneDay;
-    return MoveTo(s, year, month, day);
+    return Answer(s, s.session.PickAt(x, y));
 }
 
-// The highlight box of the cell under a canvas point, as "left,top,right,bottom" (a box's
-// corners, both inside), empty where no day cell is.
+// The highlight box of the day cell under a canvas point, as "left,top,right,bottom" (a
+// box's corners, both inside), empty where no day cell is.
 EMSCRIPTEN_KEEPALIVE const char* mv_cell_box(int x, int y)
 {
     WebState& s = State();
     Cell cell;
-    if (s.view == nullptr || !CellAt(s.period, s.view->width, x, y, cell) ||
-        !CellIsValid(s.period, cell))
+    if (!s.session.HasPicture() || !s.session.CellAt(x, y, cell) ||
+        !CellIsValid(s.session.Period(), cell))
         return Hand(s, "");
-    const CellRect r = CellRectOf(s.period, s.view->width, cell);
+    const CellRect r = s.session.CellBox(cell);
     char text[64];
     std::snprintf(text, sizeof text, "%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
     return Hand(s, text);
 }
 
-EMSCRIPTEN_KEEPALIVE int mv_canvas_width() { return State().view ? State().view->width : 0; }
-EMSCRIPTEN_KEEPALIVE int mv_canvas_height() { return State().view ? State().view->height : 0; }
-
-// Draws the current view at scale device pixels a unit; the number of failed sun
-// computations ("日の出計算でエラー発生" when not 0).
+// Draws the picture at scale device pixels a unit; Message when a sun computation failed.
 EMSCRIPTEN_KEEPALIVE int mv_render(double scale)
 {
     WebState& s = State();
-    if (s.view == nullptr) return 0;
-    WebCanvas canvas(s.view->width, s.view->height, scale, WebWindowFace);
-    return DrawView(s.period, canvas, s.view->model).sunErrors;
+    if (!s.session.HasPicture()) return Nothing;
+    int width = 0, height = 0;
+    s.session.CanvasSize(width, height);
+    WebCanvas canvas(width, height, scale, WebWindowFace);
+    const SessionMessage message = s.session.Render(canvas);
+    return message == SessionMessage::None ? Nothing : Say(s, MessageText(s, message));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* mv_message() { return State().message.c_str(); }
 
-// The choice as JSON: the port, date, period and style, and the canvas size.
+// The choice as JSON: the port (its catalogue entry) and the tree's texts of it, the date,
+// period and style, the canvas size (0 before the first picture) and the picture's highlight
+// colour [r, g, b].
 EMSCRIPTEN_KEEPALIVE const char* mv_state_json()
 {
     WebState& s = State();
+    const Session& session = s.session;
+    int width = 0, height = 0;
+    if (session.HasPicture()) session.CanvasSize(width, height);
     JsonWriter json;
     json.BeginObject();
     json.Key("port");
-    if (s.port != nullptr) WritePort(json, *s.port);
+    if (const PortEntry* port = ChosenPort(s)) WritePort(json, *port);
     else json.Null();
-    json.Key("date").String(DateText(s.year, s.month, s.day));
-    json.Key("period").Integer(s.period);
-    json.Key("style").String(s.style == BarGraph ? "bar" : "line");
-    json.Key("width").Integer(mv_canvas_width()).Key("height").Integer(mv_canvas_height());
+    json.Key("site").BeginObject();
+    json.Key("prefecture").String(SjisToUtf8(session.ChosenSite().prefecture));
+    json.Key("port").String(SjisToUtf8(session.ChosenSite().port)).EndObject();
+    json.Key("date").String(DateText(session.Date()));
+    json.Key("period").Integer(session.Period());
+    json.Key("style").String(session.Style() == BarGraph ? "bar" : "line");
+    json.Key("width").Integer(width).Key("height").Integer(height);
+    const Color c = session.HighlightColour();
+    json.Key("highlight").BeginArray().Integer(RedOf(c)).Integer(GreenOf(c));
+    json.Integer(BlueOf(c)).EndArray();
     json.EndObject();
     return Hand(s, json.Text());
 }
 
-// The facts of the view as JSON: the days shown (one, seven, or the 42 of the 42-day view
-// and the table), with the sun and moon panels for one and seven days.
+// The facts of the picture as JSON: the days it shows (one, seven, or the 42 of the 42-day
+// view and the table), with the sun and moon panels for one and seven days.
 EMSCRIPTEN_KEEPALIVE const char* mv_facts_json()
 {
     WebState& s = State();
     JsonWriter json;
     json.BeginObject().Key("days").BeginArray();
-    if (s.port != nullptr) {
-        const int days = s.period == OneDay ? 1 : s.period == SevenDays ? WeekDays : TableDays;
-        for (int i = 0; i < days; ++i)
-            WriteDay(json, s, s.year, s.month, s.day + i, days <= WeekDays, days == 1);
+    if (const ViewModel* model = s.session.Model()) {
+        const DisplayPeriod period = s.session.Period();
+        const int days = period == OneDay ? 1 : period == SevenDays ? WeekDays : TableDays;
+        for (int i = 0; i < days; ++i) WriteDay(json, *model, period, i);
     }
     json.EndArray().EndObject();
     return Hand(s, json.Text());

@@ -150,6 +150,78 @@ try {
   await act(page, () => page.click('#tree button[data-file="24尾鷲"]'));
   equal(await page.evaluate(() => marevo.state().port.file), '24尾鷲', 'the tree chooses 尾鷲');
 
+  // The tree: the nine regions in order, each prefecture under its region, every packed port
+  // listed once; the prefecture beside the port's name is its node in the tree.
+  const tree = await page.evaluate(() => ({
+    regions: [...document.querySelectorAll('#tree > details > summary')].map((s) => s.textContent),
+    kinki: [...document.querySelectorAll('#tree > details')]
+      .find((d) => d.firstChild.textContent === '近畿')
+      .querySelectorAll('details.prefecture > summary').length,
+    under: Object.fromEntries([...document.querySelectorAll('#tree button[data-file]')].map((b) =>
+      [b.dataset.file, b.closest('details.prefecture')?.firstChild.textContent ??
+                       b.closest('details.region').firstChild.textContent])),
+    buttons: document.querySelectorAll('#tree button[data-file]').length,
+  }));
+  equal(tree.regions, ['北海道', '東北', '関東', '中部', '近畿', '中国', '四国', '九州', 'その他'],
+        'the regions of the tree');
+  equal(tree.kinki, 5, '近畿 holds 三重, 京都, 大阪, 兵庫 and 和歌山');
+  equal(tree.buttons, readdirSync(dt).filter((f) => f.endsWith('.MV2')).length,
+        'every port in the tree');
+  const places = [['24尾鷲', '三重県'], ['01函館', '北海道'], ['13東京', '東京都'],
+                  ['47那覇', '沖縄県'], ['28神戸', '兵庫県'], ['16富山', '富山県'],
+                  ['35徳山', '山口県']];
+  for (const [file, pref] of places) {
+    equal(tree.under[file], pref, `${file} in the tree under ${pref}`);
+    await open(page, base, `?port=${encodeURIComponent(file)}&date=2026-12-08&view=1`);
+    equal(await page.$eval('#port-pref', (e) => e.textContent), pref, `${file} shown with ${pref}`);
+  }
+
+  // Dates that do not exist or lie outside the years 1 ... 9999 are refused and said.
+  await open(page, base, '?port=24尾鷲&date=2026-12-08&view=1');
+  for (const ymd of [[2026, 2, 29], [2026, 13, 1], [2026, 4, 31], [10000, 1, 1], [0, 12, 31]]) {
+    const said = await page.evaluate((d) =>
+      Module.ccall('mv_choose_date', 'number', ['number', 'number', 'number'], d) === 2 &&
+      Module.ccall('mv_message', 'string', [], []), ymd);
+    check(said && said.includes('日付'), `${ymd.join('-')} refused and said`);
+  }
+  await act(page, () => page.keyboard.press('F3'));
+  equal(await page.evaluate(() => marevo.state().date), '2026-12-09',
+        'the date kept after refusals');
+
+  // A port file cut short: named in the message, the picture of the port before stays and the
+  // choice shows the port chosen; another port then draws again.
+  const damaged = await page.evaluate(() => {
+    const path = '/data/dt/13東京.MV2';
+    Module.FS.writeFile(path, Module.FS.readFile(path).subarray(0, 150));
+    const view = document.getElementById('view');
+    const picture = view.toDataURL();
+    const result = marevo.choosePort('13東京');
+    return { result, message: document.getElementById('message').textContent,
+             file: marevo.state().port.file, kept: view.toDataURL() === picture };
+  });
+  check(damaged.result !== 1 && damaged.message.includes('ファイルが壊れています') &&
+        damaged.message.includes('13東京'),
+        'a damaged port file is said with its name: ' + damaged.message);
+  equal([damaged.file, damaged.kept], ['13東京', true], 'the choice shown, the picture kept');
+  await act(page, () => page.evaluate(() => marevo.choosePort('24尾鷲')));
+  equal(await page.evaluate(() => [marevo.state().port.file,
+                                   document.getElementById('message').textContent]),
+        ['24尾鷲', ''], 'another port drawn after the damaged one');
+
+  // The highlight of the day cell under the mouse: over a cell of the seven-day view, none over
+  // the heading above the cells.
+  await open(page, base, '?port=24尾鷲&date=2026-12-08&view=7');
+  const hoverAt = async (x, y) => {
+    const r = await page.$eval('#view', (c) => {
+      const b = c.getBoundingClientRect();
+      return { x: b.left, y: b.top, k: b.width / marevo.state().width };
+    });
+    await page.mouse.move(r.x + x * r.k, r.y + y * r.k);
+    return page.$eval('#hover', (h) => !h.hidden && h.style.background !== '');
+  };
+  check(await hoverAt(310, 100), 'a day cell is highlighted under the mouse');
+  check(!(await hoverAt(310, 3)), 'no highlight over the heading');
+
   // Dates: buttons, keys, the field, today.
   await open(page, base, '?port=24尾鷲&date=2026-12-31&view=1');
   await act(page, () => page.click('[data-step="1"]'));

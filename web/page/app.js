@@ -1,7 +1,7 @@
-// The page of Marevo: turns taps, clicks, keys and the address into calls of the program's
-// module (web_bridge.cpp through marevo.js) and shows what they return: the picture on the
-// canvas at the screen's pixel ratio, the same facts as text beside it, the choice in the
-// address (bookmarkable) and in localStorage (remembered for the next visit).
+// The page of Marevo: turns taps, clicks, keys and the address into commands of the
+// program's session (web_bridge.cpp through marevo.js) and shows what they return: the
+// picture on the canvas at the screen's pixel ratio, the same facts as text beside it, the
+// choice in the address (bookmarkable) and in localStorage (remembered for the next visit).
 'use strict';
 
 var Module = {
@@ -35,11 +35,14 @@ var marevo = (function () {
 
   function say(text) { $('message').textContent = text || ''; }
 
-  // What a command returned: 1 redraw, 2 a message to show.
+  // What a command returned, as bits: 1 the picture drawn again, 2 a message to show, 4 the
+  // choice changed without a new picture.
+  var Redraw = 1, Message = 2, Changed = 4;
   function outcome(result) {
-    if (result === 2) say(call('mv_message', 'string', [], []));
-    else if (result === 1) say('');
-    if (result === 1) show();
+    if (result & Message) say(call('mv_message', 'string', [], []));
+    else if (result & Redraw) say('');
+    if (result & Redraw) show();
+    else if (result & Changed) showChoice();
     return result;
   }
 
@@ -59,9 +62,9 @@ var marevo = (function () {
     canvas.style.height = cssHeight + 'px';
     var scale = cssWidth * (window.devicePixelRatio || 1) / w;
     var t0 = performance.now();
-    var sunErrors = call('mv_render', 'number', ['number'], [scale]);
+    var drawn = call('mv_render', 'number', ['number'], [scale]);
     api.lastDrawMs = performance.now() - t0;
-    if (sunErrors > 0) say('日の出計算でエラー発生');
+    if (drawn & Message) say(call('mv_message', 'string', [], []));
     $('hover').hidden = true;
   }
 
@@ -87,6 +90,9 @@ var marevo = (function () {
     hover.style.top = (canvas.offsetTop + b[1] * k) + 'px';
     hover.style.width = ((b[2] - b[0]) * k) + 'px';
     hover.style.height = ((b[3] - b[1]) * k) + 'px';
+    var c = state.highlight.join(',');
+    hover.style.background = 'rgba(' + c + ', .18)';
+    hover.style.outlineColor = 'rgba(' + c + ', .6)';
     hover.hidden = false;
     canvas.style.cursor = 'pointer';
   }
@@ -166,18 +172,10 @@ var marevo = (function () {
 
   // ---- The choice: controls, address and storage -----------------------------------------
 
-  function prefectureName(code) {
-    var name = '';
-    catalogue.regions.forEach(function (r) {
-      r.prefectures.forEach(function (p) { if (p.code === code) name = p.name; });
-    });
-    return name;
-  }
-
   function showControls() {
     var port = state.port;
     $('port-name').textContent = port ? port.name : '港を選ぶ';
-    $('port-pref').textContent = port ? prefectureName(port.prefecture) : '';
+    $('port-pref').textContent = port ? state.site.prefecture : '';
     $('date').value = state.date;
     var view = viewName(state.period);
     document.querySelectorAll('#periods button').forEach(function (b) {
@@ -197,6 +195,16 @@ var marevo = (function () {
                 '&view=' + choice.view + '&style=' + choice.style;
     if (location.search !== query) history.replaceState(null, '', query);
     try { localStorage.setItem(StoreKey, JSON.stringify(choice)); } catch (e) { /* private mode */ }
+  }
+
+  // The choice changed while the picture stayed (its port's file could not be read): the
+  // controls and the address follow the choice, the picture and facts stay.
+  function showChoice() {
+    var days = state ? state.days : [];
+    state = JSON.parse(call('mv_state_json', 'string', [], []));
+    state.days = days;
+    showControls();
+    remember();
   }
 
   // The picture first, the facts in the next task, so the view appears at once.
