@@ -22,6 +22,20 @@ const std::string Mie = "三重県", Owase = "尾鷲";
 
 // Reads tests/fixtures/dt/<name>.MV2 (the names on disk are UTF-8); "24壊れ" reads as a
 // file without its header. Counts the reads.
+// A port file of the fixture folder by its Shift-JIS name ("24尾鷲"), opened as the file
+// functions take such a name: through the wide ones under Windows, as UTF-8 elsewhere.
+LoadStatus LoadFixture(const std::string& fileName, Station& station)
+{
+#ifdef _WIN32
+    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + fileName + ".MV2";
+    std::FILE* file = OpenSjisFile(path.c_str(), "rb");
+#else
+    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8(fileName) + ".MV2";
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+#endif
+    return LoadStationFrom(file, path.c_str(), station);
+}
+
 struct Reader {
     int reads = 0;
     LoadStatus operator()(const std::string& fileName, Station& station)
@@ -29,9 +43,7 @@ struct Reader {
         ++reads;
         if (fileName == "24壊れ") return LoadStatus::NoHeader;
         if (fileName == "24切れ") return LoadStatus::Damaged;
-        const std::string path =
-            std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8(fileName) + ".MV2";
-        return LoadStationFrom(std::fopen(path.c_str(), "rb"), path.c_str(), station);
+        return LoadFixture(fileName, station);
     }
 };
 
@@ -328,8 +340,7 @@ TEST(Session, SettingsRoundTrip)
 TEST(Session, RenderAndPrint)
 {
     Station station;
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8("24尾鷲") + ".MV2";
-    ASSERT_EQ(LoadStationFrom(std::fopen(path.c_str(), "rb"), path.c_str(), station), LoadStatus::Ok);
+    ASSERT_EQ(LoadFixture("24尾鷲", station), LoadStatus::Ok);
     struct { DisplayPeriod period; GraphStyle style; CivilDate date; } cases[] = {
         {OneDay, BarGraph, {2026, 12, 8}}, {SevenDays, LineGraph, {2027, 2, 26}},
         {FortyTwoDays, BarGraph, {2028, 2, 1}}, {TideTable, BarGraph, {9999, 12, 1}},
@@ -375,8 +386,7 @@ TEST(Session, RenderAndPrint)
 TEST(Session, SunComputationFailuresAreReportedByRender)
 {
     Station station;
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8("24尾鷲") + ".MV2";
-    ASSERT_EQ(LoadStationFrom(std::fopen(path.c_str(), "rb"), path.c_str(), station), LoadStatus::Ok);
+    ASSERT_EQ(LoadFixture("24尾鷲", station), LoadStatus::Ok);
     Station south = station;
     south.Latitude = -52.0f;
     south.Longitude = 139.46f;
