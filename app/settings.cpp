@@ -22,46 +22,7 @@ namespace marevo {
 
 namespace {
 
-constexpr int NumberWidth = 6;
-// The labels and the saved site keep the longest node text of the tree.
-constexpr int SiteWidth = MaxNodeText + 1;
-
-std::string ReadText(const std::string& file, const char* section, const char* key,
-                     const char* fallback, int width)
-{
-    std::string value;
-    if (!FindProfileValue(file, section, key, value)) value = fallback;
-    return CutToWidth(value, width);
-}
-
-int ReadInt(const std::string& file, const char* section, const char* key, int fallback)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", fallback);
-    return ProfileInt(ReadText(file, section, key, text, NumberWidth));
-}
-
 using Writes = std::vector<ProfileValue>;
-
-void WriteText(Writes& writes, const char* section, const char* key, const char* value)
-{
-    writes.push_back({section, key, value});
-}
-
-void WriteInt(Writes& writes, const char* section, const char* key, int value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    WriteText(writes, section, key, text);
-}
-
-void PrinterKeys(const AppState& app, Writes& writes)
-{
-    const std::string ratio = RatioText(app.settings.PrinterRatio);
-    const std::string fallback = RatioText(Settings().PrinterRatio);
-    WriteText(writes, "PRINTER", "PrinterRatio", (ratio.empty() ? fallback : ratio).c_str());
-    WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
-}
 
 // The settings file through the wide file functions (paths UTF-8 in, UTF-16 to the system).
 class PlatformSettingsFiles : public SettingsFiles {
@@ -221,62 +182,22 @@ int ExpandedState(HWND tree, HTREEITEM item)
 
 void LoadSettings(AppState& app)
 {
-    Settings& s = app.settings;
-    const Settings defaults;
-    const std::string file = ReadSettings(app);
-    char key[16];
-    for (int i = 1; i <= RegionCount; ++i) {
-        std::snprintf(key, sizeof key, "CHI%d", i);
-        s.RegionExpanded[i] = ReadInt(file, "TREE", key, defaults.RegionExpanded[i]);
-    }
-    for (int k = 0; k < PrefectureCodes; ++k) {
-        std::snprintf(key, sizeof key, "KEN%02d", k);
-        s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, defaults.PrefectureExpanded[k]);
-    }
-    s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", defaults.GraphStyle));
-    s.DisplayPeriod =
-        SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", defaults.DisplayPeriod));
-    s.XPosition = ReadInt(file, "WINDOWS", "XPosition", defaults.XPosition);
-    s.YPosition = ReadInt(file, "WINDOWS", "YPosition", defaults.YPosition);
-    s.Width = ReadInt(file, "WINDOWS", "Width", defaults.Width);
-    s.Height = ReadInt(file, "WINDOWS", "Height", defaults.Height);
-    s.TreeWidth = ReadInt(file, "WINDOWS", "TreeWidth", defaults.TreeWidth);
-    std::snprintf(s.SavedPref, sizeof s.SavedPref, "%s",
-                  ReadText(file, "SITE", "PREF", Settings::DefaultPref, SiteWidth).c_str());
-    std::snprintf(s.SavedPort, sizeof s.SavedPort, "%s",
-                  ReadText(file, "SITE", "PORT", Settings::DefaultPort, SiteWidth).c_str());
-    const std::string ratio = RatioText(defaults.PrinterRatio);
-    s.PrinterRatio = SanitisedRatio(
-        ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", ratio.c_str(), NumberWidth)));
-    s.PrinterColor =
-        SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
-    app.session.TakeSettings(s);
+    app.settings = SettingsFromText(ReadSettings(app));
+    app.session.TakeSettings(app.settings);
 }
 
 void SaveSettings(AppState& app)
 {
     Settings& s = app.settings;
-    Writes writes;
-    char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         const int state = ExpandedState(app.TreeControl, app.RegionItems[i]);
         if (state >= 0) s.RegionExpanded[i] = state;
-        std::snprintf(key, sizeof key, "CHI%d", i);
-        WriteInt(writes, "TREE", key, s.RegionExpanded[i]);
     }
     for (int k = 0; k < PrefectureCodes; ++k) {
         const int state = ExpandedState(app.TreeControl, app.PrefectureItems[k]);
         if (state >= 0) s.PrefectureExpanded[k] = state;
-        std::snprintf(key, sizeof key, "KEN%02d", k);
-        WriteInt(writes, "TREE", key, s.PrefectureExpanded[k]);
     }
-
     app.session.GiveSettings(s);
-    WriteText(writes, "SITE", "PREF", s.SavedPref);
-    WriteText(writes, "SITE", "PORT", s.SavedPort);
-
-    WriteInt(writes, "WINDOWS", "BOX", s.GraphStyle);
-    WriteInt(writes, "WINDOWS", "ONEORSEVEN", s.DisplayPeriod);
 
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -285,25 +206,20 @@ void SaveSettings(AppState& app)
     const bool minimisedOrMaximised = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE ||
                                       show == SW_SHOWMINNOACTIVE || show == SW_SHOWMAXIMIZED ||
                                       IsIconic(app.MainWindow) || IsZoomed(app.MainWindow);
+    Settings written = s;
     if (!minimisedOrMaximised) {
         RECT r = {};
         GetWindowRect(app.MainWindow, &r);
-        WriteInt(writes, "WINDOWS", "XPosition", r.left);
-        WriteInt(writes, "WINDOWS", "YPosition", r.top);
+        written.XPosition = r.left;
+        written.YPosition = r.top;
         // Sizes as at 96 dpi, scaled again at the next start (positions are the screen's).
-        WriteInt(writes, "WINDOWS", "Width", Unscaled(app, r.right - r.left));
-        WriteInt(writes, "WINDOWS", "Height", Unscaled(app, r.bottom - r.top));
-        WriteInt(writes, "WINDOWS", "TreeWidth", Unscaled(app, s.TreeWidth));
+        written.Width = Unscaled(app, r.right - r.left);
+        written.Height = Unscaled(app, r.bottom - r.top);
+        written.TreeWidth = Unscaled(app, s.TreeWidth);
     }
-    PrinterKeys(app, writes);
-    Commit(app, writes);
+    Commit(app, SettingsKeys(written, !minimisedOrMaximised));
 }
 
-void SavePrinterSettings(AppState& app)
-{
-    Writes writes;
-    PrinterKeys(app, writes);
-    Commit(app, writes);
-}
+void SavePrinterSettings(AppState& app) { Commit(app, PrinterKeys(app.settings)); }
 
 } // namespace marevo

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "shell/profile_text.h"
 
 #include "shell/port_files.h"
 #include "shell/prefectures.h"
@@ -56,5 +59,19 @@ GraphStyle SanitisedStyle(int style);
 // Print colour read from the settings: 0 monochrome, anything else 1 (colour), which is
 // what the print settings dialog shows for it.
 int SanitisedColour(int colour);
+
+// The settings a marevo.ini text holds: [TREE] CHI1..CHI9 and KEN00..KEN80, [WINDOWS] BOX,
+// ONEORSEVEN, XPosition, YPosition, Width, Height, TreeWidth, [SITE] PREF and PORT,
+// [PRINTER] PrinterRatio and PrinterColor; each read as the platform's reader gives it, cut
+// to its reader's width (numbers 6 bytes, site texts the longest node text) and sanitised;
+// a missing key gives the default of Settings.
+Settings SettingsFromText(const std::string& file);
+// The keys written at exit, in the file's order (tree, site, period and style, placement,
+// printer). placement false leaves out the position and size keys (a window maximised or
+// minimised keeps the ones the file holds). The sizes are written as s holds them (the
+// front end gives them as at 96 dpi).
+std::vector<ProfileValue> SettingsKeys(const Settings& s, bool placement);
+// The two printer keys; a ratio RatioText cannot write is written as the default's text.
+std::vector<ProfileValue> PrinterKeys(const Settings& s);
 
 } // namespace marevo
