@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/decimal_text.h"
 #include "text/shift_jis.h"
@@ -67,6 +68,17 @@ DisplayPeriod SanitisedPeriod(int period)
 GraphStyle SanitisedStyle(int style) { return style == BarGraph ? BarGraph : LineGraph; }
 
 int SanitisedColour(int colour) { return colour == 0 ? 0 : 1; }
+
+bool IsPrintableRatio(double ratio)
+{
+    return ratio >= MinPrinterRatio && ratio < MaxPrinterRatio;
+}
+
+bool ReadTypedRatio(const std::string& text, double& ratio)
+{
+    ratio = std::strtod(text.substr(0, TypedRatioChars).c_str(), nullptr);
+    return IsPrintableRatio(ratio) && !RatioText(ratio).empty();
+}
 
 namespace {
 

@@ -50,6 +50,15 @@ double ProfileDouble(const std::string& text);
 std::string RatioText(double ratio);
 // A ratio read from the settings: kept when RatioText can write it back, else 1.0.
 double SanitisedRatio(double ratio);
+// The print magnifications that print something and can be written back as "%4.1f":
+// 0.1 to 999.9 as rounded to one decimal.
+constexpr double MinPrinterRatio = 0.05, MaxPrinterRatio = 999.95;
+bool IsPrintableRatio(double ratio);
+// The magnification typed into the print settings: its first TypedRatioChars characters
+// read as a decimal number (leading blanks skipped, no number reads as 0). False when that
+// would not print.
+constexpr int TypedRatioChars = 9;
+bool ReadTypedRatio(const std::string& text, double& ratio);
 // Display period read from the settings: OneDay, SevenDays, FortyTwoDays kept, anything
 // else TideTable, which is also what the start-up indicators show for it.
 DisplayPeriod SanitisedPeriod(int period);

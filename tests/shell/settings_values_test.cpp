@@ -188,5 +188,24 @@ TEST(SettingsValues, KeysAreWrittenInTheFilesOrderAndReadBack)
     EXPECT_NE(file.find("[MINE]\r\na=b\r\n"), std::string::npos);
 }
 
+// The magnification typed into the print settings: refused when it would print nothing or
+// could not be written back in 11 characters; leading blanks skipped, nine characters read.
+TEST(SettingsValues, TypedRatiosThatCannotPrintAreRefused)
+{
+    double ratio = 1.0;
+    for (const char* text : {"abc", "0", "-1", " 0.04", "1e9", "9e99", "nan", "", "999.95"})
+        EXPECT_FALSE(ReadTypedRatio(text, ratio)) << text;
+    const struct { const char* text; double ratio; const char* written; } accepted[] = {
+        {"   2.5", 2.5, " 2.5"}, {"0.1", 0.1, " 0.1"},   {"999.9", 999.9, "999.9"},
+        {"1.0000000009", 1.0, " 1.0"}, {"12x", 12.0, "12.0"}, {"0.05", 0.05, " 0.1"},
+    };
+    for (const auto& a : accepted) {
+        ASSERT_TRUE(ReadTypedRatio(a.text, ratio)) << a.text;
+        EXPECT_DOUBLE_EQ(ratio, a.ratio) << a.text;
+        EXPECT_EQ(RatioText(ratio), a.written) << a.text;
+    }
+    for (double unusable : {0.0, -2.0, 0.04, 1000.0}) EXPECT_FALSE(IsPrintableRatio(unusable));
+}
+
 } // namespace
 } // namespace marevo
