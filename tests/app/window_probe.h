@@ -135,8 +135,8 @@ inline std::vector<COLORREF> ScreenAsXShowsIt(int& width, int& height)
     if (process.hProcess) CloseHandle(process.hProcess);
     const std::string path = std::string("Z:\\") + name + ".rgb";
     FILE* f = nullptr;
-    for (int wait = 0; wait < 300 && !f; ++wait) {
-        Sleep(50);
+    for (int wait = 0; wait < 1500 && !f; ++wait) {
+        Sleep(10);
         f = std::fopen(path.c_str(), "rb");
     }
     if (!f) return pixels;
