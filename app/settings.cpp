@@ -1,8 +1,8 @@
-// Reading and writing marevo.ini, key by key, as the private-profile functions do but on
-// the file's own bytes: written in the same key order with the values kept byte for byte
-// (the platform's writer may drop the leading blank of " 1.0"), read without passing
-// through the system's ANSI code page. The file and its texts are Shift-JIS. Where it lives
-// and how it is replaced whole is shell/settings_file; here are the platform's file calls.
+// The platform's side of marevo.ini: its file calls (wide paths, files an editor saved as
+// UTF-16 or UTF-8 with a signature), the application data folder, the tree's expansion and
+// the window's placement read from the live windows, the failure said once a run. Which key
+// holds what is shell/settings_values (SettingsFromText, SettingsKeys); where the file lives
+// and how it is replaced whole is shell/settings_file.
 #include "app/settings.h"
 
 #include "app/screen_scale.h"
@@ -14,9 +14,8 @@
 
 #include <shlobj.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 namespace marevo {
 

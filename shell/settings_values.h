@@ -1,7 +1,8 @@
 // The values of marevo.ini as the program reads and writes them: texts cut to the reader's
 // width, integers and decimal numbers read from their start, the printer ratio's text, and
-// the values that stand for an unknown period, style or colour. Texts are Shift-JIS; widths
-// in bytes.
+// the values that stand for an unknown period, style or colour, the print magnifications
+// that print, and which key of the file holds which setting. Texts are Shift-JIS; widths in
+// bytes.
 #pragma once
 
 #include <string>
