@@ -122,6 +122,16 @@ TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
     EXPECT_EQ(opened[0], dir + "marevo.html");
 }
 
+TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
+{
+    const int year = app.session.Date().year, period = app.session.Period();
+    for (int command : {40002, 40047, 0}) Command(command);
+    EXPECT_EQ(app.session.Date().year, year);
+    EXPECT_EQ(app.session.Period(), period);
+    EXPECT_TRUE(IsWindow(app.MainWindow));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
 {
     Command(CMD_PERIOD7);

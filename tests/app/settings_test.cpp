@@ -106,6 +106,7 @@ TEST_F(SettingsTest, WindowsOffScreenTinyOrHugeStillDraw)
         "Width=0\r\nHeight=0\r\nTreeWidth=99999\r\n",
         "Width=-300\r\nHeight=-1\r\n",
         "Width=99999\r\nHeight=99999\r\nTreeWidth=-50\r\n",
+        "TreeWidth=zz\r\n", // reads as 0: the width that fits the names
     };
     for (const char* values : cases) {
         SCOPED_TRACE(values);
@@ -120,10 +121,15 @@ TEST_F(SettingsTest, WindowsOffScreenTinyOrHugeStillDraw)
         EXPECT_TRUE(Running());
         RECT placed = {};
         GetWindowRect(app.MainWindow, &placed);
+        const int fitting = FittingTreeWidth(app);
         Stop();
         EXPECT_EQ(IniValue("XPosition"), std::to_string(placed.left));
         EXPECT_EQ(IniValue("Width"), std::to_string(placed.right - placed.left));
         EXPECT_GE(std::stoi(IniValue("TreeWidth")), 35);
+        if (std::string(values) == "TreeWidth=zz\r\n")
+            EXPECT_EQ(IniValue("TreeWidth"), std::to_string(fitting));
+        if (std::string(values).find("TreeWidth=10\r") != std::string::npos)
+            EXPECT_EQ(IniValue("TreeWidth"), "35");
     }
 }
 
