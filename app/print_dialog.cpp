@@ -15,7 +15,7 @@ namespace marevo {
 
 namespace {
 
-constexpr int RatioFieldChars = 9;
+constexpr int RatioFieldChars = TypedRatioChars;
 
 void Initialise(const AppState& app, HWND dialog)
 {
@@ -31,8 +31,8 @@ bool Confirm(AppState& app, HWND dialog)
 {
     char text[RatioFieldChars + 1] = {};
     GetSjisText(GetDlgItem(dialog, IDC_RATIO), text, sizeof text);
-    const double ratio = ReadRatioText(text);
-    if (!IsPrintableRatio(ratio) || RatioText(ratio).empty()) {
+    double ratio = 0;
+    if (!ReadTypedRatio(text, ratio)) {
         ShowMessage(TextBadRatio, CaptionError);
         HWND field = GetDlgItem(dialog, IDC_RATIO);
         SetFocus(field);
@@ -70,13 +70,6 @@ INT_PTR CALLBACK PrintSettingsProc(HWND dialog, UINT message, WPARAM wParam, LPA
 }
 
 } // namespace
-
-double ReadRatioText(const char* text)
-{
-    char bounded[RatioFieldChars + 1] = {};
-    for (int i = 0; i < RatioFieldChars && text[i]; ++i) bounded[i] = text[i];
-    return std::strtod(bounded, nullptr);
-}
 
 INT_PTR ShowPrintSettings(AppState& app, HWND owner)
 {

@@ -13,9 +13,4 @@ namespace marevo {
 // refused with a message and the dialog stays open. Returns 1 (confirmed) or 2 (cancelled).
 INT_PTR ShowPrintSettings(AppState& app, HWND owner);
 
-// ReadRatioText: the magnification typed into the dialog.
-// Given: the field's text (at most 9 characters are read).
-// Returns: its decimal value, leading blanks skipped; 0.0 when it starts with no number.
-double ReadRatioText(const char* text);
-
 } // namespace marevo

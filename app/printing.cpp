@@ -47,11 +47,6 @@ PrinterDialogHook SetPrinterDialogHook(PrinterDialogHook hook)
     return old;
 }
 
-bool IsPrintableRatio(double ratio)
-{
-    return ratio >= MinPrinterRatio && ratio < MaxPrinterRatio;
-}
-
 void PrintView(AppState& app, HWND owner)
 {
     // A ratio of 0 (or one read from an edited file) would map the whole view onto no dot.

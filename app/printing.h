@@ -14,11 +14,6 @@ using PrinterDialogHook = HDC (*)(HWND owner);
 // Replace the dialog (nullptr restores the platform's print dialog). Returns the previous.
 PrinterDialogHook SetPrinterDialogHook(PrinterDialogHook hook);
 
-// The print magnifications that print something and can be written back as "%4.1f":
-// 0.1 to 999.9 as rounded to one decimal.
-constexpr double MinPrinterRatio = 0.05, MaxPrinterRatio = 999.95;
-bool IsPrintableRatio(double ratio);
-
 // "印刷倍率が正しくありません" ...: said instead of printing an empty page.
 extern const char TextBadRatio[];
 

@@ -1,8 +1,8 @@
-// Reading and writing marevo.ini, key by key, as the private-profile functions do but on
-// the file's own bytes: written in the same key order with the values kept byte for byte
-// (the platform's writer may drop the leading blank of " 1.0"), read without passing
-// through the system's ANSI code page. The file and its texts are Shift-JIS. Where it lives
-// and how it is replaced whole is shell/settings_file; here are the platform's file calls.
+// The platform's side of marevo.ini: its file calls (wide paths, files an editor saved as
+// UTF-16 or UTF-8 with a signature), the application data folder, the tree's expansion and
+// the window's placement read from the live windows, the failure said once a run. Which key
+// holds what is shell/settings_values (SettingsFromText, SettingsKeys); where the file lives
+// and how it is replaced whole is shell/settings_file.
 #include "app/settings.h"
 
 #include "app/screen_scale.h"
@@ -14,54 +14,14 @@
 
 #include <shlobj.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 namespace marevo {
 
 namespace {
 
-constexpr int NumberWidth = 6;
-// The labels and the saved site keep the longest node text of the tree.
-constexpr int SiteWidth = MaxNodeText + 1;
-
-std::string ReadText(const std::string& file, const char* section, const char* key,
-                     const char* fallback, int width)
-{
-    std::string value;
-    if (!FindProfileValue(file, section, key, value)) value = fallback;
-    return CutToWidth(value, width);
-}
-
-int ReadInt(const std::string& file, const char* section, const char* key, int fallback)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", fallback);
-    return ProfileInt(ReadText(file, section, key, text, NumberWidth));
-}
-
 using Writes = std::vector<ProfileValue>;
-
-void WriteText(Writes& writes, const char* section, const char* key, const char* value)
-{
-    writes.push_back({section, key, value});
-}
-
-void WriteInt(Writes& writes, const char* section, const char* key, int value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    WriteText(writes, section, key, text);
-}
-
-void PrinterKeys(const AppState& app, Writes& writes)
-{
-    const std::string ratio = RatioText(app.settings.PrinterRatio);
-    const std::string fallback = RatioText(Settings().PrinterRatio);
-    WriteText(writes, "PRINTER", "PrinterRatio", (ratio.empty() ? fallback : ratio).c_str());
-    WriteInt(writes, "PRINTER", "PrinterColor", app.settings.PrinterColor);
-}
 
 // The settings file through the wide file functions (paths UTF-8 in, UTF-16 to the system).
 class PlatformSettingsFiles : public SettingsFiles {
@@ -221,62 +181,22 @@ int ExpandedState(HWND tree, HTREEITEM item)
 
 void LoadSettings(AppState& app)
 {
-    Settings& s = app.settings;
-    const Settings defaults;
-    const std::string file = ReadSettings(app);
-    char key[16];
-    for (int i = 1; i <= RegionCount; ++i) {
-        std::snprintf(key, sizeof key, "CHI%d", i);
-        s.RegionExpanded[i] = ReadInt(file, "TREE", key, defaults.RegionExpanded[i]);
-    }
-    for (int k = 0; k < PrefectureCodes; ++k) {
-        std::snprintf(key, sizeof key, "KEN%02d", k);
-        s.PrefectureExpanded[k] = ReadInt(file, "TREE", key, defaults.PrefectureExpanded[k]);
-    }
-    s.GraphStyle = SanitisedStyle(ReadInt(file, "WINDOWS", "BOX", defaults.GraphStyle));
-    s.DisplayPeriod =
-        SanitisedPeriod(ReadInt(file, "WINDOWS", "ONEORSEVEN", defaults.DisplayPeriod));
-    s.XPosition = ReadInt(file, "WINDOWS", "XPosition", defaults.XPosition);
-    s.YPosition = ReadInt(file, "WINDOWS", "YPosition", defaults.YPosition);
-    s.Width = ReadInt(file, "WINDOWS", "Width", defaults.Width);
-    s.Height = ReadInt(file, "WINDOWS", "Height", defaults.Height);
-    s.TreeWidth = ReadInt(file, "WINDOWS", "TreeWidth", defaults.TreeWidth);
-    std::snprintf(s.SavedPref, sizeof s.SavedPref, "%s",
-                  ReadText(file, "SITE", "PREF", Settings::DefaultPref, SiteWidth).c_str());
-    std::snprintf(s.SavedPort, sizeof s.SavedPort, "%s",
-                  ReadText(file, "SITE", "PORT", Settings::DefaultPort, SiteWidth).c_str());
-    const std::string ratio = RatioText(defaults.PrinterRatio);
-    s.PrinterRatio = SanitisedRatio(
-        ProfileDouble(ReadText(file, "PRINTER", "PrinterRatio", ratio.c_str(), NumberWidth)));
-    s.PrinterColor =
-        SanitisedColour(ReadInt(file, "PRINTER", "PrinterColor", defaults.PrinterColor));
-    app.session.TakeSettings(s);
+    app.settings = SettingsFromText(ReadSettings(app));
+    app.session.TakeSettings(app.settings);
 }
 
 void SaveSettings(AppState& app)
 {
     Settings& s = app.settings;
-    Writes writes;
-    char key[16];
     for (int i = 1; i <= RegionCount; ++i) {
         const int state = ExpandedState(app.TreeControl, app.RegionItems[i]);
         if (state >= 0) s.RegionExpanded[i] = state;
-        std::snprintf(key, sizeof key, "CHI%d", i);
-        WriteInt(writes, "TREE", key, s.RegionExpanded[i]);
     }
     for (int k = 0; k < PrefectureCodes; ++k) {
         const int state = ExpandedState(app.TreeControl, app.PrefectureItems[k]);
         if (state >= 0) s.PrefectureExpanded[k] = state;
-        std::snprintf(key, sizeof key, "KEN%02d", k);
-        WriteInt(writes, "TREE", key, s.PrefectureExpanded[k]);
     }
-
     app.session.GiveSettings(s);
-    WriteText(writes, "SITE", "PREF", s.SavedPref);
-    WriteText(writes, "SITE", "PORT", s.SavedPort);
-
-    WriteInt(writes, "WINDOWS", "BOX", s.GraphStyle);
-    WriteInt(writes, "WINDOWS", "ONEORSEVEN", s.DisplayPeriod);
 
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -285,25 +205,20 @@ void SaveSettings(AppState& app)
     const bool minimisedOrMaximised = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE ||
                                       show == SW_SHOWMINNOACTIVE || show == SW_SHOWMAXIMIZED ||
                                       IsIconic(app.MainWindow) || IsZoomed(app.MainWindow);
+    Settings written = s;
     if (!minimisedOrMaximised) {
         RECT r = {};
         GetWindowRect(app.MainWindow, &r);
-        WriteInt(writes, "WINDOWS", "XPosition", r.left);
-        WriteInt(writes, "WINDOWS", "YPosition", r.top);
+        written.XPosition = r.left;
+        written.YPosition = r.top;
         // Sizes as at 96 dpi, scaled again at the next start (positions are the screen's).
-        WriteInt(writes, "WINDOWS", "Width", Unscaled(app, r.right - r.left));
-        WriteInt(writes, "WINDOWS", "Height", Unscaled(app, r.bottom - r.top));
-        WriteInt(writes, "WINDOWS", "TreeWidth", Unscaled(app, s.TreeWidth));
+        written.Width = Unscaled(app, r.right - r.left);
+        written.Height = Unscaled(app, r.bottom - r.top);
+        written.TreeWidth = Unscaled(app, s.TreeWidth);
     }
-    PrinterKeys(app, writes);
-    Commit(app, writes);
+    Commit(app, SettingsKeys(written, !minimisedOrMaximised));
 }
 
-void SavePrinterSettings(AppState& app)
-{
-    Writes writes;
-    PrinterKeys(app, writes);
-    Commit(app, writes);
-}
+void SavePrinterSettings(AppState& app) { Commit(app, PrinterKeys(app.settings)); }
 
 } // namespace marevo

@@ -45,7 +45,7 @@ private:
         DialogCloser& closer = *static_cast<DialogCloser*>(self);
         while (!closer.stop_) {
             EnumWindows(Close, reinterpret_cast<LPARAM>(self));
-            Sleep(200);
+            Sleep(20);
         }
         return 0;
     }

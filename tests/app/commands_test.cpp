@@ -34,46 +34,29 @@ protected:
     }
 };
 
-TEST_F(CommandsTest, DateMovesCarryOverMonthAndYearEnds)
+// Every way to give a date command reaches the session: the menu items, the toolbar's
+// buttons and the keys (whichever child has the focus); the labels show the new date. What
+// each step does at month, year and calendar ends: the Session's tests.
+TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDate)
 {
-    struct Case { int command, year, month, day, toYear, toMonth, toDay; };
-    const Case cases[] = {
-        {CMD_MINUS1, 2024, 3, 1, 2024, 2, 29},  {TB_MINUS1, 2023, 3, 1, 2023, 2, 28},
-        {CMD_PLUS7, 2025, 12, 28, 2026, 1, 4},  {TB_PLUS7, 2024, 2, 25, 2024, 3, 3},
-        {CMD_MINUS7, 2026, 1, 3, 2025, 12, 27}, {TB_MINUS7, 2024, 3, 6, 2024, 2, 28},
-        {CMD_PLUS1, 2024, 12, 31, 2025, 1, 1},  {TB_PLUS1, 2024, 2, 28, 2024, 2, 29},
+    enum Way { Menu, Key };
+    const struct { Way way; int id, days; } rows[] = {
+        {Menu, CMD_MINUS1, -1}, {Menu, TB_MINUS1, -1}, {Menu, CMD_PLUS1, 1}, {Menu, TB_PLUS1, 1},
+        {Menu, CMD_MINUS7, -7}, {Menu, TB_MINUS7, -7}, {Menu, CMD_PLUS7, 7}, {Menu, TB_PLUS7, 7},
+        {Key, VK_F1, -7},       {Key, VK_F2, -1},      {Key, VK_F3, 1},      {Key, VK_F4, 7},
+        {Menu, CMD_TODAY, 0},   {Menu, TB_TODAY, 0},   {Key, VK_F8, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.command);
-        SetDate(c.year, c.month, c.day);
-        Command(c.command);
-        ExpectDate(c.toYear, c.toMonth, c.toDay);
-    }
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(CommandsTest, KeysActLikeTheirMenuItems)
-{
-    const int keys[][2] = {{VK_F1, -7}, {VK_F2, -1}, {VK_F3, 1}, {VK_F4, 7}};
-    for (const auto& key : keys) {
-        SetDate(2024, 6, 15);
-        PressKey(key[0]);
-        ExpectDate(2024, 6, 15 + key[1]);
-    }
-}
-
-// Today from the menu, the toolbar and F8 (from every period: see the date-limit tests).
-TEST_F(CommandsTest, TodayReturnsFromAnyDate)
-{
     int year, month, day;
     TodayDate(year, month, day);
-    const std::function<void()> ways[] = {
-        [&] { Command(CMD_TODAY); }, [&] { Command(TB_TODAY); }, [&] { PressKey(VK_F8); }};
-    for (const auto& way : ways) {
-        SetDate(2101, 7, 4);
-        way();
-        ExpectDate(year, month, day);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.id);
+        SetDate(2024, 6, 15);
+        if (row.way == Menu) Command(row.id);
+        else PressKey(row.id);
+        if (row.days) ExpectDate(2024, 6, 15 + row.days);
+        else ExpectDate(year, month, day);
     }
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
@@ -142,9 +125,7 @@ TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
 TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
 {
     const int year = app.session.Date().year, period = app.session.Period();
-    // Printing, the dialogs, the copy and the calendar are tested with their windows.
-    const int commands[] = {40002, 40047, 0};
-    for (int command : commands) Command(command);
+    for (int command : {40002, 40047, 0}) Command(command);
     EXPECT_EQ(app.session.Date().year, year);
     EXPECT_EQ(app.session.Period(), period);
     EXPECT_TRUE(IsWindow(app.MainWindow));
@@ -160,17 +141,6 @@ TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
     EXPECT_EQ(GetPrivateProfileIntA("WINDOWS", "ONEORSEVEN", 99, app.IniPath), 7);
-}
-
-TEST_F(CommandsTest, MissingSelectionIsReportedAndLeavesThePicture)
-{
-    app.session.ChooseSite({"三重県", ""});
-    const int year = app.session.Date().year;
-    SetDate(year + 1, 1, 1);
-    Command(CMD_REDRAW);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "港が選択されていません");
-    EXPECT_EQ(Text(app.DayLabel), "01"); // the date labels already show the new date
 }
 
 } // namespace

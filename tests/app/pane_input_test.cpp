@@ -15,22 +15,6 @@
 namespace marevo {
 namespace {
 
-// Pumps the program's messages until done() holds or about five seconds have passed;
-// returns done().
-template <class Done>
-bool WaitFor(const Done& done)
-{
-    for (int round = 0; round < 250 && !done(); ++round) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            DispatchProgramMessage(App(), message);
-        }
-    }
-    return done();
-}
-
 class PaneInputTest : public OwaseTest {
 protected:
     bool HasStyle(HWND window, DWORD bit) const { return GetWindowLongA(window, GWL_STYLE) & bit; }

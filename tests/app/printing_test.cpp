@@ -166,18 +166,13 @@ TEST_F(PrintingTest, CancelPrintsNothingAndUnusableRatiosAreSaid)
     EXPECT_EQ(PrintedExtent().x, -1);
     EXPECT_TRUE(messages.empty());
 
+    // A ratio that would print nothing (which ratios print: the shell's settings tests).
     fake.cancel = false;
-    const double unusable[] = {0.0, -2.0, 0.04, 1000.0};
-    for (double ratio : unusable) {
-        SCOPED_TRACE(ratio);
-        messages.clear();
-        fake.calls = 0;
-        app.settings.PrinterRatio = ratio;
-        Print();
-        EXPECT_EQ(fake.calls, 0);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], TextBadRatio);
-    }
+    fake.calls = 0;
+    app.settings.PrinterRatio = 0.04;
+    Print();
+    EXPECT_EQ(fake.calls, 0);
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
 }
 
 // The system's default printer without its dialog (tools/print_check.sh provides a PDF
@@ -290,41 +285,27 @@ TEST_F(PrintSettingsTest, CancelAndCloseBoxLeaveValuesAndFileUntouched)
     }
 }
 
+// A ratio that cannot print is refused and the dialog stays open; one that can is stored
+// as written (which texts are refused: the shell's settings tests).
 TEST_F(PrintSettingsTest, RatiosThatCannotPrintAreRefusedAndTheDialogStaysOpen)
 {
-    // Text with no number reads as 0, which would print an empty page; an exponent that
-    // cannot be written back in 11 characters is refused alike.
-    const char* const refused[] = {"abc", "0", "-1", " 0.04", "1e9", "9e99", "nan"};
-    for (const char* text : refused) {
-        SCOPED_TRACE(text);
-        messages.clear();
-        bool stillOpen = false;
-        OpenDialog([&](HWND dialog) {
-            SetDlgItemTextA(dialog, IDC_RATIO, text);
-            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-            stillOpen = IsWindow(dialog) && IsWindowVisible(dialog);
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        });
-        EXPECT_TRUE(stillOpen);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0], TextBadRatio);
-        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
-        EXPECT_EQ(IniValue("PrinterRatio"), "<missing>");
-    }
-    // Leading blanks are skipped and only nine characters are read.
-    const struct { const char* text; const char* stored; double ratio; } accepted[] = {
-        {"   2.5", " 2.5", 2.5}, {"0.1", " 0.1", 0.1}, {"999.9", "999.9", 999.9},
-        {"1.0000000009", " 1.0", 1.0}, {"12x", "12.0", 12.0},
-    };
-    for (const auto& c : accepted) {
-        SCOPED_TRACE(c.text);
-        OpenDialog([&](HWND dialog) {
-            SetDlgItemTextA(dialog, IDC_RATIO, c.text);
-            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        });
-        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, c.ratio);
-        EXPECT_EQ(IniValue("PrinterRatio"), c.stored);
-    }
+    bool stillOpen = false;
+    OpenDialog([&](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_RATIO, "1e9");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        stillOpen = IsWindow(dialog) && IsWindowVisible(dialog);
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
+    EXPECT_EQ(IniValue("PrinterRatio"), "<missing>");
+    OpenDialog([&](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_RATIO, "   12x");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 12.0);
+    EXPECT_EQ(IniValue("PrinterRatio"), "12.0");
 }
 
 class ClipboardTest : public OwaseTest {};

@@ -158,14 +158,29 @@ void ProgramTest::Stop()
 
 void ProgramTest::Pump()
 {
+    // Until the queue stays empty for 2 ms: what a dispatched message sends or posts in turn,
+    // and what the display's answers bring (sizes, paints), is handled too.
     MSG message;
-    for (int round = 0; round < 3; ++round) {
+    do {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) continue;
             DispatchProgramMessage(app, message);
         }
-        Sleep(1);
+    } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT) != WAIT_TIMEOUT);
+}
+
+bool WaitFor(const std::function<bool()>& done)
+{
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < 5000) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            DispatchProgramMessage(App(), message);
+        }
     }
+    return done();
 }
 
 void ProgramTest::Command(int id)

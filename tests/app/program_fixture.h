@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,10 @@ protected:
         Start();
     }
 };
+
+// Pumps the program's messages until done() holds, waiting for the next message between
+// tries, for about five seconds at most; returns done().
+bool WaitFor(const std::function<bool()>& done);
 
 // The station of the picture shown (an empty one before the first picture).
 const Station& ShownStation();

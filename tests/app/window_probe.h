@@ -109,20 +109,6 @@ inline void SaveBmp(const std::string& path, const std::vector<COLORREF>& pixels
     std::fclose(f);
 }
 
-// Lets the program paint and Wine hand its window surfaces to the X server.
-inline void SettleScreen(DWORD milliseconds)
-{
-    const DWORD until = GetTickCount() + milliseconds;
-    while (GetTickCount() < until) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
 // The screen as the X server shows it (not as GDI reads it back), through imagemagick's
 // `import -window root`, which Wine starts as a Unix program: pixels of the whole screen
 // row by row, or nothing when that is not available (not under Wine, no imagemagick).
@@ -149,8 +135,8 @@ inline std::vector<COLORREF> ScreenAsXShowsIt(int& width, int& height)
     if (process.hProcess) CloseHandle(process.hProcess);
     const std::string path = std::string("Z:\\") + name + ".rgb";
     FILE* f = nullptr;
-    for (int wait = 0; wait < 300 && !f; ++wait) {
-        Sleep(50);
+    for (int wait = 0; wait < 1500 && !f; ++wait) {
+        Sleep(10);
         f = std::fopen(path.c_str(), "rb");
     }
     if (!f) return pixels;

@@ -20,6 +20,11 @@ TEST(PortFiles, FileNamesGiveCodeAndPortName)
         {"99z.MV2", 99, "z", false},
         {"ab.MV2", 0, "", true},           // 6 characters: empty port name
         {"x", 0, "", true},
+        // Names of 6 bytes or fewer give an empty port name; codes without a node or past
+        // the table and one-digit codes (read up to the first other byte).
+        {"a", 0, "", true},             {"24.MV2", 24, "", true},
+        {"24a.MV2", 24, "a", true},     {"00零.MV2", 0, "零", true},
+        {"81八一.MV2", 81, "八一", false}, {"7七.MV2", 7, "\xb5", true},
     };
     for (const Case& c : cases) {
         const PortFileName entry = ParsePortFileName(c.name);
