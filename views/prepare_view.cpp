@@ -41,24 +41,13 @@ SpanHeights SpanHeightsOf(const Station& station, int year, int month, int day, 
         FindDayExtremes(station, *dayBefore, tables, detector, extremes);
         IncludeEvents(span, extremes);
     } else if (period == SevenDays || period == FortyTwoDays) {
-        // Every day's high and low waters from its own preparation (and the day before's),
-        // as the seven-day view lists them; each day's tables are the next day's before.
+        // Every day's high and low waters as the tide table finds them (each day from its own
+        // preparation and the day before's, as the seven-day view lists them).
         const int days = period == SevenDays ? 7 : TableDays;
-        ConstituentTables before, current;
-        PrepareDayBefore(year, month, day, station, calendar, before);
-        CarriedSamples carry;
-        ExtremeDetector detector;
-        for (int d = 0; d < days; ++d) {
-            int y = year, m = month, dd = day + d;
-            NormalizeDate(y, m, dd);
-            Calendar scratch = calendar;
-            SetFebruaryForYear(scratch, y);
-            PrepareConstituents(y, m, dd, station, scratch, current);
-            DayExtremes extremes;
-            FindDayExtremes(station, before, current, detector, extremes, &carry);
-            IncludeEvents(span, extremes);
-            before = current;
-        }
+        TideTableResults table;
+        ComputeTideTable(year, month, day, station, calendar, table);
+        for (int i = 0; i < days * TableSlots; ++i)
+            if (table.TableHeight[i] != EmptySlot) Include(span, table.TableHeight[i]);
     }
     return span;
 }
