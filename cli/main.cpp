@@ -27,6 +27,8 @@ const OptionHelp StationOptions[] = {
     {u8"PORT, --port NAME", u8"港: ファイル名 (24尾鷲)、漢字名 (尾鷲)、ローマ字名 (owase)、または ports の検索語",
      u8"port: file name (24尾鷲), kanji name (尾鷲), romanised name (owase), or a word ports finds"},
     {u8"--station FILE", u8"港のファイルをパスで指定 (--port の代わりに)", u8"a port file by its path (instead of --port)"},
+};
+const OptionHelp DtOption[] = {
     {u8"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
      u8"folder of port files (default: dt beside the program, then the installed one)"},
 };
@@ -57,8 +59,6 @@ const OptionHelp PortsOwn[] = {
      u8"nearest first from a point (decimal degrees, north and east positive), with the distance in km"},
     {u8"--limit N", u8"最初の N 港だけ, 1 〜 10000 (既定: すべて)", u8"only the first N ports, 1 to 10000 (default: all)"},
     {u8"--json | --csv", u8"JSON か CSV で (既定: テキスト)", u8"as JSON or CSV (default: text)"},
-    {u8"--dt DIR", u8"港のファイルのフォルダ (既定: 実行ファイルの横の dt、次にインストール先)",
-     u8"folder of port files (default: dt beside the program, then the installed one)"},
 };
 const OptionHelp ExtremesOwn[] = {
     {u8"--all", u8"フォルダのすべての港 (ファイル名順; --port の代わりに)", u8"every port of the folder, in file-name order (instead of --port)"},
@@ -107,20 +107,20 @@ template <typename... Groups> std::vector<const OptionHelp*> Rows(const Groups&.
 const std::vector<CommandHelp>& CommandHelps()
 {
     static const std::vector<CommandHelp> helps = {
-        {u8"ports", Rows(PortsOwn, HelpOption),
+        {u8"ports", Rows(PortsOwn, DtOption, HelpOption),
          {u8"marevo-cli ports sendai", u8"marevo-cli ports --near 34.07,136.19 --limit 5",
           u8"marevo-cli ports 三重 --csv > mie.csv"}},
-        {u8"extremes", Rows(StationOptions, DateOption, SpanOptions, ExtremesOwn, HelpOption),
+        {u8"extremes", Rows(StationOptions, DtOption, DateOption, SpanOptions, ExtremesOwn, HelpOption),
          {u8"marevo-cli extremes owase --date 2027-01-01", u8"marevo-cli extremes owase --next 4 --utc",
           u8"marevo-cli extremes --port 尾鷲 --from 2027-01-01 --to 2027-12-31 --ics > owase-2027.ics"}},
-        {u8"heights", Rows(StationOptions, DateOption, SpanOptions, HeightsOwn, HelpOption),
+        {u8"heights", Rows(StationOptions, DtOption, DateOption, SpanOptions, HeightsOwn, HelpOption),
          {u8"marevo-cli heights owase --date 2027-01-01 --step 60", u8"marevo-cli heights 13東京 --days 3 --csv > tokyo.csv"}},
-        {u8"table", Rows(StationOptions, DateOption, TableOwn, HelpOption),
+        {u8"table", Rows(StationOptions, DtOption, DateOption, TableOwn, HelpOption),
          {u8"marevo-cli table owase --date 2027-01-01", u8"marevo-cli table 13東京 --csv > tokyo-table.csv"}},
-        {u8"day", Rows(StationOptions, DateOption, SpanOptions, DayOwn, HelpOption),
+        {u8"day", Rows(StationOptions, DtOption, DateOption, SpanOptions, DayOwn, HelpOption),
          {u8"marevo-cli day hakodate --date 2027-01-01", u8"marevo-cli day 01函館 --json",
           u8"marevo-cli day 13南鳥島 --from 2027-01-01 --to 2027-12-31 --json > minamitorishima.json"}},
-        {u8"render", Rows(StationOptions, DateOption, RenderOwn, HelpOption),
+        {u8"render", Rows(StationOptions, DtOption, DateOption, RenderOwn, HelpOption),
          {u8"marevo-cli render owase --view 7 --out week.png", u8"marevo-cli render 13東京 --view table --mono --out table.pdf"}},
     };
     return helps;
