@@ -335,6 +335,23 @@ const Station& ShownStation()
     return model ? *model->station : none;
 }
 
+void ProgramTest::MouseAt(int x, int y)
+{
+    const POINT origin = CanvasOrigin();
+    SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + x, origin.y + y));
+}
+
+void ProgramTest::PressKey(WPARAM key)
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    Pump();
+}
+
+HTREEITEM ProgramTest::SelectedNode() const
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(app.TreeControl, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
 bool ProgramTest::Running() const
 {
     DWORD_PTR answer = 0;

@@ -74,6 +74,12 @@ protected:
     std::vector<COLORREF> Picture() const;
     // The program is still running: its main window exists and answers.
     bool Running() const;
+    static bool HasStyle(HWND window, DWORD bit) { return GetWindowLongA(window, GWL_STYLE) & bit; }
+    // The mouse moved over canvas point (x, y), wherever the canvas sits in the graph pane.
+    void MouseAt(int x, int y);
+    // A key pressed in the window that has the focus.
+    void PressKey(WPARAM key);
+    HTREEITEM SelectedNode() const;
 
     static constexpr const char* CannotOpen = "ファイルがオープンできませんでした";
     static constexpr const char* NoPort = "港が選択されていません";
