@@ -119,8 +119,8 @@ TEST_F(CodePageTest, ThePictureIsTheOneOfTheJapaneseCodePage)
     const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC(), size.cx, size.cy);
     const std::string folder = MAREVO_CODEPAGE_PICTURES;
     char name[32];
-    std::snprintf(name, sizeof name, "/oneday-%u.bmp", GetACP());
-    SaveBmp(folder + name, picture, size.cx, size.cy); // to be looked at
+    std::snprintf(name, sizeof name, "/oneday-%u.ppm", GetACP());
+    SavePicture(folder + name, picture, size.cx, size.cy); // to be looked at
     const std::string reference = folder + "/oneday-932.raw";
     if (GetACP() == 932) {
         std::FILE* f = std::fopen(reference.c_str(), "wb");

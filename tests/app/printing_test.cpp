@@ -130,7 +130,7 @@ TEST_F(PrintingTest, RatioScalesThePictureFromTheTopLeftCorner)
     Print();
     const POINT two = PrintedExtent();
     if (const char* dir = std::getenv("MAREVO_SHOT_DIR"))
-        SaveBmp(std::string(dir) + "\\printed_ratio2.bmp", Paper(fake.width, fake.height),
+        SavePicture(std::string(dir) + "/printed_ratio2.ppm", Paper(fake.width, fake.height),
                 fake.width, fake.height);
     EXPECT_NEAR(two.x + 1, 2 * (one.x + 1), 3);
     EXPECT_NEAR(two.y + 1, 2 * (one.y + 1), 3);

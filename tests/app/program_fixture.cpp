@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 
 #include "app/ids.h"
 #include "app/main_window.h"
@@ -17,31 +18,10 @@ std::vector<std::string> ProgramTest::opened;
 
 namespace {
 
-void RecordMessage(const char* text, const char*) { ProgramTest::messages.push_back(text); }
-bool RecordOpen(const char* path)
-{
-    ProgramTest::opened.push_back(path);
-    return true;
-}
-
-// The wide functions, so that Japanese names go whatever the system's code page.
-void DeleteTree(const std::wstring& path)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path + L"*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(path + name + L"\\");
-            else DeleteFileW((path + name).c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
 const char* const ClassNames[] = {"Warning", "Marevo", "Cal", "TideGraphWnd", "PortTreeWnd"};
+
+// Through the wide functions, so that Japanese names go whatever the system's code page.
+std::filesystem::path PathOf(const std::string& sjis) { return WideFromSjis(sjis); }
 
 } // namespace
 
@@ -49,56 +29,50 @@ void TodayDate(int& year, int& month, int& day)
 {
     const std::time_t t = std::time(nullptr);
     const std::tm now = *std::localtime(&t);
-    year = now.tm_year + 1900;
-    month = now.tm_mon + 1;
-    day = now.tm_mday;
+    year = now.tm_year + 1900, month = now.tm_mon + 1, day = now.tm_mday;
 }
 
 void ProgramTest::SetUp()
 {
     static int counter = 0;
-    char temp[MAX_PATH];
+    char temp[MAX_PATH], name[64];
     GetTempPathA(sizeof temp, temp);
-    char name[64];
     std::snprintf(name, sizeof name, "marevo-test-%lu-%d\\", GetCurrentProcessId(), ++counter);
     dir = std::string(temp) + name;
-    DeleteTree(WideFromSjis(dir));
-    ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
-    ASSERT_TRUE(CreateDirectoryA((dir + "dt").c_str(), nullptr));
-    // The user's application data folder of the test, so that no settings come from the
-    // prefix's own.
-    ASSERT_TRUE(CreateDirectoryA((dir + "appdata").c_str(), nullptr));
+    std::error_code ignored;
+    std::filesystem::remove_all(PathOf(dir), ignored);
+    // Its own application data folder, so that no settings come from the prefix's.
+    ASSERT_TRUE(std::filesystem::create_directories(PathOf(dir + "dt")));
+    ASSERT_TRUE(std::filesystem::create_directories(PathOf(dir + "appdata")));
     SetEnvironmentVariableW(L"APPDATA", (WideFromSjis(dir) + L"appdata").c_str());
     messages.clear();
     opened.clear();
-    SetMessageBoxHook(RecordMessage);
-    SetOpenDocumentHook(RecordOpen);
+    SetMessageBoxHook([](const char* text, const char*) { messages.push_back(text); });
+    SetOpenDocumentHook([](const char* path) {
+        opened.push_back(path);
+        return true;
+    });
 }
 
 void ProgramTest::TearDown()
 {
     Stop();
-    DeleteTree(WideFromSjis(dir));
+    std::error_code ignored;
+    std::filesystem::remove_all(PathOf(dir), ignored);
 }
 
 void ProgramTest::WritePort(const PortFile& port)
 {
-    std::string text;
     char line[128];
     std::snprintf(line, sizeof line, "%s,%.2f,%.2f,%.1f\n", port.stationName.c_str(), port.latitude,
                   port.longitude, port.z0);
-    text += line;
-    for (int k = 1; k <= 20; ++k) {
-        const int a = 2 * k - 2, b = 2 * k - 1;
-        auto amplitude = [&](int i) {
-            if (i == IndexM2) return port.m2;
-            if (i == IndexS2) return port.s2;
-            if (i == IndexK1) return 25.0;
-            if (i == IndexO1) return 19.0;
-            return 1.0;
-        };
+    std::string text = line;
+    auto amplitude = [&](int i) {
+        return i == IndexM2 ? port.m2 : i == IndexS2 ? port.s2 : i == IndexK1 ? 25.0 : i == IndexO1 ? 19.0 : 1.0;
+    };
+    for (int a = 0; a < 40; a += 2) {
         std::snprintf(line, sizeof line, "C%d,%.1f,%.1f,C%d,%.1f,%.1f\n", a, amplitude(a),
-                      (a * 37) % 360 * 1.0, b, amplitude(b), (b * 53) % 360 * 1.0);
+                      (a * 37) % 360 * 1.0, a + 1, amplitude(a + 1), ((a + 1) * 53) % 360 * 1.0);
         text += line;
     }
     WriteFile("dt\\" + port.fileName, text);
@@ -115,12 +89,11 @@ void ProgramTest::WriteFile(const std::string& relativePath, const std::string& 
 std::string ProgramTest::ReadFile(const std::string& relativePath) const
 {
     std::string content;
-    FILE* f = OpenSjisFile((dir + relativePath).c_str(), "rb");
-    if (!f) return content;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) content.append(buffer, n);
-    std::fclose(f);
+    if (FILE* f = OpenSjisFile((dir + relativePath).c_str(), "rb")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) content.append(buffer, n);
+        std::fclose(f);
+    }
     return content;
 }
 
@@ -149,36 +122,32 @@ void ProgramTest::Stop()
 {
     if (!started) return;
     started = false;
-    if (IsWindow(app.MainWindow)) DestroyWindow(app.MainWindow);
-    if (IsWindow(app.NoticeWindow)) DestroyWindow(app.NoticeWindow);
-    if (IsWindow(app.CalendarWindow)) DestroyWindow(app.CalendarWindow);
+    for (HWND window : {app.MainWindow, app.NoticeWindow, app.CalendarWindow})
+        if (IsWindow(window)) DestroyWindow(window);
     Pump();
     for (const char* name : ClassNames) UnregisterClassA(name, GetModuleHandleA(nullptr));
 }
 
+static void DispatchWaiting()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT) DispatchProgramMessage(App(), message);
+}
+
 void ProgramTest::Pump()
 {
-    // Until the queue stays empty for 2 ms: what a dispatched message sends or posts in turn,
-    // and what the display's answers bring (sizes, paints), is handled too.
-    MSG message;
-    do {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            DispatchProgramMessage(app, message);
-        }
-    } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT) != WAIT_TIMEOUT);
+    // Until the queue stays empty for 2 ms: what a message sends or posts in turn, and the
+    // display's answers (sizes, paints), are handled too.
+    do DispatchWaiting();
+    while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 2, QS_ALLINPUT) != WAIT_TIMEOUT);
 }
 
 bool WaitFor(const std::function<bool()>& done)
 {
-    const DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < 5000) {
+    for (const DWORD start = GetTickCount(); !done() && GetTickCount() - start < 5000;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            DispatchProgramMessage(App(), message);
-        }
+        DispatchWaiting();
     }
     return done();
 }
@@ -189,30 +158,38 @@ void ProgramTest::Command(int id)
     Pump();
 }
 
+void ProgramTest::PressKey(WPARAM key)
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    Pump();
+}
+
+void ProgramTest::MouseAt(int x, int y)
+{
+    const POINT origin = CanvasOrigin();
+    SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + x, origin.y + y));
+}
+
 bool ProgramTest::MenuChecked(int id) const
 {
     return (GetMenuState(GetMenu(app.MainWindow), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-bool ProgramTest::ButtonChecked(int id) const
-{
-    return SendMessageA(app.Toolbar, TB_ISBUTTONCHECKED, id, 0) != 0;
 }
 
 void ProgramTest::ExpectShown(int period, int style) const
 {
     EXPECT_EQ(app.session.Period(), period);
     EXPECT_EQ(app.session.Style(), style);
+    auto pressed = [&](int button) { return SendMessageA(app.Toolbar, TB_ISBUTTONCHECKED, button, 0) != 0; };
     const struct { int period, item, button; } rows[] = {
         {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
         {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE}};
     for (const auto& row : rows) {
         EXPECT_EQ(MenuChecked(row.item), row.period == period) << row.item;
-        EXPECT_EQ(ButtonChecked(row.button), row.period == period) << row.button;
+        EXPECT_EQ(pressed(row.button), row.period == period) << row.button;
     }
     EXPECT_EQ(MenuChecked(CMD_BARS), style == 1);
     EXPECT_EQ(MenuChecked(CMD_LINES), style == 0);
-    EXPECT_EQ(ButtonChecked(TB_BARS), style == 1);
+    EXPECT_EQ(pressed(TB_BARS), style == 1);
 }
 
 std::string ProgramTest::Text(HWND window) const
@@ -238,18 +215,17 @@ POINT ProgramTest::CanvasOrigin() const
     return p;
 }
 
-// The children of a tree node (nullptr: the roots) with their texts, in tree order.
-static std::vector<std::pair<HTREEITEM, std::string>> Children(HWND tree, HTREEITEM parent)
+std::vector<std::pair<HTREEITEM, std::string>> ProgramTest::Children(HTREEITEM parent) const
 {
     std::vector<std::pair<HTREEITEM, std::string>> children;
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(
-        tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
-    while (item) {
+    auto next = [&](HTREEITEM item, WPARAM how) {
+        return reinterpret_cast<HTREEITEM>(
+            SendMessageA(app.TreeControl, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+    };
+    for (HTREEITEM item = next(parent, parent ? TVGN_CHILD : TVGN_ROOT); item; item = next(item, TVGN_NEXT)) {
         char text[MaxNodeText + 1];
-        NodeText(tree, item, text, sizeof text);
+        NodeText(app.TreeControl, item, text, sizeof text);
         children.push_back({item, text});
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)));
     }
     return children;
 }
@@ -257,22 +233,27 @@ static std::vector<std::pair<HTREEITEM, std::string>> Children(HWND tree, HTREEI
 std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
 {
     std::vector<std::string> texts;
-    for (const auto& child : Children(app.TreeControl, parent)) texts.push_back(child.second);
+    for (const auto& child : Children(parent)) texts.push_back(child.second);
     return texts;
 }
 
 std::vector<HTREEITEM> ProgramTest::ChildItems(HTREEITEM parent) const
 {
     std::vector<HTREEITEM> items;
-    for (const auto& child : Children(app.TreeControl, parent)) items.push_back(child.first);
+    for (const auto& child : Children(parent)) items.push_back(child.first);
     return items;
 }
 
 HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
 {
-    for (const auto& child : Children(app.TreeControl, parent))
+    for (const auto& child : Children(parent))
         if (child.second == text) return child.first;
     return nullptr;
+}
+
+HTREEITEM ProgramTest::SelectedNode() const
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(app.TreeControl, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 void ProgramTest::Select(HTREEITEM item)
@@ -282,48 +263,31 @@ void ProgramTest::Select(HTREEITEM item)
     Pump();
 }
 
-void ProgramTest::SelectPort(int code, const std::string& port)
-{
-    Select(FindNode(app.PrefectureItems[code], port));
-}
-
-void ProgramTest::SetDate(int year, int month, int day)
-{
-    app.session.ChooseDate({year, month, day});
-}
-
 void ProgramTest::ExpectDate(int year, int month, int day) const
 {
     EXPECT_EQ(app.session.Date().year, year);
     EXPECT_EQ(app.session.Date().month, month);
     EXPECT_EQ(app.session.Date().day, day);
-    char text[8];
-    std::snprintf(text, sizeof text, "%4d", year);
-    EXPECT_EQ(Text(app.YearLabel), text);
-    std::snprintf(text, sizeof text, "%02d", month);
-    EXPECT_EQ(Text(app.MonthLabel), text);
-    std::snprintf(text, sizeof text, "%02d", day);
-    EXPECT_EQ(Text(app.DayLabel), text);
+    char text[16];
+    std::snprintf(text, sizeof text, "%4d/%02d/%02d", year, month, day);
+    EXPECT_EQ(Text(app.YearLabel) + "/" + Text(app.MonthLabel) + "/" + Text(app.DayLabel), text);
 }
 
 int ProgramTest::PaintedPixels() const
 {
-    if (!app.OffscreenDC()) return 0;
-    const SIZE size = ClientSize(app.CanvasWindow);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
     int count = 0;
-    for (int y = 0; y < size.cy; y += 3)
+    const SIZE size = ClientSize(app.CanvasWindow);
+    for (int y = 0; app.OffscreenDC() && y < size.cy; y += 3)
         for (int x = 0; x < size.cx; x += 3)
-            if (GetPixel(app.OffscreenDC(), x, y) != face) ++count;
+            count += GetPixel(app.OffscreenDC(), x, y) != GetSysColor(COLOR_BTNFACE);
     return count;
 }
 
 std::vector<COLORREF> ProgramTest::Picture() const
 {
     std::vector<COLORREF> pixels;
-    if (!app.OffscreenDC()) return pixels;
     const SIZE size = ClientSize(app.CanvasWindow);
-    for (int y = 1; y < size.cy; y += 7)
+    for (int y = 1; app.OffscreenDC() && y < size.cy; y += 7)
         for (int x = 1; x < size.cx; x += 5) pixels.push_back(GetPixel(app.OffscreenDC(), x, y));
     return pixels;
 }
@@ -333,23 +297,6 @@ const Station& ShownStation()
     static const Station none;
     const ViewModel* model = App().session.Model();
     return model ? *model->station : none;
-}
-
-void ProgramTest::MouseAt(int x, int y)
-{
-    const POINT origin = CanvasOrigin();
-    SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + x, origin.y + y));
-}
-
-void ProgramTest::PressKey(WPARAM key)
-{
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-    Pump();
-}
-
-HTREEITEM ProgramTest::SelectedNode() const
-{
-    return reinterpret_cast<HTREEITEM>(SendMessageA(app.TreeControl, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 bool ProgramTest::Running() const

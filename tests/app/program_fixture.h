@@ -1,7 +1,6 @@
-// Test bench of the window program: a fresh program directory with its own dt\ and
-// marevo.ini, the program started in-process, messages pumped, message boxes recorded, and
-// what the tests look at: the tree selection as a user makes it, the date shown, and the
-// picture in the off-screen surface (painted or not, changed or not).
+// Test bench of the window program: a fresh program folder with its own dt\ and marevo.ini,
+// the program started in-process, its messages pumped and its message boxes recorded, and
+// what the tests look at: the tree as a user works it, the date shown, the picture.
 #pragma once
 
 #include <windows.h>
@@ -29,63 +28,51 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes dt\<fileName> (or any other file with content).
     void WritePort(const PortFile& port);
     void WriteFile(const std::string& relativePath, const std::string& content);
     std::string ReadFile(const std::string& relativePath) const;
     void WriteSettings(const std::string& content) { WriteFile("marevo.ini", content); }
-    // The value of a key of marevo.ini as the file holds it, blanks kept (the platform's
-    // reader trims them); "<missing>" when the key is not there.
+    // A key's value as marevo.ini holds it, blanks kept; "<missing>" without the key.
     std::string IniValue(const std::string& key) const;
 
-    // Starts the program in-process and pumps its messages; closes the notice window so
-    // that nothing covers the picture.
+    // Starts the program in-process; closes the notice so that nothing covers the picture.
     void Start(int showCommand = SW_SHOWNORMAL, bool closeNotice = true);
-    // Destroys the main window (settings saved) and every window of the program.
-    void Stop();
-    void Pump();
+    void Stop(); // the main window destroyed (settings saved), every window gone
+    void Pump(); // until the queue stays empty
 
     void Command(int id);
-    bool MenuChecked(int id) const;
-    bool ButtonChecked(int id) const;
-    // The display period (1, 7, 42, or -1 for the table) and the graph style (1 bars, 0
-    // lines) as the program keeps them, and as the menu's check marks and the toolbar's
-    // buttons show them: one period and one style, none other.
+    void PressKey(WPARAM key); // to the window with the focus
+    void MouseAt(int x, int y); // over canvas point (x, y), wherever the canvas sits
+    // The period (1, 7, 42, -1 for the table) and style (1 bars, 0 lines) of the session,
+    // each checked once in the menu and pressed once on the toolbar.
     void ExpectShown(int period, int style) const;
+    bool MenuChecked(int id) const;
     std::string Text(HWND window) const;
     SIZE ClientSize(HWND window) const;
-    // Position of the canvas inside the graph pane's client area.
-    POINT CanvasOrigin() const;
-    // Selects the tree node with this text below parent (nullptr: the root).
-    HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
+    static bool HasStyle(HWND window, DWORD bit) { return GetWindowLongA(window, GWL_STYLE) & bit; }
+    POINT CanvasOrigin() const; // in the graph pane's client area
+
+    // Tree nodes below parent (nullptr: the roots), in tree order.
+    std::vector<std::pair<HTREEITEM, std::string>> Children(HTREEITEM parent) const;
     std::vector<std::string> ChildTexts(HTREEITEM parent) const;
     std::vector<HTREEITEM> ChildItems(HTREEITEM parent) const;
-    // Selects a tree node as a click does and lets the program react.
-    void Select(HTREEITEM item);
-    void SelectPort(int code, const std::string& port);
-
-    // The date of the state (the labels keep theirs until a refresh), and the date of the
-    // state and of the three labels.
-    void SetDate(int year, int month, int day);
-    void ExpectDate(int year, int month, int day) const;
-    // Pixels of the off-screen picture that differ from the empty canvas (every third one).
-    int PaintedPixels() const;
-    // A sample of the picture, to tell whether it was drawn again.
-    std::vector<COLORREF> Picture() const;
-    // The program is still running: its main window exists and answers.
-    bool Running() const;
-    static bool HasStyle(HWND window, DWORD bit) { return GetWindowLongA(window, GWL_STYLE) & bit; }
-    // The mouse moved over canvas point (x, y), wherever the canvas sits in the graph pane.
-    void MouseAt(int x, int y);
-    // A key pressed in the window that has the focus.
-    void PressKey(WPARAM key);
+    HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     HTREEITEM SelectedNode() const;
+    void Select(HTREEITEM item); // as a click does
+    void SelectPort(int code, const std::string& port) { Select(FindNode(app.PrefectureItems[code], port)); }
+
+    void SetDate(int year, int month, int day) { app.session.ChooseDate({year, month, day}); }
+    // The session's date and the three labels'.
+    void ExpectDate(int year, int month, int day) const;
+    int PaintedPixels() const; // off-screen pixels not of the empty canvas (every third)
+    std::vector<COLORREF> Picture() const; // a sample, to tell whether it was drawn again
+    bool Running() const; // the main window exists and answers
 
     static constexpr const char* CannotOpen = "ファイルがオープンできませんでした";
     static constexpr const char* NoPort = "港が選択されていません";
 
     AppState& app = App();
-    std::string dir;                       // ends with a backslash
+    std::string dir; // ends with a backslash
     bool started = false;
 
 public:
@@ -104,14 +91,9 @@ protected:
     }
 };
 
-// Pumps the program's messages until done() holds, waiting for the next message between
-// tries, for about five seconds at most; returns done().
+// Pumps the program's messages until done() holds, for about five seconds at most.
 bool WaitFor(const std::function<bool()>& done);
-
-// The station of the picture shown (an empty one before the first picture).
-const Station& ShownStation();
-
-// Today's date as the program takes it.
+const Station& ShownStation(); // an empty one before the first picture
 void TodayDate(int& year, int& month, int& day);
 
 } // namespace marevo
