@@ -299,17 +299,6 @@ int IsAlreadyRunning()
     return GetLastError() == ERROR_ALREADY_EXISTS ? 1 : 0;
 }
 
-std::string SjisPathOf(const wchar_t* path)
-{
-    const std::string sjis = SjisFromWide(path);
-    if (WideFromSjis(sjis) == path) return sjis;
-    // A name code page 932 does not hold (such as "Zoë") has a short form in ASCII.
-    wchar_t shortPath[MAX_PATH + 1] = {};
-    const DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return sjis;
-    return SjisFromWide(shortPath);
-}
-
 ATOM RegisterPaneClass(HINSTANCE instance, WNDPROC procedure, const char* className)
 {
     const std::wstring name = WideFromSjis(className);

@@ -98,4 +98,15 @@ std::FILE* OpenSjisFile(const char* path, const char* mode)
     return _wfopen(widePath.c_str(), wideMode.c_str());
 }
 
+std::string SjisPathOf(const wchar_t* path)
+{
+    const std::string sjis = SjisFromWide(path);
+    if (WideFromSjis(sjis) == path) return sjis;
+    // A name code page 932 does not hold (such as "Zoë") has a short form in ASCII.
+    wchar_t shortPath[MAX_PATH + 1] = {};
+    const DWORD length = GetShortPathNameW(path, shortPath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return sjis;
+    return SjisFromWide(shortPath);
+}
+
 } // namespace marevo

@@ -25,6 +25,10 @@ std::string SjisFromWide(const wchar_t* wide, size_t maxBytes = std::string::npo
 std::wstring WideFromUtf8(const std::string& utf8);
 std::string Utf8FromWide(const std::wstring& wide);
 
+// A full path of the system (UTF-16) in Shift-JIS, for the program's paths; a path with a
+// character code page 932 does not hold is given in its short form when the system has one.
+std::string SjisPathOf(const wchar_t* path);
+
 // The C library's fopen for a Shift-JIS path (the wide file functions underneath).
 std::FILE* OpenSjisFile(const char* path, const char* mode);
 

@@ -1,6 +1,6 @@
-// The calendar pop-up: placement under the "*" button, the current date selected on
-// opening, picks that set the date and redraw without changing the period, hiding on lost
-// activation and on its close button, and re-selection after a date move while hidden.
+// The calendar pop-up: under the "*" button with the date selected, picks that set the date
+// and redraw keeping the period, hiding, and the ends of the years 1 to 9999 (the date steps
+// there: the Session's tests).
 #include "program_fixture.h"
 #include "window_probe.h"
 
@@ -16,6 +16,7 @@ protected:
     {
         OwaseTest::SetUp();
         control = GetDlgItem(app.CalendarWindow, 0);
+        ASSERT_NE(control, nullptr);
     }
     void Open()
     {
@@ -23,140 +24,114 @@ protected:
         // Activation comes through the X server; wait for it, as a user's eye would.
         WaitFor([] { return CalendarArmed() != 0; });
     }
-    SYSTEMTIME Selected() const
+    CivilDate Selected() const
     {
         SYSTEMTIME t = {};
         SendMessageA(control, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&t));
-        return t;
+        return {t.wYear, t.wMonth, t.wDay};
     }
-    void ExpectSelected(int year, int month, int day) const
+    // The control's selection set to a day, and its notice of the change sent.
+    void Notify(WORD year, WORD month, WORD day)
     {
-        const SYSTEMTIME t = Selected();
-        EXPECT_EQ(t.wYear, year);
-        EXPECT_EQ(t.wMonth, month);
-        EXPECT_EQ(t.wDay, day);
+        NMSELCHANGE change = {};
+        change.nmhdr = {control, 0, MCN_SELCHANGE};
+        change.stSelStart = change.stSelEnd = {year, month, 0, day};
+        SendMessageA(control, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&change.stSelStart));
+        SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+        Pump();
     }
     // Clicks the cell of the given day of the shown month, found by the control's hit test.
-    bool ClickDay(int year, int month, int day)
+    bool ClickDay(CivilDate date)
     {
         RECT r = {};
         GetClientRect(control, &r);
-        for (int y = 1; y < r.bottom; y += 2) {
-            for (int x = 1; x < r.right; x += 2) {
-                MCHITTESTINFO hit = {};
-                hit.cbSize = MCHITTESTINFO_V1_SIZE;
-                hit.pt = {x, y};
+        MCHITTESTINFO hit = {MCHITTESTINFO_V1_SIZE};
+        for (hit.pt.y = 1; hit.pt.y < r.bottom; hit.pt.y += 2) {
+            for (hit.pt.x = 1; hit.pt.x < r.right; hit.pt.x += 2) {
                 SendMessageA(control, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                if ((hit.uHit & MCHT_CALENDARDATE) == MCHT_CALENDARDATE &&
-                    hit.uHit != MCHT_CALENDARDATEPREV && hit.uHit != MCHT_CALENDARDATENEXT &&
-                    hit.st.wYear == year && hit.st.wMonth == month && hit.st.wDay == day) {
-                    const LPARAM at = MAKELPARAM(x, y);
-                    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
-                    SendMessageA(control, WM_LBUTTONUP, 0, at);
-                    Pump();
-                    return true;
-                }
+                if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE ||
+                    hit.uHit == MCHT_CALENDARDATEPREV || hit.uHit == MCHT_CALENDARDATENEXT ||
+                    CivilDate{hit.st.wYear, hit.st.wMonth, hit.st.wDay} != date)
+                    continue;
+                SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+                SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+                Pump();
+                return true;
             }
         }
         return false;
     }
-    std::vector<COLORREF> Picture() const
-    {
-        return PixelsOf(app.OffscreenDC(), OneDayWidth, OneDayHeight);
-    }
     HWND control = nullptr;
 };
 
-TEST_F(CalendarTest, OpensRightAlignedUnderTheButtonWithTheCurrentDateSelected)
+TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
 {
-    ASSERT_NE(control, nullptr);
+    Command(CMD_PERIOD7);
+    SetDate(2026, 12, 28);
+    Notify(2025, 9, 9); // hidden, it takes no selection
+    EXPECT_EQ(app.session.Date(), (CivilDate{2026, 12, 28}));
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(CalendarArmed(), 0);
 
-    app.session.ChooseDate({2026, 3, 17});
     Open();
     ASSERT_TRUE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(GetActiveWindow(), app.CalendarWindow);
     EXPECT_EQ(CalendarArmed(), 1);
-    ExpectSelected(2026, 3, 17);
-
+    EXPECT_EQ(Selected(), (CivilDate{2026, 12, 28}));
     RECT button = {}, popup = {}, minimum = {};
     GetWindowRect(app.CalendarButton, &button);
     GetWindowRect(app.CalendarWindow, &popup);
-    EXPECT_EQ(popup.right, button.right);
+    EXPECT_EQ(popup.right, button.right); // right-aligned under the button
     EXPECT_EQ(popup.top, button.bottom);
     SendMessageA(control, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
     EXPECT_EQ(popup.right - popup.left, minimum.right - minimum.left);
     EXPECT_EQ(popup.bottom - popup.top, minimum.bottom - minimum.top + 20);
-
-    HWND close = GetDlgItem(app.CalendarWindow, CalendarCloseId);
-    ASSERT_NE(close, nullptr);
-    EXPECT_EQ(Text(close), "閉じる");
-    EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & MCS_MULTISELECT);
-    EXPECT_TRUE(GetWindowLongA(control, GWL_STYLE) & MCS_NOTODAY);
+    EXPECT_EQ(Text(GetDlgItem(app.CalendarWindow, CalendarCloseId)), "閉じる");
+    EXPECT_FALSE(HasStyle(control, MCS_MULTISELECT));
+    EXPECT_TRUE(HasStyle(control, MCS_NOTODAY));
     Screenshot("calendar");
-}
-
-// A day clicked in the control reaches the session: the date, the labels and the picture
-// change at once, the period stays, the pop-up stays open for the next pick. (A selection
-// the control moves by itself: the date-limit tests.)
-TEST_F(CalendarTest, PickSetsTheDateAndRedrawsAtOnceKeepingThePeriod)
-{
-    Command(CMD_PERIOD7);
-    app.session.ChooseDate({2026, 5, 10});
-    Command(CMD_REDRAW);
-    const std::vector<COLORREF> before = PixelsOf(app.OffscreenDC(), SevenDayWidth, SevenDayHeight);
-    Open();
-    ASSERT_TRUE(ClickDay(2026, 5, 20));
-    ExpectDate(2026, 5, 20);
-    EXPECT_EQ(app.session.Period(), SevenDays);
-    EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
-    const std::vector<COLORREF> after = PixelsOf(app.OffscreenDC(), SevenDayWidth, SevenDayHeight);
-    EXPECT_NE(before, after);
-    // The picture is the one the refresh draws for that day.
-    Command(CMD_REDRAW);
-    EXPECT_EQ(PixelsOf(app.OffscreenDC(), SevenDayWidth, SevenDayHeight), after);
-}
-
-TEST_F(CalendarTest, HidesOnLostActivationAndOnItsCloseButton)
-{
-    Open();
-    ASSERT_TRUE(IsWindowVisible(app.CalendarWindow));
     SetActiveWindow(app.MainWindow);
     Pump();
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(CalendarArmed(), 0);
 
-    Open();
-    ASSERT_TRUE(IsWindowVisible(app.CalendarWindow));
-    SendMessageA(GetDlgItem(app.CalendarWindow, CalendarCloseId), BM_CLICK, 0, 0);
-    Pump();
-    EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
-    EXPECT_EQ(CalendarArmed(), 0);
-}
-
-TEST_F(CalendarTest, SelectionsWhileNotArmedAreIgnored)
-{
-    app.session.ChooseDate({2026, 4, 1});
-    NMSELCHANGE change = {};
-    change.nmhdr = {control, 0, MCN_SELCHANGE};
-    SYSTEMTIME other = {};
-    other.wYear = 2025, other.wMonth = 9, other.wDay = 9;
-    SendMessageA(control, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&other));
-    SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-    EXPECT_EQ(app.session.Date().year, 2026);
-    EXPECT_EQ(app.session.Date().day, 1);
-}
-
-TEST_F(CalendarTest, ReopeningAfterADateMoveSelectsTheNewDate)
-{
-    app.session.ChooseDate({2026, 12, 28});
-    Open();
-    SendMessageA(app.CalendarWindow, WM_COMMAND, CalendarCloseId, 0);
+    // Reopened after a date move while hidden, it selects the new date. A day clicked
+    // reaches the session: the date, the labels and the picture change at once, the period
+    // stays, the pop-up stays open for the next pick.
     Command(CMD_PLUS7);
-    ASSERT_FALSE(IsWindowVisible(app.CalendarWindow));
+    const std::vector<COLORREF> before = Picture();
     Open();
-    ExpectSelected(2027, 1, 4);
+    EXPECT_EQ(Selected(), (CivilDate{2027, 1, 4}));
+    ASSERT_TRUE(ClickDay({2027, 1, 14}));
+    ExpectDate(2027, 1, 14);
+    EXPECT_EQ(app.session.Period(), SevenDays);
+    EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
+    const std::vector<COLORREF> after = Picture();
+    EXPECT_NE(before, after);
+    Command(CMD_REDRAW); // the picture is the one the refresh draws for that day
+    EXPECT_EQ(Picture(), after);
+
+    // Its close button hides it. At both ends of the years it opens, selects the date where
+    // the control's range holds it (not the year 1), and takes a pick as it comes.
+    Command(CMD_PERIOD1);
+    for (const WORD year : {1, 1800, 9999}) {
+        SCOPED_TRACE(year);
+        SendMessageA(GetDlgItem(app.CalendarWindow, CalendarCloseId), BM_CLICK, 0, 0);
+        Pump();
+        EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
+        EXPECT_EQ(CalendarArmed(), 0);
+        SetDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
+        Command(CMD_REDRAW);
+        Open();
+        EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
+        ASSERT_TRUE(CalendarArmed());
+        if (year != 1) EXPECT_EQ(Selected().year, year);
+        Notify(9999, 12, 30);
+        ExpectDate(9999, 12, 30);
+        EXPECT_GT(PaintedPixels(), 1000);
+    }
+    EXPECT_TRUE(Running());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

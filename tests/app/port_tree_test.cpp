@@ -1,17 +1,21 @@
-// Port tree: regions and prefectures, ports placed from the file names of dt\, selections
-// that set the labels and the picture, and ports that cannot be loaded.
+// Port tree and port files: the ports placed from the file names of dt\, odd ones too, and
+// chosen; a dt\ and port files that cannot be read; the sun computation's message.
 #include <algorithm>
-#include <cstring>
+#include <set>
 
 #include "program_fixture.h"
 #include "window_probe.h"
 
 #include "app/ids.h"
-#include "app/port_tree.h"
+#include "app/ui_seam.h"
+#include "shell/port_files.h"
+#include "views/view_layout.h"
 #include "text/wide_text.h"
 
 namespace marevo {
 namespace {
+
+using Texts = std::vector<std::string>;
 
 class PortTreeTest : public ProgramTest {
 protected:
@@ -22,59 +26,88 @@ protected:
         WritePort({"24鳥羽.MV2", "鳥羽", 34.29, 136.51, 150, 50, 20});
         WritePort({"01函館.MV2", "函館", 41.47, 140.43});
         WritePort({"80南鳥島.MV2", "南鳥島", 24.17, 153.59});
-        WritePort({"09abc.MV2", "abc"});
-        WritePort({"99zz.MV2", "zz"});
         WritePort({"14横須賀長井漁港.MV2", "横須賀長井漁港", 35.12, 139.37});
+        // Names too short, codes without a node or past the table, one-digit codes, and a
+        // lone lead byte, a lead byte before a blank, bytes no character starts with.
+        for (const char* name : {"09abc.MV2", "99zz.MV2", "a", "24.MV2", "24a.MV2", "00零.MV2",
+                                 "99九九.MV2", "7七.MV2", "24\x81.MV2", "24\x81\x20z.MV2",
+                                 "24\xa0\xfd.MV2", "24a\x80.MV2"})
+            WritePort({name, "短い"});
         WriteFile("dt\\readme.txt", "not a port\n");
         CreateDirectoryA((dir + "dt\\45folder").c_str(), nullptr);
         Start();
+        Command(CMD_PERIOD1);
     }
 };
 
-// The regions and prefectures of the shared table (its contents: the prefectures' tests),
-// and the ports placed by their code in the order the directory lists them.
-TEST_F(PortTreeTest, PortsArePlacedUnderTheirPrefectures)
+// Ports under their codes in the directory's order, the rest at the root; each node chosen
+// draws its port, or says "no port" or "cannot open" keeping 尾鷲 (rules: tests/shell).
+TEST_F(PortTreeTest, PortsArePlacedAndChosen)
 {
-    const std::vector<std::string> roots = ChildTexts(nullptr);
+    EXPECT_TRUE(messages.empty());
+    const Texts roots = ChildTexts(nullptr);
     ASSERT_GE(roots.size(), 9u);
-    const char* const regions[] = {"北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他"};
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(roots[i], regions[i]);
-    EXPECT_EQ(ChildTexts(app.RegionItems[3]),
-              (std::vector<std::string>{"茨城県", "千葉県", "東京都", "神奈川県"}));
+    EXPECT_EQ(Texts(roots.begin(), roots.begin() + 9),
+              (Texts{"北海道", "東北", "関東", "中部", "近畿", "中国", "四国", "九州", "その他"}));
+    EXPECT_EQ(ChildTexts(app.RegionItems[3]), (Texts{"茨城県", "千葉県", "東京都", "神奈川県"}));
     EXPECT_EQ(app.PrefectureItems[1], app.RegionItems[1]);
     EXPECT_EQ(app.PrefectureItems[80], app.RegionItems[9]);
     for (int code : {0, 9, 48, 79}) EXPECT_EQ(app.PrefectureItems[code], nullptr) << code;
 
-    std::vector<std::string> listed;
+    Texts listed;
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(WideFromSjis(dir + "dt\\24*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
-    do {
-        const std::string name = SjisFromWide(found.cFileName);
-        listed.push_back(name.substr(2, name.size() - 6));
+    do { // each name as the port files' rule reads it (their tests), in the tree's wide text
+        const std::string port = ParsePortFileName(SjisFromWide(found.cFileName).c_str()).port;
+        listed.push_back(SjisFromWide(WideFromSjis(port)));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     EXPECT_EQ(ChildTexts(app.PrefectureItems[24]), listed);
-    EXPECT_EQ(ChildTexts(app.RegionItems[1]).front(), "函館"); // code 01: the region itself
-    EXPECT_EQ(ChildTexts(app.RegionItems[9]).front(), "南鳥島");
-    // Codes without a node, out of the table and names without digits: at the root,
-    // after the regions; directories are not listed.
-    std::vector<std::string> extra(roots.begin() + 9, roots.end());
+    EXPECT_EQ(ChildTexts(app.RegionItems[1]), Texts{"函館"}); // code 01: the region itself
+    EXPECT_EQ(ChildTexts(app.RegionItems[9]), Texts{"南鳥島"});
+    EXPECT_EQ(ChildTexts(app.PrefectureItems[7]), Texts{"\xb5"}); // "7七": one digit
+    // Codes without a node or past the table, names without digits; no directories.
+    Texts extra(roots.begin() + 9, roots.end());
     std::sort(extra.begin(), extra.end());
-    EXPECT_EQ(extra, (std::vector<std::string>{"abc", "adme", "zz"}));
+    EXPECT_EQ(extra, (Texts{"", "abc", "adme", "zz", "九九", "零"}));
     EXPECT_TRUE(ChildTexts(app.PrefectureItems[45]).empty());
-}
 
-TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
-{
-    Command(CMD_PERIOD1);
-    Select(FindNode(app.PrefectureItems[24], "鳥羽"));
-    EXPECT_EQ(Text(app.PrefLabel), "三重県");
-    EXPECT_EQ(Text(app.PortLabel), "鳥羽");
-    EXPECT_STREQ(ShownStation().StationName, "鳥羽");
-    EXPECT_FLOAT_EQ(app.session.Model()->verticalScale, 2.0f); // 150 + 50 + 20 = 220
+    std::set<std::string> drawn;
+    const std::pair<std::string, HTREEITEM> places[] = {
+        {"", nullptr}, {"三重県", app.PrefectureItems[24]}, {"福島県", app.PrefectureItems[7]},
+        {"神奈川県", app.PrefectureItems[14]}, {"北海道", app.RegionItems[1]},
+        {"その他", app.RegionItems[9]}};
+    for (const auto& [place, parent] : places) {
+        const std::vector<HTREEITEM> nodes = ChildItems(parent);
+        for (size_t i = parent ? 0 : 9; i < nodes.size(); ++i) {
+            SelectPort(24, "尾鷲");
+            ASSERT_STREQ(ShownStation().StationName, "尾鷲");
+            messages.clear();
+            Select(nodes[i]);
+            const std::string port = Text(app.PortLabel), pref = Text(app.PrefLabel);
+            SCOPED_TRACE(place + " " + port);
+            EXPECT_TRUE(Running());
+            if (port.empty() || pref.empty()) {
+                EXPECT_EQ(messages, Texts{NoPort});
+            } else if (messages.empty()) {
+                EXPECT_EQ(pref, place);
+                const std::string name = ShownStation().StationName;
+                EXPECT_TRUE(name == port || name == "短い") << name;
+                drawn.insert(name);
+            } else {
+                EXPECT_EQ(messages, Texts{CannotOpen});
+                EXPECT_STREQ(ShownStation().StationName, "尾鷲");
+            }
+        }
+    }
+    EXPECT_EQ(drawn, (std::set<std::string>{"函館", "南鳥島", "尾鷲", "横須賀長井漁港", "短い", "鳥羽"}));
+    SelectPort(24, "a");
+    EXPECT_STREQ(ShownStation().StationName, "短い");
+
+    SelectPort(24, "鳥羽");
     EXPECT_GT(PaintedPixels(), 1000);
-
+    EXPECT_FLOAT_EQ(app.session.Model()->verticalScale, 2.0f); // 150 + 50 + 20 = 220
     // The canvas shows the surface once painted, where the pane shows the canvas.
     UpdateWindow(app.GraphPane);
     const SIZE pane = ClientSize(app.GraphPane);
@@ -83,21 +116,80 @@ TEST_F(PortTreeTest, SelectingAPortSetsTheLabelsAndDrawsIt)
     int same = 0, total = 0;
     for (int y = 5; y < std::min<int>(380, pane.cy - origin.y); y += 37)
         for (int x = 5; x < std::min<int>(600, pane.cx - origin.x); x += 41, ++total)
-            if (GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC(), x, y)) ++same;
+            same += GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC(), x, y);
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
     Screenshot("tree_toba");
-
-    // A prefecture with ports is not a selection; a region's own port and a long name are.
-    Select(app.PrefectureItems[24]);
+    Select(app.PrefectureItems[24]); // a prefecture with ports is not a selection
     EXPECT_EQ(Text(app.PortLabel), "鳥羽");
-    Select(FindNode(app.RegionItems[1], "函館"));
-    EXPECT_EQ(Text(app.PrefLabel), "北海道");
-    EXPECT_STREQ(ShownStation().StationName, "函館");
-    Select(FindNode(app.PrefectureItems[14], "横須賀長井漁港"));
-    EXPECT_EQ(Text(app.PortLabel), "横須賀長井漁港");
-    EXPECT_STREQ(ShownStation().StationName, "横須賀長井漁港");
-    EXPECT_TRUE(messages.empty());
+}
+
+// dt\ or a port file the file functions cannot read, said once at start, a damaged file by its
+// name (missing files and any content: the Session's and the station reader's tests).
+TEST_F(ProgramTest, DtAndPortFilesThatCannotBeRead)
+{
+    const struct { int kind; const char* port; std::string message; } cases[] = {
+        {0, "尾鷲", CannotOpen}, // no dt
+        {1, "尾鷲", CannotOpen}, // an empty dt
+        {2, "尾鷲", CannotOpen}, // a file named dt
+        {3, "鳥羽", CannotOpen}, // a directory named like a port file: not listed
+        {4, "切れ", "ファイルが壊れています\ndt\\24切れ.MV2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        RemoveDirectoryA((dir + "dt").c_str()); // empty until the fourth case
+        if (c.kind == 1 || c.kind == 3) CreateDirectoryA((dir + "dt").c_str(), nullptr);
+        if (c.kind == 2) WriteFile("dt", "24尾鷲,34.04,136.12,110.0\n");
+        if (c.kind == 3) WritePort({"24尾鷲.MV2", "尾鷲"});
+        if (c.kind == 3) CreateDirectoryA((dir + "dt\\24鳥羽.MV2").c_str(), nullptr);
+        if (c.kind == 4) WriteFile("dt\\24切れ.MV2", "見本港,34.04,136.12,110.0\n");
+        WriteSettings(std::string("[SITE]\r\nPREF=三重県\r\nPORT=") + c.port + "\r\n");
+        messages.clear();
+        Start();
+        EXPECT_TRUE(Running());
+        EXPECT_EQ(messages, Texts{c.message});
+        EXPECT_EQ(Text(app.PortLabel), c.port);
+        EXPECT_EQ(PaintedPixels(), 0);
+        EXPECT_EQ(ChildTexts(nullptr).size(), 9u);
+        // 尾鷲 and 切れ are listed, the directory is not.
+        EXPECT_EQ(ChildTexts(app.PrefectureItems[24]).size(), c.kind < 3 ? 0u : c.kind - 2u);
+        if (c.kind >= 3) { // the program goes on
+            SelectPort(24, "尾鷲");
+            EXPECT_STREQ(ShownStation().StationName, "尾鷲");
+            EXPECT_EQ(messages.size(), 1u);
+        }
+        Stop();
+        EXPECT_NE(ReadFile("marevo.ini").find("PrinterColor=1"), std::string::npos);
+        DeleteFileA((dir + "dt").c_str());
+    }
+}
+
+// The sun computation's message: once for each picture, and only when that picture is
+// complete on the off-screen surface (which ports and views report it: the Session's tests).
+std::vector<COLORREF> surfaceAtMessage;
+constexpr const char* SunError = "日の出計算でエラー発生";
+
+void RecordSunMessage(const char* text, const char*)
+{
+    ProgramTest::messages.push_back(text);
+    if (std::string(text) == SunError)
+        surfaceAtMessage = PixelsOf(App().OffscreenDC(), OneDayWidth, OneDayHeight);
+}
+
+TEST_F(ProgramTest, TheSunMessageComesOncePerPictureAfterTheDrawing)
+{
+    WritePort({"24尾鷲.MV2", "尾鷲"});
+    WritePort({"24南.MV2", "南", -52.0, 139.46});
+    Start();
+    Command(CMD_PERIOD1);
+    SetMessageBoxHook(RecordSunMessage); // the fixture sets its own again for the next test
+    SetDate(2008, 11, 21);
+    SelectPort(24, "南");
+    for (int shown : {1, 2}) {
+        EXPECT_EQ(std::count(messages.begin(), messages.end(), SunError), shown);
+        EXPECT_EQ(surfaceAtMessage, PixelsOf(app.OffscreenDC(), OneDayWidth, OneDayHeight));
+        Command(CMD_REDRAW);
+    }
 }
 
 } // namespace

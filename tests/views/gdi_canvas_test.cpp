@@ -1,6 +1,9 @@
-// The GDI backend leaves the device context as it found it: brushes, pens and fonts
-// selected again and the created ones deleted.
+// The GDI backend leaves the device context as it found it (brushes, pens and fonts
+// selected again and the created ones deleted) and hands its texts to the system as their
+// characters whatever the system's code page (run under 932, 1252 and 65001).
 #include <windows.h>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +18,7 @@ protected:
     void SetUp() override
     {
         dc = CreateCompatibleDC(nullptr);
-        bitmap = CreateBitmap(64, 64, 1, 32, nullptr);
+        bitmap = CreateBitmap(Width, 2 * Height, 1, 32, nullptr);
         previousBitmap = SelectObject(dc, bitmap);
         brush = GetCurrentObject(dc, OBJ_BRUSH);
         pen = GetCurrentObject(dc, OBJ_PEN);
@@ -33,6 +36,7 @@ protected:
         EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen) << when;
         EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << when;
     }
+    static constexpr int Width = 160, Height = 20;
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
     HGDIOBJ previousBitmap = nullptr, brush = nullptr, pen = nullptr, font = nullptr;
@@ -93,6 +97,32 @@ TEST_F(MemoryDc, ASecondSelectOrAnEndedCanvasLeaksNothing)
         // The canvas ends with a pen and a font held.
     }
     ExpectOriginalObjects("after the canvas ended");
+}
+
+TEST_F(MemoryDc, TextsAreDrawnAsTheirCharacters)
+{
+    if (const char* acp = std::getenv("MAREVO_EXPECT_ACP")) // the locale was taken
+        EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(acp)));
+    const wchar_t expected[] = L"尾鷲 潮見表 大潮";
+    PatBlt(dc, 0, 0, Width, 2 * Height, WHITENESS);
+    {
+        GdiCanvas canvas(dc);
+        canvas.SelectViewFont(ViewFace, 16, 0, 400, false);
+        canvas.PutText(0, 0, "尾鷲 潮見表 大潮");
+        // The same characters handed to the system as they are, in the font the canvas chose.
+        TextOutW(dc, 0, Height, expected, static_cast<int>(sizeof expected / 2 - 1));
+        canvas.ReleaseViewFont();
+    }
+    int ink = 0, differing = 0;
+    for (int y = 0; y < Height; ++y) {
+        for (int x = 0; x < Width; ++x) {
+            const COLORREF pixel = GetPixel(dc, x, y);
+            ink += pixel != RGB(255, 255, 255);
+            differing += pixel != GetPixel(dc, x, y + Height);
+        }
+    }
+    EXPECT_GT(ink, 100); // drawn at all
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace

@@ -1,22 +1,16 @@
-// The program's Shift-JIS texts at the system's wide interface, run under each system code
-// page of the tests (932, 1252, 65001): the same results whatever the ANSI code page. The
-// expected texts are the compiler's own conversions of this source (narrow literals into
-// code page 932, wide ones into UTF-16).
+// The program's Shift-JIS texts and paths at the system's wide interface, run under each
+// system code page of the tests (932, 1252, 65001): the same results whatever the ANSI code
+// page. The expected texts are the compiler's own conversions of this source (narrow
+// literals into code page 932, wide ones into UTF-16).
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cwchar>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "views/gdi/gdi_canvas.h"
 #include "text/wide_text.h"
-#include "window_probe.h"
 
 namespace marevo {
 namespace {
@@ -24,11 +18,9 @@ namespace {
 TEST(WideText, TheTestRunsUnderTheCodePageItWasMeantFor)
 {
     // Without the generated locale Wine quietly takes 1252, and the run would test nothing.
-    const char* expected = std::getenv("MAREVO_EXPECT_ACP");
     std::printf("ANSI code page %u\n", GetACP());
-    if (expected) {
+    if (const char* expected = std::getenv("MAREVO_EXPECT_ACP"))
         EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
-    }
 }
 
 TEST(WideText, TextsConvertByCodePage932)
@@ -77,36 +69,6 @@ TEST(WideText, FilesOpenByTheirShiftJisPathsWhereverTheProgramLies)
     EXPECT_EQ(SjisPathOf((std::wstring(temp) + L"尾鷲.MV2").c_str()), SjisFromWide(temp) + "尾鷲.MV2");
     DeleteFileW(file.c_str());
     RemoveDirectoryW(folder.c_str());
-}
-
-TEST(WideText, TheCanvasDrawsTheCharactersOfItsTexts)
-{
-    constexpr int Width = 160, Height = 20;
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, Width, 2 * Height);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    PatBlt(dc, 0, 0, Width, 2 * Height, WHITENESS);
-    {
-        GdiCanvas canvas(dc);
-        canvas.SelectViewFont(ViewFace, 16, 0, 400, false);
-        canvas.PutText(0, 0, "尾鷲 潮見表 大潮");
-        // The same characters, handed to the system as they are, in the font the canvas chose.
-        const wchar_t expected[] = L"尾鷲 潮見表 大潮";
-        TextOutW(dc, 0, Height, expected, static_cast<int>(wcslen(expected)));
-        canvas.ReleaseViewFont();
-    }
-    const std::vector<COLORREF> pixels = PixelsOf(dc, Width, 2 * Height);
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-
-    const size_t half = pixels.size() / 2;
-    int ink = 0;
-    for (size_t i = 0; i < half; ++i) ink += pixels[i] != RGB(255, 255, 255);
-    EXPECT_GT(ink, 100); // drawn at all
-    EXPECT_TRUE(std::equal(pixels.begin(), pixels.begin() + half, pixels.begin() + half));
 }
 
 } // namespace
