@@ -1,8 +1,7 @@
 // The panes as people use them: scrolling (the X screen showing the picture after it), hover
 // and clicks on cells, the splitter, the tree, another monitor scale. Their arithmetic and
 // which cell is which day: tests/shell/scrolling_test.cpp and session_test.cpp.
-#include <cstring>
-#include <string>
+#include <algorithm>
 #include <tuple>
 
 #include "program_fixture.h"
@@ -69,12 +68,10 @@ protected:
         SCOPED_TRACE(port);
         const HTREEITEM item = FindNode(app.PrefectureItems[code], port);
         ASSERT_NE(item, nullptr);
-        if (selected) EXPECT_EQ(SelectedNode(), item);
-        else SendMessageA(app.TreeControl, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+        if (!selected) TreeView_EnsureVisible(app.TreeControl, item);
+        EXPECT_EQ(SelectedNode() == item, selected);
         RECT r = {};
-        std::memcpy(&r, &item, sizeof item); // the item in, its text's rectangle out
-        const LPARAM rect = reinterpret_cast<LPARAM>(&r);
-        ASSERT_TRUE(SendMessageA(app.TreeControl, TVM_GETITEMRECT, TRUE, rect));
+        ASSERT_TRUE(TreeView_GetItemRect(app.TreeControl, item, &r, TRUE)); // the text's
         const SIZE tree = ClientSize(app.TreeControl);
         EXPECT_TRUE(r.top >= 0 && r.bottom <= tree.cy && r.right <= tree.cx) << r.right;
     }
