@@ -98,6 +98,7 @@ TEST_F(PaneInputTest, KeysTheWheelAndTheBarsScrollTheCanvas)
     Pump();
     EXPECT_EQ(GetFocus(), app.GraphPane);
     ExpectShown(-1, 1); // no cell hovered: the click picks nothing
+
     enum How { Key, Tab, Wheel, ShiftWheel, TiltedWheel, WheelOverTree, VBar, HBar };
     struct Step { How how; int value, position, x, y; };
     const Step steps[] = {
@@ -228,14 +229,15 @@ TEST_F(PaneInputTest, TheSplitterMovesThePaneAndLeavesNoStalePaint)
     RECT tree = {};
     GetWindowRect(app.TreePane, &tree);
     const int wide = tree.right - tree.left;
-    const POINT widths[] = {{wide + 60, wide + 60}, {wide - 20, wide - 20}, {10, 35}}; // kept
-    for (const POINT w : widths) {
-        SCOPED_TRACE(w.x);
-        MoveWindow(app.TreePane, 0, 0, w.x, tree.bottom - tree.top, TRUE);
+    const struct { int asked, kept; } widths[] = {{wide + 60, wide + 60}, {wide - 20, wide - 20},
+                                                  {10, 35}};
+    for (const auto& w : widths) {
+        SCOPED_TRACE(w.asked);
+        MoveWindow(app.TreePane, 0, 0, w.asked, tree.bottom - tree.top, TRUE);
         Pump();
         RECT r = {};
         GetWindowRect(app.TreePane, &r);
-        EXPECT_TRUE(r.right - r.left == w.y && app.settings.TreeWidth == w.y);
+        EXPECT_TRUE(r.right - r.left == w.kept && app.settings.TreeWidth == w.kept);
         GetWindowRect(app.GraphPane, &r);
         MapWindowPoints(nullptr, app.MainWindow, reinterpret_cast<POINT*>(&r), 1);
         EXPECT_EQ(r.left, ClientSize(app.TreePane).cx + GetSystemMetrics(SM_CXFRAME));
