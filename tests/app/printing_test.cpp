@@ -1,39 +1,38 @@
 // Printing into a printer-like context (the print dialog replaced), the print settings
-// dialog and its settings keys, and the clipboard copy of the off-screen picture.
-#include <cstring>
+// dialog and its settings keys, and the clipboard copy of the off-screen picture. What the
+// print draws in each colour: the shell's printing tests; which ratios print: its settings
+// values tests.
+#include <algorithm>
 
 #include "program_fixture.h"
 #include "window_probe.h"
 
 #include <commdlg.h>
 
-#include "app/clipboard_copy.h"
 #include "app/ids.h"
 #include "app/printing.h"
 
 namespace marevo {
 namespace {
 
-// The "printer": a memory context on a bitmap of the screen's dots per inch, in the
-// off-screen surface's background colour, kept by the test.
-struct FakePrinter {
-    int width = 1400, height = 1600;
-    HBITMAP bitmap = nullptr;
-    int calls = 0;
-    bool cancel = false;
-};
-FakePrinter* printer = nullptr;
+// The "printer": a memory context of the screen's dots per inch on the test's bitmap.
+constexpr int PaperWidth = 1400, PaperHeight = 1600;
+HBITMAP paper = nullptr;
+int dialogs = 0;
+bool cancel = false;
 
 HDC FakePrinterDialog(HWND)
 {
-    ++printer->calls;
-    if (printer->cancel) return nullptr;
+    ++dialogs;
+    if (cancel) return nullptr;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
-    SelectObject(dc, printer->bitmap);
+    SelectObject(dc, paper);
     return dc; // PrintView deletes it; the bitmap stays with the test
 }
+
+bool Chromatic(COLORREF c) { return GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c); }
 
 class PrintingTest : public OwaseTest {
 protected:
@@ -41,137 +40,96 @@ protected:
     {
         OwaseTest::SetUp();
         HDC screen = GetDC(nullptr);
-        fake.bitmap = CreateCompatibleBitmap(screen, fake.width, fake.height);
+        paper = CreateCompatibleBitmap(screen, PaperWidth, PaperHeight);
         ReleaseDC(nullptr, screen);
-        printer = &fake;
+        dialogs = 0;
+        cancel = false;
         previousHook = SetPrinterDialogHook(FakePrinterDialog);
+        Command(CMD_PERIOD1);
     }
     void TearDown() override
     {
         SetPrinterDialogHook(previousHook);
-        DeleteObject(fake.bitmap);
-        printer = nullptr;
+        DeleteObject(paper);
         ProgramTest::TearDown();
     }
-    void ClearPaper()
+    // Prints on a paper of the off-screen surface's colour.
+    void Print(int command = CMD_PRINT)
     {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(dc, fake.bitmap);
-        RECT all = {0, 0, fake.width, fake.height};
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, paper);
+        RECT all = {0, 0, PaperWidth, PaperHeight};
         FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
         SelectObject(dc, old);
         DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
+        Command(command);
     }
-    std::vector<COLORREF> Paper(int width, int height) const
+    std::vector<COLORREF> Paper(SIZE size) const { return PixelsOfBitmap(paper, size.cx, size.cy); }
+    // The size up to the right-most and bottom-most printed pixel.
+    SIZE PrintedExtent() const
     {
-        return PixelsOfBitmap(fake.bitmap, width, height);
-    }
-    // Right-most and bottom-most printed pixel.
-    POINT PrintedExtent() const
-    {
-        const std::vector<COLORREF> paper = Paper(fake.width, fake.height);
-        POINT extent = {-1, -1};
-        for (int y = 0; y < fake.height; ++y)
-            for (int x = 0; x < fake.width; ++x)
-                if (paper[static_cast<size_t>(y) * fake.width + x] != GetSysColor(COLOR_BTNFACE)) {
-                    if (x > extent.x) extent.x = x;
-                    if (y > extent.y) extent.y = y;
-                }
+        const std::vector<COLORREF> pixels = Paper({PaperWidth, PaperHeight});
+        SIZE extent = {0, 0};
+        for (size_t i = 0; i < pixels.size(); ++i)
+            if (pixels[i] != GetSysColor(COLOR_BTNFACE)) {
+                extent.cx = std::max<LONG>(extent.cx, LONG(i % PaperWidth) + 1);
+                extent.cy = std::max<LONG>(extent.cy, LONG(i / PaperWidth) + 1);
+            }
         return extent;
     }
-    std::vector<COLORREF> ScreenPicture(int width, int height) const
-    {
-        return PixelsOf(app.OffscreenDC(), width, height);
-    }
-    void Print()
-    {
-        ClearPaper();
-        Command(CMD_PRINT);
-    }
-    FakePrinter fake;
     PrinterDialogHook previousHook = nullptr;
 };
 
-bool Chromatic(COLORREF c) { return GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c); }
-
+// At ratio 1 the page holds the screen's pixels, in every period.
 TEST_F(PrintingTest, RatioOnePrintsEveryPeriodAsTheScreenDrawsIt)
 {
-    const int periods[] = {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE};
-    for (int period : periods) {
+    for (int period : {CMD_PERIOD1, CMD_PERIOD7, CMD_PERIOD42, CMD_TABLE}) {
         SCOPED_TRACE(period);
         Command(period);
-        SetDate(2026, 8, 3);
-        Command(CMD_REDRAW);
-        const TideTableResults table = (*app.session.Model()->tideTable);
-        const SIZE canvas = ClientSize(app.CanvasWindow);
+        dialogs = 0;
         Print();
-        EXPECT_EQ(fake.calls, 1);
-        fake.calls = 0;
-        // On a paper of the surface's colour the page holds the same pixels as the screen.
-        const std::vector<COLORREF> screen = ScreenPicture(canvas.cx, canvas.cy);
-        const std::vector<COLORREF> paper = PixelsOfBitmap(fake.bitmap, canvas.cx, canvas.cy);
-        EXPECT_EQ(paper, screen);
-        EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
-        // The table printed is the one of the last refresh, not computed again.
-        EXPECT_EQ(std::memcmp(&table, &(*app.session.Model()->tideTable), sizeof table), 0);
+        EXPECT_EQ(dialogs, 1);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        EXPECT_EQ(Paper(canvas), PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
     }
 }
 
-TEST_F(PrintingTest, RatioScalesThePictureFromTheTopLeftCorner)
+// Other ratios scale the picture from the top left corner; a monochrome print has no colour
+// and the screen keeps its colours, also when drawn again.
+TEST_F(PrintingTest, RatioScalesAndMonochromeLeavesTheScreenInColour)
 {
-    Command(CMD_PERIOD1);
+    const std::vector<COLORREF> screen = Picture();
+    Print();
+    const SIZE one = PrintedExtent();
+    ASSERT_GT(one.cx, 500);
+    for (double ratio : {2.0, 0.5}) {
+        app.settings.PrinterRatio = ratio;
+        Print();
+        const SIZE printed = PrintedExtent();
+        EXPECT_NEAR(printed.cx, ratio * one.cx, 3 * std::min(ratio, 1.0)) << ratio;
+        EXPECT_NEAR(printed.cy, ratio * one.cy, 3 * std::min(ratio, 1.0)) << ratio;
+    }
     app.settings.PrinterRatio = 1.0;
-    Print();
-    const POINT one = PrintedExtent();
-    ASSERT_GT(one.x, 500);
-    app.settings.PrinterRatio = 2.0;
-    Print();
-    const POINT two = PrintedExtent();
-    if (const char* dir = std::getenv("MAREVO_SHOT_DIR"))
-        SaveBmp(std::string(dir) + "\\printed_ratio2.bmp", Paper(fake.width, fake.height),
-                fake.width, fake.height);
-    EXPECT_NEAR(two.x + 1, 2 * (one.x + 1), 3);
-    EXPECT_NEAR(two.y + 1, 2 * (one.y + 1), 3);
-    app.settings.PrinterRatio = 0.5;
-    Print();
-    const POINT half = PrintedExtent();
-    EXPECT_NEAR(2 * (half.x + 1), one.x + 1, 3);
-}
-
-TEST_F(PrintingTest, MonochromePrintLeavesTheScreenInColour)
-{
-    Command(CMD_PERIOD1);
     app.settings.PrinterColor = 0;
     Print();
-    const std::vector<COLORREF> paper = Paper(OneDayWidth, OneDayHeight);
-    size_t coloured = 0;
-    for (COLORREF c : paper) coloured += Chromatic(c);
-    EXPECT_EQ(coloured, 0u);
-    // The screen's picture and palette were not touched; the next refresh draws in colour.
-    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
+    int coloured = 0;
+    for (COLORREF c : Paper({OneDayWidth, OneDayHeight})) coloured += Chromatic(c);
+    EXPECT_EQ(coloured, 0);
     Command(CMD_REDRAW);
-    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
-    coloured = 0;
-    for (COLORREF c : PixelsOf(app.OffscreenDC(), OneDayWidth, OneDayHeight)) coloured += Chromatic(c);
-    EXPECT_GT(coloured, 1000u);
+    EXPECT_EQ(Picture(), screen);
 }
 
 TEST_F(PrintingTest, CancelPrintsNothingAndUnusableRatiosAreSaid)
 {
-    fake.cancel = true;
+    cancel = true;
     Print();
-    EXPECT_EQ(fake.calls, 1);
-    EXPECT_EQ(PrintedExtent().x, -1);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(PrintedExtent().cx, 0);
     EXPECT_TRUE(messages.empty());
-
-    // A ratio that would print nothing (which ratios print: the shell's settings tests).
-    fake.cancel = false;
-    fake.calls = 0;
+    cancel = false;
     app.settings.PrinterRatio = 0.04;
     Print();
-    EXPECT_EQ(fake.calls, 0);
+    EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
 }
 
@@ -194,7 +152,6 @@ TEST_F(PrintingTest, RealPrinterPrintsOnePage)
     const char* ratio = std::getenv("MAREVO_REAL_PRINTER");
     if (!ratio || !*ratio) GTEST_SKIP() << "no printer set up (tools/print_check.sh)";
     SetPrinterDialogHook(DefaultPrinter);
-    Command(CMD_PERIOD1);
     app.settings.PrinterRatio = std::atof(ratio);
     app.settings.PrinterColor = std::getenv("MAREVO_REAL_PRINTER_MONO") ? 0 : 1;
     HDC probe = DefaultPrinter(nullptr);
@@ -204,129 +161,31 @@ TEST_F(PrintingTest, RealPrinterPrintsOnePage)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(PrintingTest, MenuAndToolbarCommandsPrintAndCopy)
+// Menu and toolbar print; they copy the whole off-screen picture, also when it is scrolled.
+TEST_F(PrintingTest, MenuAndToolbarPrintAndCopyTheWholePicture)
 {
-    Command(CMD_PERIOD1);
-    const struct { int command; int prints; bool copies; } cases[] = {
-        {CMD_PRINT, 1, false}, {TB_PRINT, 1, false}, {CMD_COPY, 0, true}, {TB_COPY, 0, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.command);
-        fake.calls = 0;
-        ASSERT_TRUE(OpenClipboard(app.MainWindow));
-        EmptyClipboard();
-        CloseClipboard();
-        Command(c.command);
-        EXPECT_EQ(fake.calls, c.prints);
-        EXPECT_EQ(IsClipboardFormatAvailable(CF_BITMAP) != FALSE, c.copies);
+    ASSERT_TRUE(OpenClipboard(app.MainWindow) && EmptyClipboard() && CloseClipboard());
+    for (int command : {CMD_PRINT, TB_PRINT}) {
+        dialogs = 0;
+        Command(command);
+        EXPECT_EQ(dialogs, 1) << command;
     }
-}
-
-class PrintSettingsTest : public PrintingTest {
-protected:
-    std::string RatioField(HWND dialog) const { return Text(GetDlgItem(dialog, IDC_RATIO)); }
-    bool Checked(HWND dialog, int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-    void OpenDialog(const std::function<void(HWND)>& act)
-    {
-        WithModal([&] { Command(CMD_PRINT_SETTINGS); }, act);
-    }
-};
-
-TEST_F(PrintSettingsTest, DefaultsThenRatioTwoIsStoredAtOnceAndShownAgain)
-{
-    OpenDialog([&](HWND dialog) {
-        EXPECT_EQ(RatioField(dialog), " 1.0");
-        EXPECT_TRUE(Checked(dialog, IDC_COLOUR));
-        EXPECT_FALSE(Checked(dialog, IDC_MONO));
-        UpdateWindow(dialog);
-        Screenshot("print_settings");
-        SetDlgItemTextA(dialog, IDC_RATIO, "2");
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 2.0);
-    EXPECT_EQ(IniValue("PrinterRatio"), " 2.0");
-    EXPECT_EQ(IniValue("PrinterColor"), "1");
-    OpenDialog([&](HWND dialog) {
-        EXPECT_EQ(RatioField(dialog), " 2.0");
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
-}
-
-TEST_F(PrintSettingsTest, MonochromeStoresZeroAndTheScreenKeepsItsColours)
-{
-    OpenDialog([&](HWND dialog) {
-        SendDlgItemMessageA(dialog, IDC_MONO, BM_CLICK, 0, 0);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_EQ(app.settings.PrinterColor, 0);
-    EXPECT_EQ(IniValue("PrinterColor"), "0");
-    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
-    OpenDialog([&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_MONO));
-        EXPECT_FALSE(Checked(dialog, IDC_COLOUR));
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
-}
-
-TEST_F(PrintSettingsTest, CancelAndCloseBoxLeaveValuesAndFileUntouched)
-{
-    const std::string before = ReadFile("marevo.ini");
-    const int closings[] = {IDCANCEL, -1};
-    for (int closing : closings) {
-        OpenDialog([&](HWND dialog) {
-            SetDlgItemTextA(dialog, IDC_RATIO, "3.5");
-            SendDlgItemMessageA(dialog, IDC_MONO, BM_CLICK, 0, 0);
-            if (closing == IDCANCEL) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            else SendMessageA(dialog, WM_CLOSE, 0, 0);
-        });
-        EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
-        EXPECT_EQ(app.settings.PrinterColor, 1);
-        EXPECT_EQ(ReadFile("marevo.ini"), before);
-    }
-}
-
-// A ratio that cannot print is refused and the dialog stays open; one that can is stored
-// as written (which texts are refused: the shell's settings tests).
-TEST_F(PrintSettingsTest, RatiosThatCannotPrintAreRefusedAndTheDialogStaysOpen)
-{
-    bool stillOpen = false;
-    OpenDialog([&](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_RATIO, "1e9");
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        stillOpen = IsWindow(dialog) && IsWindowVisible(dialog);
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
-    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
-    EXPECT_EQ(IniValue("PrinterRatio"), "<missing>");
-    OpenDialog([&](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_RATIO, "   12x");
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 12.0);
-    EXPECT_EQ(IniValue("PrinterRatio"), "12.0");
-}
-
-class ClipboardTest : public OwaseTest {};
-
-TEST_F(ClipboardTest, CopyIsTheWholeOffscreenPictureAlsoWhenScrolled)
-{
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP)); // printing copies nothing
     MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
     Pump();
-    const int periods[] = {CMD_PERIOD1, CMD_TABLE};
-    for (int period : periods) {
-        SCOPED_TRACE(period);
-        Command(period);
+    const struct { int period, copy; } cases[] = {{CMD_PERIOD1, CMD_COPY}, {CMD_TABLE, TB_COPY}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.period);
+        Command(c.period);
         SendMessageA(app.GraphPane, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
         SendMessageA(app.GraphPane, WM_HSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
         Pump();
-        ASSERT_LT(CanvasOrigin().y, 0); // scrolled
-        Command(CMD_COPY);
+        ASSERT_LT(CanvasOrigin().y, 0);
+        ASSERT_TRUE(OpenClipboard(app.MainWindow) && EmptyClipboard() && CloseClipboard());
+        Command(c.copy);
         const SIZE canvas = ClientSize(app.CanvasWindow);
         ASSERT_TRUE(OpenClipboard(app.MainWindow));
         HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-        ASSERT_NE(copied, nullptr);
         BITMAP info = {};
         GetObjectA(copied, sizeof info, &info);
         EXPECT_EQ(info.bmWidth, canvas.cx);
@@ -335,6 +194,71 @@ TEST_F(ClipboardTest, CopyIsTheWholeOffscreenPictureAlsoWhenScrolled)
                   PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
         CloseClipboard();
     }
+    EXPECT_EQ(dialogs, 1); // copying prints nothing
+}
+
+class PrintSettingsTest : public PrintingTest {
+protected:
+    std::string RatioField(HWND dialog) const { return Text(GetDlgItem(dialog, IDC_RATIO)); }
+    static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id); }
+    // Opens the dialog, writes the ratio (unless null), clicks a button and ends it with
+    // closing (IDOK, IDCANCEL, or WM_CLOSE as the close box); false when it stayed open.
+    bool Enter(const char* ratio, int button, int closing, std::function<void(HWND)> look = {})
+    {
+        bool closed = true;
+        WithModal([&] { Command(CMD_PRINT_SETTINGS); }, [&](HWND dialog) {
+            if (look) look(dialog);
+            if (ratio) SetDlgItemTextA(dialog, IDC_RATIO, ratio);
+            if (button) SendDlgItemMessageA(dialog, button, BM_CLICK, 0, 0);
+            if (closing == WM_CLOSE) return (void)SendMessageA(dialog, WM_CLOSE, 0, 0);
+            SendMessageA(dialog, WM_COMMAND, closing, 0);
+            closed = !IsWindowVisible(dialog);
+            if (!closed) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        return closed;
+    }
+};
+
+// OK stores the ratio and the colour at once, and the dialog shows them again; a ratio as
+// typed is read up to its number.
+TEST_F(PrintSettingsTest, OkStoresAndTheDialogShowsTheSettings)
+{
+    EXPECT_TRUE(Enter("2", IDC_MONO, IDOK, [&](HWND dialog) {
+        EXPECT_EQ(RatioField(dialog), " 1.0");
+        EXPECT_TRUE(Checked(dialog, IDC_COLOUR));
+        EXPECT_FALSE(Checked(dialog, IDC_MONO));
+        UpdateWindow(dialog);
+        Screenshot("print_settings");
+    }));
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 2.0);
+    EXPECT_EQ(app.settings.PrinterColor, 0);
+    EXPECT_EQ(IniValue("PrinterRatio"), " 2.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "0");
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
+    EXPECT_TRUE(Enter("   12x", IDC_COLOUR, IDOK, [&](HWND dialog) {
+        EXPECT_EQ(RatioField(dialog), " 2.0");
+        EXPECT_TRUE(Checked(dialog, IDC_MONO));
+        EXPECT_FALSE(Checked(dialog, IDC_COLOUR));
+    }));
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 12.0);
+    EXPECT_EQ(IniValue("PrinterRatio"), "12.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "1");
+}
+
+// Cancel and the close box leave the values and the file; a ratio that cannot print is
+// refused, said, and the dialog stays open.
+TEST_F(PrintSettingsTest, CancelCloseAndRefusedRatiosLeaveTheSettings)
+{
+    const std::string before = ReadFile("marevo.ini");
+    EXPECT_TRUE(Enter("3.5", IDC_MONO, IDCANCEL));
+    EXPECT_TRUE(Enter("3.5", IDC_MONO, WM_CLOSE));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(Enter("1e9", 0, IDOK));
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
+    EXPECT_EQ(app.settings.PrinterColor, 1);
+    EXPECT_EQ(ReadFile("marevo.ini"), before);
+    EXPECT_EQ(IniValue("PrinterRatio"), "<missing>");
 }
 
 } // namespace
