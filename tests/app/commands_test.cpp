@@ -1,10 +1,19 @@
-// Main window commands from the menu, the toolbar and the keys reach the session, and the
-// labels, check marks, buttons and canvas show what it holds; help, exit and the commands
-// whose windows come later. What each command does: the Session's tests.
+// Main window commands from the menu, the toolbar and the keys reach the session and the
+// window shows what it holds (what each command does: the Session's tests); printing, the
+// print settings dialog, the clipboard copy, and printer, clipboard or help not there.
+#include <algorithm>
+#include <cstring>
+#include <future>
+#include <thread>
+
 #include "program_fixture.h"
 #include "window_probe.h"
 
+#include <commdlg.h>
+
+#include "app/clipboard_copy.h"
 #include "app/ids.h"
+#include "app/printing.h"
 #include "app/ui_seam.h"
 
 namespace marevo {
@@ -53,7 +62,7 @@ TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDateAndDrawAgain)
 }
 
 // One check mark and one pressed button each for the period and the style, from the menu and
-// the toolbar; the canvas takes the session's size. The style button toggles itself.
+// the toolbar (clicked, the style button toggles itself); the canvas takes the session's size.
 TEST_F(CommandsTest, PeriodAndStyleKeepOneCheckAndOneButton)
 {
     const struct { int period, item, button; } rows[] = {
@@ -71,21 +80,18 @@ TEST_F(CommandsTest, PeriodAndStyleKeepOneCheckAndOneButton)
             EXPECT_EQ(ClientSize(app.CanvasWindow).cy, height);
             if (menu) Screenshot(("period_" + std::to_string(row.period)).c_str());
         }
-    ClickButton(TB_PERIOD7);
-    ExpectShown(7, 1);
-    const std::function<void()> styles[] = {
-        [&] { Command(CMD_LINES); }, [&] { Command(CMD_BARS); },
-        [&] { ClickButton(TB_BARS); }, [&] { ClickButton(TB_BARS); },
-    };
-    for (const auto& style : styles) {
-        style();
-        ExpectShown(7, (&style - styles) % 2);
+    const int steps[][2] = {{TB_PERIOD7, 1}, {CMD_LINES, 0}, {CMD_BARS, 1}, {TB_BARS, 0}, {TB_BARS, 1}};
+    for (const auto& step : steps) {
+        if (step[0] == TB_PERIOD7 || step[0] == TB_BARS) ClickButton(step[0]);
+        else Command(step[0]);
+        ExpectShown(7, step[1]);
     }
 }
 
 // Help opens the HTML page when no help file is installed, and says when it cannot; later
-// commands and unknown numbers change nothing.
-TEST_F(CommandsTest, HelpAndCommandsThatChangeNothing)
+// commands and unknown numbers change nothing; exit ends the loop (the settings saved as the
+// window goes: the settings tests).
+TEST_F(CommandsTest, HelpOtherCommandsAndExit)
 {
     const CivilDate date = app.session.Date();
     for (int command : {CMD_HELP, 40002, 40047, 0}) Command(command);
@@ -102,17 +108,236 @@ TEST_F(CommandsTest, HelpAndCommandsThatChangeNothing)
     EXPECT_TRUE(Running());
     EXPECT_STREQ(ShownStation().StationName, "尾鷲"); // the picture is as it was
     EXPECT_GT(PaintedPixels(), 1000);
-}
-
-TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
-{
-    Command(CMD_PERIOD7);
     SendMessageA(app.MainWindow, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_FALSE(IsWindow(app.MainWindow));
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
-    EXPECT_EQ(GetPrivateProfileIntA("WINDOWS", "ONEORSEVEN", 99, app.IniPath), 7);
+}
+
+// The "printer": a memory context of the screen's dots per inch on the test's bitmap, which
+// each print finds blank in the off-screen surface's colour.
+constexpr int PaperWidth = 1400, PaperHeight = 1600;
+HBITMAP paper = nullptr;
+int dialogs = 0;
+
+HDC FakePrinterDialog(HWND)
+{
+    ++dialogs;
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, paper);
+    RECT all = {0, 0, PaperWidth, PaperHeight};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    return dc; // PrintView deletes it; the bitmap stays with the test
+}
+
+// The system's default printer without its dialog (tools/print_check.sh provides a PDF
+// printer through CUPS and checks the page it writes).
+HDC DefaultPrinter(HWND)
+{
+    PRINTDLGA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.Flags = PD_RETURNDC | PD_RETURNDEFAULT;
+    if (!PrintDlgA(&dialog)) return nullptr;
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    ++dialogs;
+    return dialog.hDC;
+}
+
+class PrintingTest : public OwaseTest {
+protected:
+    void SetUp() override
+    {
+        OwaseTest::SetUp();
+        paper = CreateCompatibleBitmap(app.OffscreenDC(), PaperWidth, PaperHeight);
+        dialogs = 0;
+        previousHook = SetPrinterDialogHook(FakePrinterDialog);
+        Command(CMD_PERIOD1);
+    }
+    void TearDown() override
+    {
+        SetPrinterDialogHook(previousHook);
+        DeleteObject(paper);
+        ProgramTest::TearDown();
+    }
+    // The size up to the right-most and bottom-most printed pixel.
+    SIZE PrintedExtent() const
+    {
+        const std::vector<COLORREF> pixels = PixelsOfBitmap(paper, PaperWidth, PaperHeight);
+        const COLORREF blank = GetSysColor(COLOR_BTNFACE);
+        SIZE extent = {0, 0};
+        for (size_t i = 0; i < pixels.size(); ++i)
+            if (pixels[i] != blank) {
+                extent.cx = std::max<LONG>(extent.cx, LONG(i % PaperWidth) + 1);
+                extent.cy = std::max<LONG>(extent.cy, LONG(i / PaperWidth) + 1);
+            }
+        return extent;
+    }
+    PrinterDialogHook previousHook = nullptr;
+};
+
+// Ratios scale the picture from the top left corner, one that prints nothing is said, a
+// monochrome print has no colour and leaves the screen's; ratio 1 prints the screen's pixels.
+TEST_F(PrintingTest, RatiosPeriodsCancelAndMonochrome)
+{
+    const std::vector<COLORREF> screen = Picture();
+    Command(CMD_PRINT);
+    const SIZE one = PrintedExtent();
+    ASSERT_GT(one.cx, 500);
+    for (double ratio : {2.0, 0.5}) {
+        app.settings.PrinterRatio = ratio;
+        Command(CMD_PRINT);
+        const SIZE printed = PrintedExtent();
+        EXPECT_NEAR(printed.cx, ratio * one.cx, 3 * std::min(ratio, 1.0)) << ratio;
+        EXPECT_NEAR(printed.cy, ratio * one.cy, 3 * std::min(ratio, 1.0)) << ratio;
+    }
+    dialogs = 0;
+    app.settings.PrinterRatio = 0.04;
+    Command(CMD_PRINT);
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    app.settings.PrinterRatio = 1.0;
+    SetPrinterDialogHook([](HWND) -> HDC { ++dialogs; return nullptr; }); // cancelled
+    Command(CMD_PRINT);
+    EXPECT_EQ(dialogs, 1);
+    SetPrinterDialogHook(FakePrinterDialog);
+    app.settings.PrinterColor = 0;
+    Command(CMD_PRINT);
+    int coloured = 0;
+    for (COLORREF c : PixelsOfBitmap(paper, OneDayWidth, OneDayHeight))
+        coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
+    EXPECT_EQ(coloured, 0);
+    Command(CMD_REDRAW);
+    EXPECT_EQ(Picture(), screen);
+
+    app.settings.PrinterColor = 1;
+    ASSERT_TRUE(OpenClipboard(app.MainWindow) && EmptyClipboard() && CloseClipboard());
+    const struct { int period, print; } cases[] = {
+        {CMD_PERIOD1, TB_PRINT}, {CMD_PERIOD7, CMD_PRINT}, {CMD_PERIOD42, TB_PRINT},
+        {CMD_TABLE, CMD_PRINT},
+    };
+    for (const auto& c : cases) {
+        Command(c.period);
+        Command(c.print);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        EXPECT_EQ(PixelsOfBitmap(paper, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy)) << c.period;
+    }
+    EXPECT_EQ(dialogs, 6);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    // The platform's own dialog (or its message that no printer is installed) closed.
+    SetPrinterDialogHook(nullptr);
+    const std::vector<COLORREF> table = Picture();
+    WithModal([&] { Command(CMD_PRINT); },
+              [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_TRUE(Running());
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Picture(), table);
+}
+
+TEST_F(PrintingTest, RealPrinterPrintsOnePage)
+{
+    const char* ratio = std::getenv("MAREVO_REAL_PRINTER");
+    if (!ratio || !*ratio) GTEST_SKIP() << "no printer set up (tools/print_check.sh)";
+    SetPrinterDialogHook(DefaultPrinter);
+    app.settings.PrinterRatio = std::atof(ratio);
+    app.settings.PrinterColor = std::getenv("MAREVO_REAL_PRINTER_MONO") ? 0 : 1;
+    Command(CMD_PRINT);
+    EXPECT_EQ(dialogs, 1) << "no default printer";
+    EXPECT_TRUE(messages.empty());
+}
+
+// Menu and toolbar copy the whole off-screen picture, also when it is scrolled; nothing
+// while another program holds the clipboard, whose text stays.
+TEST_F(PrintingTest, CopyTheWholePictureUnlessTheClipboardIsHeld)
+{
+    MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
+    std::promise<bool> holding;
+    std::promise<void> release;
+    std::thread other([&] { // another program's window, keeping the clipboard with its text
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+        const bool open = OpenClipboard(window) && EmptyClipboard();
+        if (open) {
+            HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 5);
+            std::memcpy(GlobalLock(text), "held", 5);
+            GlobalUnlock(text);
+            SetClipboardData(CF_TEXT, text);
+        }
+        holding.set_value(open);
+        release.get_future().wait();
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    EXPECT_TRUE(holding.get_future().get());
+    EXPECT_FALSE(CopyToClipboard(app, app.MainWindow));
+    Command(CMD_COPY);
+    Command(TB_COPY);
+    release.set_value();
+    other.join();
+    EXPECT_TRUE(Running());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    const struct { int period, copy; } cases[] = {{CMD_PERIOD1, CMD_COPY}, {CMD_TABLE, TB_COPY}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.period);
+        Command(c.period);
+        for (UINT bar : {WM_VSCROLL, WM_HSCROLL}) SendMessageA(app.GraphPane, bar, SB_PAGEDOWN, 0);
+        Pump();
+        ASSERT_LT(CanvasOrigin().y, 0);
+        Command(c.copy);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        ASSERT_TRUE(OpenClipboard(app.MainWindow));
+        HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        BITMAP info = {};
+        GetObjectA(copied, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, canvas.cx);
+        EXPECT_EQ(info.bmHeight, canvas.cy);
+        EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
+        CloseClipboard();
+    }
+    EXPECT_EQ(dialogs, 0);
+}
+
+// Cancel and the close box change nothing; a ratio that cannot print is refused and the dialog
+// stays open; OK stores the ratio as typed and the colour at once, and shows them again.
+TEST_F(PrintingTest, PrintSettingsDialog)
+{
+    const std::string before = ReadFile("marevo.ini");
+    int times = 0;
+    // Typed, clicked, how the dialog is ended, what it shows first; false when it stays open.
+    const auto enter = [&](const char* typed, int click, int end, const char* shown, int checked) {
+        bool closed = true;
+        WithModal([&] { Command(CMD_PRINT_SETTINGS); }, [&](HWND dialog) {
+            EXPECT_EQ(Text(GetDlgItem(dialog, IDC_RATIO)), shown);
+            EXPECT_TRUE(IsDlgButtonChecked(dialog, checked));
+            EXPECT_FALSE(IsDlgButtonChecked(dialog, checked == IDC_MONO ? IDC_COLOUR : IDC_MONO));
+            if (times++ == 0) Screenshot("print_settings");
+            SetDlgItemTextA(dialog, IDC_RATIO, typed);
+            if (click) SendDlgItemMessageA(dialog, click, BM_CLICK, 0, 0);
+            if (end == WM_CLOSE) return (void)SendMessageA(dialog, WM_CLOSE, 0, 0); // close box
+            SendMessageA(dialog, WM_COMMAND, end, 0);
+            closed = !IsWindowVisible(dialog);
+            if (!closed) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        return closed;
+    };
+    EXPECT_TRUE(enter("3.5", IDC_MONO, IDCANCEL, " 1.0", IDC_COLOUR));
+    EXPECT_TRUE(enter("3.5", IDC_MONO, WM_CLOSE, " 1.0", IDC_COLOUR));
+    EXPECT_FALSE(enter("1e9", 0, IDOK, " 1.0", IDC_COLOUR));
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    EXPECT_DOUBLE_EQ(app.settings.PrinterRatio, 1.0);
+    EXPECT_EQ(app.settings.PrinterColor, 1);
+    EXPECT_EQ(ReadFile("marevo.ini"), before);
+    EXPECT_TRUE(enter("2", IDC_MONO, IDOK, " 1.0", IDC_COLOUR));
+    EXPECT_EQ(IniValue("PrinterRatio"), " 2.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "0");
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
+    EXPECT_TRUE(enter("   12x", IDC_COLOUR, IDOK, " 2.0", IDC_MONO));
+    EXPECT_EQ(IniValue("PrinterRatio"), "12.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "1");
 }
 
 } // namespace
