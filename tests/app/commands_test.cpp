@@ -34,10 +34,10 @@ TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDateAndDrawAgain)
 {
     const int Today = 99;
     const struct { int id, days; } rows[] = { // ids below 256: keys
-        {CMD_MINUS1, -1}, {TB_MINUS1, -1}, {CMD_PLUS1, 1},    {TB_PLUS1, 1},    {CMD_MINUS7, -7},
-        {TB_MINUS7, -7},  {CMD_PLUS7, 7},  {TB_PLUS7, 7},     {VK_F1, -7},      {VK_F2, -1},
+        {CMD_MINUS1, -1}, {TB_MINUS1, -1}, {CMD_PLUS1, 1},     {TB_PLUS1, 1},     {CMD_MINUS7, -7},
+        {TB_MINUS7, -7},  {CMD_PLUS7, 7},  {TB_PLUS7, 7},      {VK_F1, -7},       {VK_F2, -1},
         {VK_F3, 1},       {VK_F4, 7},      {CMD_TODAY, Today}, {TB_TODAY, Today}, {VK_F8, Today},
-        {CMD_REDRAW, 0},  {TB_REDRAW, 0},  {VK_F5, 0},        {CMD_LINES, 0},
+        {CMD_REDRAW, 0},  {TB_REDRAW, 0},  {VK_F5, 0},         {CMD_LINES, 0},
     };
     int year, month, day;
     TodayDate(year, month, day);
