@@ -1,146 +1,329 @@
-// Main window commands: date moves and today (menu, toolbar and keys), display periods
-// with their check marks and radio buttons, graph styles, redraw, help, exit, and the
-// commands whose windows come later.
-#include <functional>
-#include <string>
+// The main window's commands from menu, toolbar and keys reach the session (what each does: its
+// tests); printing, print settings and the clipboard copy; printer, clipboard or help missing.
+#include <algorithm>
+#include <cstring>
+#include <future>
+#include <thread>
 
 #include "program_fixture.h"
 #include "window_probe.h"
+#include <commdlg.h>
 
 #include "app/ids.h"
-#include "views/tide_table_view.h"
-#include "app/refresh.h"
+#include "app/printing.h"
+#include "app/ui_seam.h"
 
 namespace marevo {
 namespace {
 
-class CommandsTest : public OwaseTest {
-protected:
-    void PressKey(int key)
-    {
-        // Accelerators act whichever child has the focus.
-        PostMessageA(app.TreeControl, WM_KEYDOWN, key, 0);
-        Pump();
-    }
-    void ClickButton(int id)
-    {
-        RECT r = {};
-        SendMessageA(app.Toolbar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&r));
-        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        SendMessageA(app.Toolbar, WM_MOUSEMOVE, 0, at);
-        SendMessageA(app.Toolbar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        SendMessageA(app.Toolbar, WM_LBUTTONUP, 0, at);
-        Pump();
-    }
-};
+class CommandsTest : public OwaseTest {};
 
-// Every way to give a date command reaches the session: the menu items, the toolbar's
-// buttons and the keys (whichever child has the focus); the labels show the new date. What
-// each step does at month, year and calendar ends: the Session's tests.
-TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDate)
+// A click on a toolbar button, which the toolbar answers at once with its command.
+void ClickButton(HWND toolbar, int id)
 {
-    enum Way { Menu, Key };
-    const struct { Way way; int id, days; } rows[] = {
-        {Menu, CMD_MINUS1, -1}, {Menu, TB_MINUS1, -1}, {Menu, CMD_PLUS1, 1}, {Menu, TB_PLUS1, 1},
-        {Menu, CMD_MINUS7, -7}, {Menu, TB_MINUS7, -7}, {Menu, CMD_PLUS7, 7}, {Menu, TB_PLUS7, 7},
-        {Key, VK_F1, -7},       {Key, VK_F2, -1},      {Key, VK_F3, 1},      {Key, VK_F4, 7},
-        {Menu, CMD_TODAY, 0},   {Menu, TB_TODAY, 0},   {Key, VK_F8, 0},
+    RECT r = {};
+    SendMessageA(toolbar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+        SendMessageA(toolbar, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, at);
+}
+
+// Date moves, today and redraw from each of their ways, the keys whichever child has the
+// focus: the labels show the new date and the port's file is read again.
+TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDateAndDrawAgain)
+{
+    const int Today = 99;
+    const struct { int id, days; } rows[] = { // ids below 256: keys
+        {CMD_MINUS1, -1}, {TB_MINUS1, -1}, {CMD_PLUS1, 1},     {TB_PLUS1, 1},     {CMD_MINUS7, -7},
+        {TB_MINUS7, -7},  {CMD_PLUS7, 7},  {TB_PLUS7, 7},      {VK_F1, -7},       {VK_F2, -1},
+        {VK_F3, 1},       {VK_F4, 7},      {CMD_TODAY, Today}, {TB_TODAY, Today}, {VK_F8, Today},
+        {CMD_REDRAW, 0},  {TB_REDRAW, 0},  {VK_F5, 0},         {CMD_LINES, 0},
     };
     int year, month, day;
     TodayDate(year, month, day);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.id);
         SetDate(2024, 6, 15);
-        if (row.way == Menu) Command(row.id);
-        else PressKey(row.id);
-        if (row.days) ExpectDate(2024, 6, 15 + row.days);
-        else ExpectDate(year, month, day);
-    }
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(CommandsTest, PeriodCommandsKeepOneCheckAndOneRadioButton)
-{
-    struct Row { int period, item, button, width, height; };
-    const Row rows[] = {
-        {1, CMD_PERIOD1, TB_PERIOD1, 610, 385},
-        {7, CMD_PERIOD7, TB_PERIOD7, 600, 375},
-        {42, CMD_PERIOD42, TB_PERIOD42, 600, 370},
-        {-1, CMD_TABLE, TB_TABLE, 0, 700},
-    };
-    for (int source = 0; source < 2; ++source) {
-        for (const Row& chosen : rows) {
-            SCOPED_TRACE(chosen.period);
-            Command(source == 0 ? chosen.item : chosen.button);
-            ExpectShown(chosen.period, 1);
-            const SIZE canvas = ClientSize(app.CanvasWindow);
-            const int width = chosen.width ? chosen.width : TideTableWidth(*app.session.Model()->tideTable);
-            EXPECT_EQ(canvas.cx, width);
-            EXPECT_EQ(canvas.cy, chosen.height);
-            if (source == 0) Screenshot(("period_" + std::to_string(chosen.period)).c_str());
-        }
-    }
-    // A click on a period button of the toolbar presses it and releases the others.
-    ClickButton(TB_PERIOD7);
-    ExpectShown(7, 1);
-}
-
-TEST_F(CommandsTest, GraphStyleFollowsMenuAndToolbarButton)
-{
-    ASSERT_EQ(app.session.Style(), 1);
-    Command(CMD_LINES);
-    ExpectShown(-1, 0);
-    Command(CMD_BARS);
-    ExpectShown(-1, 1);
-    // The toolbar button toggles itself; the style and the menu follow it each time.
-    ClickButton(TB_BARS);
-    ExpectShown(-1, 0);
-    ClickButton(TB_BARS);
-    ExpectShown(-1, 1);
-}
-
-// Redraw from the menu, the toolbar and F5, and a change of the style alone, read the
-// station file again.
-TEST_F(CommandsTest, RedrawAndStyleChangesReadTheStationAgain)
-{
-    const std::function<void()> ways[] = {
-        [&] { Command(CMD_REDRAW); }, [&] { Command(TB_REDRAW); }, [&] { PressKey(VK_F5); },
-        [&] { Command(CMD_LINES); },
-    };
-    for (const auto& way : ways) {
-        const std::string name = "改名" + std::to_string(&way - ways);
+        const std::string name = "改名" + std::to_string(&row - rows);
         WritePort({"24尾鷲.MV2", name});
-        way();
+        SetFocus((&row - rows) % 2 ? app.GraphPane : app.TreeControl);
+        if (row.id < 256) PressKey(row.id);
+        else Command(row.id);
+        if (row.days == Today) ExpectDate(year, month, day);
+        else ExpectDate(2024, 6, 15 + row.days);
         EXPECT_EQ(std::string(ShownStation().StationName), name);
     }
-}
-
-TEST_F(CommandsTest, HelpOpensTheHtmlPageWhenNoHelpFileIsInstalled)
-{
-    Command(CMD_HELP);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], dir + "marevo.html");
-}
-
-TEST_F(CommandsTest, LaterCommandsAndUnknownNumbersChangeNothing)
-{
-    const int year = app.session.Date().year, period = app.session.Period();
-    for (int command : {40002, 40047, 0}) Command(command);
-    EXPECT_EQ(app.session.Date().year, year);
-    EXPECT_EQ(app.session.Period(), period);
-    EXPECT_TRUE(IsWindow(app.MainWindow));
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(CommandsTest, ExitSavesTheSettingsAndEndsTheLoop)
+// One check mark and one pressed button each for the period and the style, from the menu and
+// the toolbar (clicked, the style button toggles itself); the canvas takes the session's size.
+TEST_F(CommandsTest, PeriodAndStyleKeepOneCheckAndOneButton)
 {
-    Command(CMD_PERIOD7);
+    const struct { int period, item, button; } rows[] = {
+        {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
+        {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE},
+    };
+    for (int menu : {1, 0})
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.period);
+            Command(menu ? row.item : row.button);
+            ExpectShown(row.period, 1);
+            int width = 0, height = 0;
+            app.session.CanvasSize(width, height);
+            EXPECT_EQ(ClientSize(app.CanvasWindow).cx, width);
+            EXPECT_EQ(ClientSize(app.CanvasWindow).cy, height);
+            if (menu) Screenshot(("period_" + std::to_string(row.period)).c_str());
+        }
+    const int steps[][2] = {{TB_PERIOD7, 1}, {CMD_LINES, 0}, {CMD_BARS, 1}, {TB_BARS, 0},
+                            {TB_BARS, 1}};
+    for (const auto& step : steps) {
+        if (step[0] == TB_PERIOD7 || step[0] == TB_BARS) ClickButton(app.Toolbar, step[0]);
+        else Command(step[0]);
+        ExpectShown(7, step[1]);
+    }
+}
+
+// Help opens the HTML page when no help file is installed, and says when it cannot; later
+// commands and unknown numbers change nothing; exit ends the loop (the settings saved as the
+// window goes: the settings tests).
+TEST_F(CommandsTest, HelpOtherCommandsAndExit)
+{
+    const CivilDate date = app.session.Date();
+    for (int command : {CMD_HELP, 40002, 40047, 0}) Command(command);
+    EXPECT_TRUE(app.session.Date() == date);
+    EXPECT_EQ(app.session.Period(), -1);
+    EXPECT_TRUE(messages.empty());
+    SetOpenDocumentHook([](const char* path) {
+        ProgramTest::opened.push_back(path);
+        return false;
+    });
+    Command(CMD_HELP);
+    EXPECT_EQ(opened, (std::vector<std::string>{dir + "marevo.html", dir + "marevo.html"}));
+    EXPECT_EQ(messages, std::vector<std::string>{"ヘルプファイルがオープンできませんでした"});
+    EXPECT_TRUE(Running());
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲"); // the picture is as it was
+    EXPECT_GT(PaintedPixels(), 1000);
     SendMessageA(app.MainWindow, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_FALSE(IsWindow(app.MainWindow));
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 0u);
-    EXPECT_EQ(GetPrivateProfileIntA("WINDOWS", "ONEORSEVEN", 99, app.IniPath), 7);
+}
+
+// The "printer": a context of the screen's dots per inch on a bitmap blank in the surface's colour.
+constexpr int PaperWidth = 1400, PaperHeight = 1600;
+HBITMAP paper = nullptr;
+int dialogs = 0;
+
+HDC FakePrinterDialog(HWND)
+{
+    ++dialogs;
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, paper);
+    RECT all = {0, 0, PaperWidth, PaperHeight};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    return dc; // PrintView deletes it; the bitmap stays with the test
+}
+
+class PrintingTest : public OwaseTest {
+protected:
+    void SetUp() override
+    {
+        OwaseTest::SetUp();
+        paper = CreateCompatibleBitmap(app.OffscreenDC(), PaperWidth, PaperHeight);
+        dialogs = 0;
+        SetPrinterDialogHook(FakePrinterDialog);
+        Command(CMD_PERIOD1);
+    }
+    void TearDown() override
+    {
+        SetPrinterDialogHook(nullptr); // the platform's dialog again
+        DeleteObject(paper);
+        ProgramTest::TearDown();
+    }
+    // The size up to the right-most and bottom-most printed pixel.
+    SIZE PrintedExtent() const
+    {
+        const std::vector<COLORREF> pixels = PixelsOfBitmap(paper, PaperWidth, PaperHeight);
+        const COLORREF blank = GetSysColor(COLOR_BTNFACE);
+        SIZE extent = {0, 0};
+        for (size_t i = 0; i < pixels.size(); ++i)
+            if (pixels[i] != blank) {
+                extent.cx = std::max<LONG>(extent.cx, LONG(i % PaperWidth) + 1);
+                extent.cy = std::max<LONG>(extent.cy, LONG(i / PaperWidth) + 1);
+            }
+        return extent;
+    }
+};
+
+// Ratios scale the picture from the top left corner, one that prints nothing is said, a
+// monochrome print has no colour and leaves the screen's; ratio 1 prints the screen's pixels.
+TEST_F(PrintingTest, RatiosPeriodsCancelAndMonochrome)
+{
+    const std::vector<COLORREF> screen = Picture();
+    Command(CMD_PRINT);
+    const SIZE one = PrintedExtent();
+    ASSERT_GT(one.cx, 500);
+    for (double ratio : {2.0, 0.5}) {
+        app.settings.PrinterRatio = ratio;
+        Command(CMD_PRINT);
+        const SIZE printed = PrintedExtent();
+        EXPECT_NEAR(printed.cx, ratio * one.cx, 3 * std::min(ratio, 1.0)) << ratio;
+        EXPECT_NEAR(printed.cy, ratio * one.cy, 3 * std::min(ratio, 1.0)) << ratio;
+    }
+    dialogs = 0;
+    app.settings.PrinterRatio = 0.04;
+    Command(CMD_PRINT);
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    app.settings.PrinterRatio = 1.0;
+    SetPrinterDialogHook([](HWND) -> HDC { ++dialogs; return nullptr; }); // cancelled
+    Command(CMD_PRINT);
+    EXPECT_EQ(dialogs, 1);
+    SetPrinterDialogHook(FakePrinterDialog);
+    app.settings.PrinterColor = 0;
+    Command(CMD_PRINT);
+    int coloured = 0;
+    for (COLORREF c : PixelsOfBitmap(paper, OneDayWidth, OneDayHeight))
+        coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
+    EXPECT_EQ(coloured, 0);
+    Command(CMD_REDRAW);
+    EXPECT_EQ(Picture(), screen);
+
+    app.settings.PrinterColor = 1;
+    ASSERT_TRUE(OpenClipboard(app.MainWindow) && EmptyClipboard() && CloseClipboard());
+    const struct { int period, print; } cases[] = {
+        {CMD_PERIOD1, TB_PRINT}, {CMD_PERIOD7, CMD_PRINT}, {CMD_PERIOD42, TB_PRINT},
+        {CMD_TABLE, CMD_PRINT},
+    };
+    for (const auto& c : cases) {
+        Command(c.period);
+        Command(c.print);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        EXPECT_EQ(PixelsOfBitmap(paper, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy)) << c.period;
+    }
+    EXPECT_EQ(dialogs, 6);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    // The platform's own dialog (or its message that no printer is installed) closed.
+    SetPrinterDialogHook(nullptr);
+    const std::vector<COLORREF> table = Picture();
+    WithModal([&] { Command(CMD_PRINT); },
+              [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_TRUE(Running());
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Picture(), table);
+}
+
+// The system's default printer without its dialog (tools/print_check.sh provides a PDF
+// printer through CUPS and checks the page it writes).
+TEST_F(PrintingTest, RealPrinterPrintsOnePage)
+{
+    const char* ratio = std::getenv("MAREVO_REAL_PRINTER");
+    if (!ratio || !*ratio) GTEST_SKIP() << "no printer set up (tools/print_check.sh)";
+    SetPrinterDialogHook([](HWND) -> HDC {
+        PRINTDLGA dialog = {};
+        dialog.lStructSize = sizeof dialog;
+        dialog.Flags = PD_RETURNDC | PD_RETURNDEFAULT;
+        if (!PrintDlgA(&dialog)) return nullptr;
+        GlobalFree(dialog.hDevMode);
+        GlobalFree(dialog.hDevNames);
+        ++dialogs;
+        return dialog.hDC;
+    });
+    app.settings.PrinterRatio = std::atof(ratio);
+    app.settings.PrinterColor = std::getenv("MAREVO_REAL_PRINTER_MONO") ? 0 : 1;
+    Command(CMD_PRINT);
+    EXPECT_EQ(dialogs, 1) << "no default printer";
+    EXPECT_TRUE(messages.empty());
+}
+
+// Menu and toolbar copy the whole off-screen picture, also when it is scrolled; nothing
+// while another program holds the clipboard, whose text stays.
+TEST_F(PrintingTest, CopyTheWholePictureUnlessTheClipboardIsHeld)
+{
+    MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
+    std::promise<bool> holding;
+    std::promise<void> release;
+    std::thread other([&] { // another program's window, keeping the clipboard with its text
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+        const bool open = OpenClipboard(window) && EmptyClipboard();
+        if (open) {
+            HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 5);
+            std::memcpy(GlobalLock(text), "held", 5);
+            GlobalUnlock(text);
+            SetClipboardData(CF_TEXT, text);
+        }
+        holding.set_value(open);
+        release.get_future().wait();
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    EXPECT_TRUE(holding.get_future().get());
+    Command(CMD_COPY);
+    Command(TB_COPY);
+    release.set_value();
+    other.join();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    const struct { int period, copy; } cases[] = {{CMD_PERIOD1, CMD_COPY}, {CMD_TABLE, TB_COPY}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.period);
+        Command(c.period);
+        for (UINT bar : {WM_VSCROLL, WM_HSCROLL}) SendMessageA(app.GraphPane, bar, SB_PAGEDOWN, 0);
+        Pump();
+        ASSERT_LT(CanvasOrigin().y, 0);
+        Command(c.copy);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        ASSERT_TRUE(OpenClipboard(app.MainWindow));
+        HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        BITMAP info = {};
+        GetObjectA(copied, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, canvas.cx);
+        EXPECT_EQ(info.bmHeight, canvas.cy);
+        EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
+        CloseClipboard();
+    }
+    EXPECT_EQ(dialogs, 0);
+}
+
+// Cancel and the close box change nothing; a ratio that cannot print is refused and the dialog
+// stays open; OK stores the ratio as typed and the colour at once, and shows them again.
+TEST_F(PrintingTest, PrintSettingsDialog)
+{
+    const std::string before = ReadFile("marevo.ini");
+    // Typed, clicked, how the dialog is ended, what it shows first; false when it stays open.
+    const auto enter = [&](const char* typed, int click, int end, const char* shown, int checked) {
+        bool closed = true;
+        WithModal([&] { Command(CMD_PRINT_SETTINGS); }, [&](HWND dialog) {
+            EXPECT_EQ(Text(GetDlgItem(dialog, IDC_RATIO)), shown);
+            EXPECT_TRUE(IsDlgButtonChecked(dialog, checked));
+            EXPECT_FALSE(IsDlgButtonChecked(dialog, checked == IDC_MONO ? IDC_COLOUR : IDC_MONO));
+            Screenshot("print_settings");
+            SetDlgItemTextA(dialog, IDC_RATIO, typed);
+            if (click) SendDlgItemMessageA(dialog, click, BM_CLICK, 0, 0);
+            if (end == WM_CLOSE) return (void)SendMessageA(dialog, WM_CLOSE, 0, 0); // close box
+            SendMessageA(dialog, WM_COMMAND, end, 0);
+            closed = !IsWindowVisible(dialog);
+            if (!closed) SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        return closed;
+    };
+    EXPECT_TRUE(enter("3.5", IDC_MONO, IDCANCEL, " 1.0", IDC_COLOUR));
+    EXPECT_TRUE(enter("3.5", IDC_MONO, WM_CLOSE, " 1.0", IDC_COLOUR));
+    EXPECT_FALSE(enter("1e9", 0, IDOK, " 1.0", IDC_COLOUR));
+    EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
+    EXPECT_EQ(ReadFile("marevo.ini"), before); // and the next opening shows the values kept
+    EXPECT_TRUE(enter("2", IDC_MONO, IDOK, " 1.0", IDC_COLOUR));
+    EXPECT_EQ(IniValue("PrinterRatio"), " 2.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "0");
+    EXPECT_EQ(app.session.Model()->palette->PlotFill, Rgb(220, 220, 255));
+    EXPECT_TRUE(enter("   12x", IDC_COLOUR, IDOK, " 2.0", IDC_MONO));
+    EXPECT_EQ(IniValue("PrinterRatio"), "12.0");
+    EXPECT_EQ(IniValue("PrinterColor"), "1");
 }
 
 } // namespace
