@@ -46,9 +46,11 @@ TEST(Resources, VersionManifestTextsKeysAndBitmaps)
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
     ASSERT_NE(found, nullptr);
-    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(instance, found))),
-                               SizeofResource(instance, found));
-    const size_t controls = manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
+    const std::string manifest(
+        static_cast<const char*>(LockResource(LoadResource(instance, found))),
+        SizeofResource(instance, found));
+    const size_t controls =
+        manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
     EXPECT_NE(controls, std::string::npos);
     EXPECT_LT(manifest.find("<dependentAssembly>"), controls);
 

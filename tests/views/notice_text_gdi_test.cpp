@@ -20,10 +20,12 @@ TEST(NoticeText, SourceLinesFitTheTextBox)
     {
         GdiCanvas canvas(dc);
         canvas.SelectViewFont("ＭＳ Ｐゴシック", 12, 0, 0, false); // the notice's face
-        for (const auto& [x, line] : {std::pair{22, NoticeSourceLine}, std::pair{17, NoticeLicenceLine}}) {
+        for (const auto& [x, line] :
+             {std::pair{22, NoticeSourceLine}, std::pair{17, NoticeLicenceLine}}) {
             const std::wstring wide = WideFromSjis(line);
             SIZE size = {};
-            ASSERT_TRUE(GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size));
+            ASSERT_TRUE(
+                GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size));
             EXPECT_GT(size.cx, 100) << line; // measured in a real font
             EXPECT_LT(x + size.cx, 368) << line;
         }
