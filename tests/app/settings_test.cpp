@@ -85,7 +85,7 @@ TEST_F(SettingsTest, SavedAndRestoredFromAnyEncoding)
             EXPECT_EQ(TreeView_GetItemState(app.TreeControl, item, TVIS_EXPANDED) & TVIS_EXPANDED,
                       item == app.RegionItems[3] ? TVIS_EXPANDED : 0u);
         EXPECT_STREQ(ShownStation().StationName, "尾鷲");
-        EXPECT_EQ(app.session.Period(), show == SW_MAXIMIZE ? 42 : 1);
+        ExpectShown(show == SW_MAXIMIZE ? 42 : 1, 1);
         RECT r = {}, restored = {30, 40, 730, 540};
         GetWindowRect(app.MainWindow, &r);
         EXPECT_TRUE(EqualRect(&r, &restored)) << r.left << " " << r.right;

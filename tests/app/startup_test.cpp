@@ -72,9 +72,9 @@ TEST_F(ProgramTest, FirstStartAndTheToolbar)
     EXPECT_EQ(GetParent(app.SiteBox), app.Toolbar);
     EXPECT_EQ(GetParent(app.PortLabel), app.SiteBox);
     EXPECT_EQ(GetParent(app.DayLabel), app.DateBox);
-    const HFONT font = GetWindowFont(app.PortLabel);
-    EXPECT_EQ(font, app.UiFont.get());
-    EXPECT_EQ(GetWindowFont(app.DayLabel), font);
+    EXPECT_EQ(GetDlgCtrlID(app.CalendarButton), ID_CALENDAR_BUTTON);
+    const HFONT font = app.UiFont.get();
+    for (HWND label : {app.PortLabel, app.DayLabel}) EXPECT_EQ(GetWindowFont(label), font);
 
     SelectPort(39, "土佐清水");
     ASSERT_EQ(Text(app.PortLabel), "土佐清水");
