@@ -1,88 +1,109 @@
-// Start-up and main window: placement without settings, the notice window, the refused
-// second copy, resources (strings, menu, accelerators) and the toolbar's buttons.
-#include <cstdio>
+// Start-up and main window: the notice, the first start, the toolbar, the refused second copy
+// and the version dialog. Resources linked in: tests/resources; the notice's drawing: views.
+#include <algorithm>
 #include <string>
-#include <vector>
-
 
 #include "program_fixture.h"
+#include "window_probe.h"
+
+#include <windowsx.h>
 
 #include "app/ids.h"
 #include "app/main_window.h"
-#include "text/wide_text.h"
-#include "views/tide_table_view.h"
 
 namespace marevo {
 namespace {
 
-class StartupTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        WritePort({"24尾鷲.MV2", "尾鷲"});
-    }
-};
-
-// The program's executable as Wine sees a path of the build machine (through drive Z:).
-std::string ExePath()
+// The notice centred on the saved window ((300 - 383) / 2 truncates to -41), top-most until
+// clicked; today's table of 尾鷲; the toolbar; a four-character port name shown whole.
+TEST_F(ProgramTest, FirstStartAndTheToolbar)
 {
-    std::string exe = MAREVO_EXE;
-    if (exe[0] == '/') {
-        for (char& c : exe) if (c == '/') c = '\\';
-        exe = "Z:" + exe;
-    }
-    return exe;
-}
-
-RECT WindowRect(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-TEST_F(StartupTest, WithoutSettingsTheWindowsTakeTheirDefaultPlaces)
-{
-    // The main window's and the tree's default places are those saved at the first exit
-    // (settings tests); the notice is centred on the main window.
+    WritePort({"24尾鷲.MV2", "尾鷲"});
+    WritePort({"39土佐清水.MV2", "土佐清水", 32.47, 132.58});
+    WriteSettings("[WINDOWS]\r\nXPosition=0\r\nYPosition=10\r\nWidth=300\r\nHeight=400\r\n");
     Start(SW_SHOWNORMAL, false);
-    ASSERT_TRUE(IsWindow(app.NoticeWindow));
-    const RECT notice = WindowRect(app.NoticeWindow);
-    EXPECT_EQ(notice.left, 271);
-    EXPECT_EQ(notice.top, 220);
+    HWND notice = app.NoticeWindow;
+    ASSERT_TRUE(IsWindow(notice) && IsWindowVisible(notice));
+    RECT r = {}, expected = {-41, 90, -41 + 383, 90 + 240};
+    GetWindowRect(notice, &r);
+    EXPECT_TRUE(EqualRect(&r, &expected)) << r.left << "," << r.top << " " << r.right;
+    SetActiveWindow(app.MainWindow);
+    Pump();
+    EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(WindowFromPoint({(r.left + r.right) / 2, (r.top + r.bottom) / 2}), notice);
+    SendMessageA(notice, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+    Pump();
+    EXPECT_FALSE(IsWindow(notice));
+    EXPECT_EQ(app.NoticeWindow, nullptr);
 
-    char className[32];
-    GetClassNameA(app.MainWindow, className, sizeof className);
-    EXPECT_STREQ(className, "Marevo");
-    EXPECT_EQ(Text(app.MainWindow), "Marevo");
+    EXPECT_EQ(FindWindowA("Marevo", "Marevo"), app.MainWindow); // class and title
     EXPECT_EQ(Text(app.PrefLabel), "三重県");
     EXPECT_EQ(Text(app.PortLabel), "尾鷲");
-    EXPECT_EQ(Text(app.FirstSlash), "/");
-    EXPECT_EQ(Text(app.SecondSlash), "/");
     int year, month, day;
     TodayDate(year, month, day);
     ExpectDate(year, month, day);
-
-    // Tide-table period and bar graph; the picture of the saved port is drawn.
     ExpectShown(-1, 1);
-    EXPECT_EQ(ClientSize(app.CanvasWindow).cx, TideTableWidth(*app.session.Model()->tideTable));
-    EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700);
+    EXPECT_EQ(ClientSize(app.CanvasWindow).cy, 700); // the table's width: CommandsTest
     EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
+
+    ASSERT_EQ(SendMessageA(app.Toolbar, TB_BUTTONCOUNT, 0, 0), 17);
+    const int order[17] = {TB_REDRAW, TB_PRINT, 0, TB_COPY, 0, TB_MINUS7, TB_MINUS1, TB_TODAY,
+                           TB_PLUS1, TB_PLUS7, 0, TB_BARS, 0, TB_PERIOD1, TB_PERIOD7,
+                           TB_PERIOD42, TB_TABLE};
+    for (int i = 0, image = 0; i < 17; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(app.Toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(button.fsStyle & TBSTYLE_SEP, order[i] ? 0 : TBSTYLE_SEP) << i;
+        if (order[i] == 0) continue;
+        EXPECT_EQ(button.idCommand, order[i]) << i;
+        EXPECT_EQ(button.iBitmap, image++) << i;
+        EXPECT_TRUE(button.fsState & TBSTATE_ENABLED) << i;
+        wchar_t tip[64] = {};
+        EXPECT_GT(LoadStringW(app.Instance, order[i], tip, 64), 0) << i;
+    }
+    for (const int id : {TB_REDRAW, TB_TABLE, CMD_EXIT}) { // no tooltip for what is no button
+        NMTTDISPINFOA request = {};
+        request.hdr = {app.Toolbar, static_cast<UINT_PTR>(id), TTN_GETDISPINFOA};
+        SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_EQ(request.lpszText, id == CMD_EXIT ? nullptr : MAKEINTRESOURCEA(id)) << id;
+        EXPECT_EQ(request.hinst, app.Instance) << id;
+    }
+    EXPECT_EQ(GetParent(app.SiteBox), app.Toolbar);
+    EXPECT_EQ(GetParent(app.PortLabel), app.SiteBox);
+    EXPECT_EQ(GetParent(app.DayLabel), app.DateBox);
+    EXPECT_EQ(GetDlgCtrlID(app.CalendarButton), ID_CALENDAR_BUTTON);
+    const HFONT font = app.UiFont.get();
+    for (HWND label : {app.PortLabel, app.DayLabel}) EXPECT_EQ(GetWindowFont(label), font);
+
+    SelectPort(39, "土佐清水");
+    ASSERT_EQ(Text(app.PortLabel), "土佐清水");
+    SIZE text = {};
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, font);
+    GetTextExtentPoint32A(dc, "土佐清水", 8, &text);
+    DeleteDC(dc);
+    EXPECT_LE(text.cx, ClientSize(app.PortLabel).cx);
+    EXPECT_LE(text.cy, ClientSize(app.PortLabel).cy);
+    const HWND boxes[] = {app.PortLabel, app.SiteBox, app.DateBox, app.CalendarButton};
+    RECT at[4];
+    for (int i = 0; i < 4; ++i) GetWindowRect(boxes[i], &at[i]);
+    EXPECT_LT(at[0].right, at[1].right); // the label inside its box, the boxes side by side
+    EXPECT_LT(at[1].right, at[2].left);
+    EXPECT_LE(at[2].right, at[3].left);
 }
 
 TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
 {
-    // The first call creates the mutex for this process; any later start is refused.
-    IsAlreadyRunning();
+    IsAlreadyRunning(); // the first call creates the mutex for this process
     EXPECT_EQ(IsAlreadyRunning(), 1);
-
-    const std::string exe = ExePath();
+    std::string exe = MAREVO_EXE;
+    std::replace(exe.begin(), exe.end(), '/', '\\');
+    if (exe[0] == '\\') exe = "Z:" + exe; // the build machine's path, as Wine sees it
+    std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + exe + "\"";
     ASSERT_TRUE(CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process))
         << exe;
@@ -90,181 +111,64 @@ TEST(SingleInstance, ASecondCopyEndsAtOnceWithCodeZero)
     if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
     EXPECT_EQ(waited, WAIT_OBJECT_0) << "the second copy kept running";
     DWORD code = 12345;
-    GetExitCodeProcess(process.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(GetExitCodeProcess(process.hProcess, &code) && code == 0) << code;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
 
-// The executable says its version in its version information as the version dialog does,
-// and its manifest brings the common controls 6 (the same resources are linked here).
-TEST(Resources, VersionInformationAgreesWithTheVersionText)
+// The version dialog's texts fitting their controls, the bold name, the hand cursor over the
+// link only, the address opened by a click on it (not a double click), at a second opening too.
+TEST_F(OwaseTest, VersionDialogShowsItsTextsAndOpensTheAddressOnAClick)
 {
-    const std::string exe = ExePath();
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
-    ASSERT_GT(size, 0u) << exe;
-    std::vector<char> block(size);
-    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, block.data()));
-    char* product = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041104B0\\ProductVersion",
-                               reinterpret_cast<void**>(&product), &length));
-    char versionText[30] = {};
-    LoadStringA(GetModuleHandleA(nullptr), STR_VERSION, versionText, sizeof versionText);
-    EXPECT_EQ("Version," + std::string(product), versionText);
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    char numbers[16];
-    std::snprintf(numbers, sizeof numbers, "%d.%02d", HIWORD(fixed->dwProductVersionMS),
-                  LOWORD(fixed->dwProductVersionMS));
-    EXPECT_STREQ(numbers, product);
-}
-
-// The manifest linked in asks for the common controls 6.
-TEST(Resources, ManifestAsksForTheCommonControls6)
-{
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
-    ASSERT_NE(found, nullptr);
-    const char* text = static_cast<const char*>(LockResource(LoadResource(module, found)));
-    const std::string manifest(text, SizeofResource(module, found));
-    const size_t controls = manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"");
-    EXPECT_NE(controls, std::string::npos);
-    EXPECT_LT(manifest.find("<dependentAssembly>"), controls);
-}
-
-TEST(Resources, StringsMenuAndAcceleratorsReadBackInShiftJis)
-{
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    struct Row { int id; const char* text; };
-    const Row strings[] = {
-        {TB_REDRAW, "ｸﾞﾗﾌ表示"}, {TB_PRINT, "印刷"}, {TB_COPY, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ"},
-        {TB_MINUS7, "-７日"}, {TB_MINUS1, "-１日"}, {TB_TODAY, "本日"}, {TB_PLUS1, "+１日"},
-        {TB_PLUS7, "+７日"}, {TB_BARS, "棒ｸﾞﾗﾌ"}, {TB_PERIOD1, "表示期間１日"},
-        {TB_PERIOD7, "表示期間７日"}, {TB_PERIOD42, "表示期間４２日"}, {TB_TABLE, "潮見表"},
-        {STR_VERSION, "Version,3.03"},
-    };
-    for (const Row& row : strings) {
-        // Read wide and converted as the program does, so that any code page reads them.
-        wchar_t text[64] = {};
-        LoadStringW(instance, row.id, text, 64);
-        EXPECT_EQ(SjisFromWide(text), row.text) << row.id;
-    }
-
-    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDM_MAIN));
-    ASSERT_NE(menu, nullptr);
-    const Row items[] = {
-        {CMD_PRINT, "印刷(&P)"}, {CMD_PRINT_SETTINGS, "印刷設定(&S)"}, {CMD_EXIT, "終了(&Q)"},
-        {CMD_COPY, "ｺﾋﾟｰ(&C)"}, {CMD_REDRAW, "ｸﾞﾗﾌ再表示(&V)\tF5"}, {CMD_TODAY, "本日\tF8"},
-        {CMD_MINUS7, "-7日\tF1"}, {CMD_MINUS1, "-1日\tF2"}, {CMD_PLUS1, "+1日\tF3"},
-        {CMD_PLUS7, "+7日\tF4"}, {CMD_PERIOD1, "1日"}, {CMD_PERIOD7, "7日"},
-        {CMD_PERIOD42, "42日"}, {CMD_TABLE, "潮見表"}, {CMD_BARS, "棒ｸﾞﾗﾌ"},
-        {CMD_LINES, "線ｸﾞﾗﾌ"}, {CMD_HELP, "Marevoのﾍﾙﾌﾟ(&T)"}, {CMD_VERSION, "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
-    };
-    for (const Row& row : items) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, row.id, text, 64, MF_BYCOMMAND);
-        EXPECT_EQ(SjisFromWide(text), row.text) << row.id;
-    }
-    const char* const tops[] = {"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ﾍﾙﾌﾟ(&H)"};
-    ASSERT_EQ(GetMenuItemCount(menu), 5);
-    for (int i = 0; i < 5; ++i) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
-        EXPECT_EQ(SjisFromWide(text), tops[i]);
-    }
-    DestroyMenu(menu);
-
-    HACCEL table = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
-    ACCEL keys[16];
-    const int count = CopyAcceleratorTableA(table, keys, 16);
-    ASSERT_EQ(count, 6);
-    const int expected[][2] = {{VK_F1, CMD_MINUS7}, {VK_F2, CMD_MINUS1}, {VK_F3, CMD_PLUS1},
-                               {VK_F4, CMD_PLUS7},  {VK_F5, CMD_REDRAW}, {VK_F8, CMD_TODAY}};
-    for (int i = 0; i < count; ++i) {
-        EXPECT_EQ(keys[i].key, expected[i][0]);
-        EXPECT_EQ(keys[i].cmd, expected[i][1]);
-        EXPECT_EQ(keys[i].fVirt & ~FNOINVERT, FVIRTKEY);
-    }
-    DestroyAcceleratorTable(table);
-
-    EXPECT_NE(LoadCursorA(instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)), nullptr);
-    EXPECT_NE(LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAREVO), IMAGE_ICON, 16, 16, 0), nullptr);
-    BITMAP strip = {};
-    HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_TOOLBAR));
-    ASSERT_NE(bitmap, nullptr);
-    GetObjectA(bitmap, sizeof strip, &strip);
-    EXPECT_EQ(strip.bmWidth, 13 * 16);
-    EXPECT_EQ(strip.bmHeight, 16);
-    DeleteObject(bitmap);
-}
-
-TEST_F(StartupTest, ToolbarHasThirteenButtonsInFiveGroupsWithTheirTooltips)
-{
-    Start();
-    ASSERT_EQ(SendMessageA(app.Toolbar, TB_BUTTONCOUNT, 0, 0), 17);
-    const int order[17] = {TB_REDRAW, TB_PRINT, 0, TB_COPY, 0, TB_MINUS7, TB_MINUS1, TB_TODAY,
-                           TB_PLUS1, TB_PLUS7, 0, TB_BARS, 0, TB_PERIOD1, TB_PERIOD7,
-                           TB_PERIOD42, TB_TABLE};
-    int image = 0;
-    for (int i = 0; i < 17; ++i) {
-        TBBUTTON button = {};
-        SendMessageA(app.Toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
-        if (order[i] == 0) {
-            EXPECT_TRUE(button.fsStyle & TBSTYLE_SEP) << i;
-            continue;
+    WithModal([&] { Command(CMD_VERSION); }, [&](HWND dialog) {
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_VERSION_TEXT)), "Version,3.03");
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_WEB)), "marevo.html");
+        EXPECT_EQ(Text(GetDlgItem(dialog, IDC_MAIL)), "不具合の報告: README.txt");
+        const std::string notice =
+            Text(GetDlgItem(dialog, IDC_NOTICE1)) + Text(GetDlgItem(dialog, IDC_NOTICE2));
+        for (const char* name : {"気象庁", "TICON-4", "CC BY 4.0"})
+            EXPECT_NE(notice.find(name), std::string::npos) << name;
+        LOGFONTA face = {};
+        ASSERT_TRUE(GetObjectA(GetWindowFont(GetDlgItem(dialog, IDC_NAME)), sizeof face, &face));
+        EXPECT_EQ(face.lfHeight, 17);
+        EXPECT_EQ(face.lfWeight, FW_BOLD);
+        EXPECT_TRUE(face.lfUnderline);
+        HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_HAND_CURSOR));
+        for (int id : {IDC_WEB, IDC_MAIL, IDC_NOTICE1, IDC_NOTICE2, IDC_NAME}) {
+            SCOPED_TRACE(id);
+            HWND control = GetDlgItem(dialog, id);
+            const std::string text = Text(control);
+            HDC dc = CreateCompatibleDC(nullptr);
+            SelectObject(dc, id == IDC_WEB ? app.VersionLinkFont.get() : GetWindowFont(control));
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            DeleteDC(dc);
+            EXPECT_LE(id == IDC_NAME ? 0 : size.cx, ClientSize(control).cx) << text;
+            SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+            SendMessageA(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == hand, id == IDC_WEB);
         }
-        EXPECT_EQ(button.idCommand, order[i]) << i;
-        EXPECT_EQ(button.iBitmap, image++) << i;
-        EXPECT_TRUE(button.fsState & TBSTATE_ENABLED) << i;
-        // Its tooltip is its string.
-        NMTTDISPINFOA request = {};
-        request.hdr.hwndFrom = app.Toolbar;
-        request.hdr.idFrom = order[i];
-        request.hdr.code = TTN_GETDISPINFOA;
-        SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-        EXPECT_EQ(request.lpszText, MAKEINTRESOURCEA(order[i])) << i;
-        EXPECT_EQ(request.hinst, app.Instance) << i;
-    }
-    // No tooltip for what is no button.
-    NMTTDISPINFOA other = {};
-    other.hdr.idFrom = CMD_EXIT;
-    other.hdr.code = TTN_GETDISPINFOA;
-    SendMessageA(app.MainWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other));
-    EXPECT_EQ(other.lpszText, nullptr);
-    EXPECT_EQ(other.hinst, app.Instance);
-    // The labels and the calendar button sit inside the toolbar, right of the buttons.
-    EXPECT_EQ(GetParent(app.SiteBox), app.Toolbar);
-    EXPECT_EQ(GetParent(app.PortLabel), app.SiteBox);
-    EXPECT_EQ(GetParent(app.DayLabel), app.DateBox);
-    EXPECT_EQ(GetDlgCtrlID(app.CalendarButton), ID_CALENDAR_BUTTON);
-    EXPECT_EQ(Text(app.CalendarButton), "*");
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(app.DayLabel, WM_GETFONT, 0, 0)), app.UiFont.get());
-}
-
-// A port name of four full-width characters shows whole in the toolbar's port label (not cut
-// to three, the fourth wrapped below), and the boxes right of it do not overlap.
-TEST_F(StartupTest, FourCharacterPortNameShowsWhole)
-{
-    WritePort({"39土佐清水.MV2", "土佐清水", 32.47, 132.58});
-    Start();
-    SelectPort(39, "土佐清水");
-    ASSERT_EQ(Text(app.PortLabel), "土佐清水");
-    SIZE text = {};
-    HDC dc = GetDC(app.PortLabel);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(app.PortLabel, WM_GETFONT, 0, 0)));
-    GetTextExtentPoint32A(dc, "土佐清水", 8, &text);
-    SelectObject(dc, old);
-    ReleaseDC(app.PortLabel, dc);
-    EXPECT_LE(text.cx, ClientSize(app.PortLabel).cx);
-    EXPECT_LE(text.cy, ClientSize(app.PortLabel).cy);
-
-    const RECT label = WindowRect(app.PortLabel), site = WindowRect(app.SiteBox);
-    const RECT date = WindowRect(app.DateBox), button = WindowRect(app.CalendarButton);
-    EXPECT_LT(label.right, site.right);
-    EXPECT_LT(site.right, date.left);
-    EXPECT_LE(date.right, button.left);
+        HWND web = GetDlgItem(dialog, IDC_WEB);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB, STN_DBLCLK),
+                     reinterpret_cast<LPARAM>(web));
+        SendMessageA(GetDlgItem(dialog, IDC_MAIL), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        EXPECT_TRUE(opened.empty());
+        SendMessageA(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageA(web, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(opened[0], dir + "marevo.html"); // the help page beside the program
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_STREQ(app.WebText, "marevo.html");
+    EXPECT_STREQ(app.MailText, "不具合の報告: README.txt");
+    // A second opening works the same (its font and link are set up again).
+    WithModal([&] { Command(CMD_VERSION); }, [&](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_WEB, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_WEB)));
+        SendMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(opened.size(), 2u);
 }
 
 } // namespace
