@@ -2,7 +2,6 @@
 // and redraw keeping the period, hiding, and the ends of the years 1 to 9999 (the date steps
 // there: the Session's tests).
 #include "program_fixture.h"
-#include "window_probe.h"
 
 #include "app/calendar_window.h"
 #include "app/ids.h"
@@ -89,7 +88,6 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
     EXPECT_EQ(Text(GetDlgItem(app.CalendarWindow, CalendarCloseId)), "閉じる");
     EXPECT_FALSE(HasStyle(control, MCS_MULTISELECT));
     EXPECT_TRUE(HasStyle(control, MCS_NOTODAY));
-    Screenshot("calendar");
     SetActiveWindow(app.MainWindow);
     Pump();
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));

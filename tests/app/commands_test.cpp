@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "program_fixture.h"
-#include "window_probe.h"
 #include <commdlg.h>
 
 #include "app/ids.h"
@@ -73,7 +72,6 @@ TEST_F(CommandsTest, PeriodAndStyleKeepOneCheckAndOneButton)
             app.session.CanvasSize(width, height);
             EXPECT_EQ(ClientSize(app.CanvasWindow).cx, width);
             EXPECT_EQ(ClientSize(app.CanvasWindow).cy, height);
-            if (menu) Screenshot(("period_" + std::to_string(row.period)).c_str());
         }
     const int steps[][2] = {{TB_PERIOD7, 1}, {CMD_LINES, 0}, {CMD_BARS, 1}, {TB_BARS, 0},
                             {TB_BARS, 1}};
@@ -302,7 +300,6 @@ TEST_F(PrintingTest, PrintSettingsDialog)
             EXPECT_EQ(Text(GetDlgItem(dialog, IDC_RATIO)), shown);
             EXPECT_TRUE(IsDlgButtonChecked(dialog, checked));
             EXPECT_FALSE(IsDlgButtonChecked(dialog, checked == IDC_MONO ? IDC_COLOUR : IDC_MONO));
-            Screenshot("print_settings");
             SetDlgItemTextA(dialog, IDC_RATIO, typed);
             if (click) SendDlgItemMessageA(dialog, click, BM_CLICK, 0, 0);
             if (end == WM_CLOSE) return (void)SendMessageA(dialog, WM_CLOSE, 0, 0); // close box

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "program_fixture.h"
-#include "window_probe.h"
 
 #include "app/calendar_window.h"
 #include "app/ids.h"

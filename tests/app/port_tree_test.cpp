@@ -4,7 +4,6 @@
 #include <set>
 
 #include "program_fixture.h"
-#include "window_probe.h"
 
 #include "app/ids.h"
 #include "app/ui_seam.h"
@@ -79,12 +78,12 @@ TEST_F(PortTreeTest, PortsArePlacedAndChosen)
         {"神奈川県", app.PrefectureItems[14]}, {"北海道", app.RegionItems[1]},
         {"その他", app.RegionItems[9]}};
     for (const auto& [place, parent] : places) {
-        const std::vector<HTREEITEM> nodes = ChildItems(parent);
+        const auto nodes = Children(parent);
         for (size_t i = parent ? 0 : 9; i < nodes.size(); ++i) {
             SelectPort(24, "尾鷲");
             ASSERT_STREQ(ShownStation().StationName, "尾鷲");
             messages.clear();
-            Select(nodes[i]);
+            Select(nodes[i].first);
             const std::string port = Text(app.PortLabel), pref = Text(app.PrefLabel);
             SCOPED_TRACE(place + " " + port);
             EXPECT_TRUE(Running());
@@ -119,7 +118,6 @@ TEST_F(PortTreeTest, PortsArePlacedAndChosen)
             same += GetPixel(canvas, x, y) == GetPixel(app.OffscreenDC(), x, y);
     ReleaseDC(app.CanvasWindow, canvas);
     EXPECT_EQ(same, total);
-    Screenshot("tree_toba");
     Select(app.PrefectureItems[24]); // a prefecture with ports is not a selection
     EXPECT_EQ(Text(app.PortLabel), "鳥羽");
 }

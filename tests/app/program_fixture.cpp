@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/ids.h"
 #include "app/main_window.h"
@@ -80,21 +82,14 @@ void ProgramTest::WritePort(const PortFile& port)
 
 void ProgramTest::WriteFile(const std::string& relativePath, const std::string& content)
 {
-    FILE* f = OpenSjisFile((dir + relativePath).c_str(), "wb");
-    ASSERT_NE(f, nullptr) << relativePath;
-    std::fwrite(content.data(), 1, content.size(), f);
-    std::fclose(f);
+    std::ofstream file(PathOf(dir + relativePath), std::ios::binary);
+    ASSERT_TRUE(file.write(content.data(), content.size())) << relativePath;
 }
 
 std::string ProgramTest::ReadFile(const std::string& relativePath) const
 {
-    std::string content;
-    if (FILE* f = OpenSjisFile((dir + relativePath).c_str(), "rb")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) content.append(buffer, n);
-        std::fclose(f);
-    }
-    return content;
+    std::ifstream file(PathOf(dir + relativePath), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 std::string ProgramTest::IniValue(const std::string& key) const
@@ -170,25 +165,21 @@ void ProgramTest::MouseAt(int x, int y)
     SendMessageA(app.GraphPane, WM_MOUSEMOVE, 0, MAKELPARAM(origin.x + x, origin.y + y));
 }
 
-bool ProgramTest::MenuChecked(int id) const
-{
-    return (GetMenuState(GetMenu(app.MainWindow), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 void ProgramTest::ExpectShown(int period, int style) const
 {
     EXPECT_EQ(app.session.Period(), period);
     EXPECT_EQ(app.session.Style(), style);
     auto pressed = [&](int button) { return SendMessageA(app.Toolbar, TB_ISBUTTONCHECKED, button, 0) != 0; };
+    auto checked = [&](int item) { return (GetMenuState(GetMenu(app.MainWindow), item, 0) & MF_CHECKED) != 0; };
     const struct { int period, item, button; } rows[] = {
         {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
         {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE}};
     for (const auto& row : rows) {
-        EXPECT_EQ(MenuChecked(row.item), row.period == period) << row.item;
+        EXPECT_EQ(checked(row.item), row.period == period) << row.item;
         EXPECT_EQ(pressed(row.button), row.period == period) << row.button;
     }
-    EXPECT_EQ(MenuChecked(CMD_BARS), style == 1);
-    EXPECT_EQ(MenuChecked(CMD_LINES), style == 0);
+    EXPECT_EQ(checked(CMD_BARS), style == 1);
+    EXPECT_EQ(checked(CMD_LINES), style == 0);
     EXPECT_EQ(pressed(TB_BARS), style == 1);
 }
 
@@ -235,13 +226,6 @@ std::vector<std::string> ProgramTest::ChildTexts(HTREEITEM parent) const
     std::vector<std::string> texts;
     for (const auto& child : Children(parent)) texts.push_back(child.second);
     return texts;
-}
-
-std::vector<HTREEITEM> ProgramTest::ChildItems(HTREEITEM parent) const
-{
-    std::vector<HTREEITEM> items;
-    for (const auto& child : Children(parent)) items.push_back(child.first);
-    return items;
 }
 
 HTREEITEM ProgramTest::FindNode(HTREEITEM parent, const std::string& text) const
@@ -304,6 +288,92 @@ bool ProgramTest::Running() const
     DWORD_PTR answer = 0;
     return IsWindow(app.MainWindow) &&
            SendMessageTimeoutA(app.MainWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer);
+}
+
+void WithModal(const std::function<void()>& run, const std::function<void(HWND)>& act)
+{
+    static std::function<void(HWND)> pending;
+    pending = act;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
+            char name[16] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog || !pending) return;
+        KillTimer(nullptr, id);
+        const std::function<void(HWND)> now = std::move(pending);
+        pending = nullptr;
+        now(dialog);
+    });
+    run();
+    KillTimer(nullptr, timer);
+    pending = nullptr;
+}
+
+std::vector<COLORREF> PixelsOf(HDC dc, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC copy = CreateCompatibleDC(dc);
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(copy, section);
+    BitBlt(copy, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
+    SelectObject(copy, old);
+    DeleteObject(section);
+    DeleteDC(copy);
+    return pixels;
+}
+
+std::vector<COLORREF> PixelsOfBitmap(HBITMAP bitmap, int width, int height)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    std::vector<COLORREF> pixels = PixelsOf(dc, width, height);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return pixels;
+}
+
+std::vector<COLORREF> ScreenAsXShowsIt(int& width, int& height)
+{
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<COLORREF> pixels;
+    if (GetFileAttributesA("Z:\\usr\\bin\\import") == INVALID_FILE_ATTRIBUTES) return pixels;
+    // Wine gives no handle to wait on for a Unix program: the file appears, whole, when done.
+    static int count = 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "/tmp/marevo-screen-%lu-%d.rgb", GetCurrentProcessId(), ++count);
+    std::string command = std::string("/bin/sh -c \"/usr/bin/import -silent -window root -depth 8 rgb:") +
+                          name + ".part && mv " + name + ".part " + name + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return pixels;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const std::string path = std::string("Z:") + name;
+    FILE* f = nullptr;
+    for (int wait = 0; wait < 1500 && !(f = std::fopen(path.c_str(), "rb")); ++wait) Sleep(10);
+    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
+    const bool whole = f && std::fread(rgb.data(), 1, rgb.size(), f) == rgb.size();
+    if (f) std::fclose(f);
+    DeleteFileA(path.c_str());
+    for (size_t i = 0; whole && i < rgb.size(); i += 3)
+        pixels.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+    return pixels;
 }
 
 } // namespace marevo

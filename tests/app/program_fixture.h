@@ -1,6 +1,7 @@
 // Test bench of the window program: a fresh program folder with its own dt\ and marevo.ini,
 // the program started in-process, its messages pumped and its message boxes recorded, and
-// what the tests look at: the tree as a user works it, the date shown, the picture.
+// what the tests look at: the tree as a user works it, the date shown, the picture, the
+// screen as the X server shows it, modal dialogs from their own message loop.
 #pragma once
 
 #include <windows.h>
@@ -46,7 +47,6 @@ protected:
     // The period (1, 7, 42, -1 for the table) and style (1 bars, 0 lines) of the session,
     // each checked once in the menu and pressed once on the toolbar.
     void ExpectShown(int period, int style) const;
-    bool MenuChecked(int id) const;
     std::string Text(HWND window) const;
     SIZE ClientSize(HWND window) const;
     static bool HasStyle(HWND window, DWORD bit) { return GetWindowLongA(window, GWL_STYLE) & bit; }
@@ -55,7 +55,6 @@ protected:
     // Tree nodes below parent (nullptr: the roots), in tree order.
     std::vector<std::pair<HTREEITEM, std::string>> Children(HTREEITEM parent) const;
     std::vector<std::string> ChildTexts(HTREEITEM parent) const;
-    std::vector<HTREEITEM> ChildItems(HTREEITEM parent) const;
     HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     HTREEITEM SelectedNode() const;
     void Select(HTREEITEM item); // as a click does
@@ -95,5 +94,13 @@ protected:
 bool WaitFor(const std::function<bool()>& done);
 const Station& ShownStation(); // an empty one before the first picture
 void TodayDate(int& year, int& month, int& day);
+// Runs act on the first modal dialog the thread shows while run() runs; act ends it.
+void WithModal(const std::function<void()>& run, const std::function<void(HWND)>& act);
+// The pixels of a width x height area of a context or a bitmap, row by row.
+std::vector<COLORREF> PixelsOf(HDC dc, int width, int height);
+std::vector<COLORREF> PixelsOfBitmap(HBITMAP bitmap, int width, int height);
+// The screen as the X server shows it (GDI reads back Wine's own copy), row by row,
+// through imagemagick's `import`; empty where that cannot run.
+std::vector<COLORREF> ScreenAsXShowsIt(int& width, int& height);
 
 } // namespace marevo

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "program_fixture.h"
-#include "window_probe.h"
 
 #include <windowsx.h>
 
