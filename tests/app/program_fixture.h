@@ -4,8 +4,8 @@
 // screen as the X server shows it, modal dialogs from their own message loop.
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
@@ -25,7 +25,7 @@ struct PortFile {
 };
 
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -42,7 +42,7 @@ protected:
     void Pump(); // until the queue stays empty
 
     void Command(int id);
-    void PressKey(WPARAM key); // to the window with the focus
+    void PressKey(WPARAM key);  // to the window with the focus
     void MouseAt(int x, int y); // over canvas point (x, y), wherever the canvas sits
     // The period (1, 7, 42, -1 for the table) and style (1 bars, 0 lines) of the session,
     // each checked once in the menu and pressed once on the toolbar.
@@ -58,14 +58,16 @@ protected:
     HTREEITEM FindNode(HTREEITEM parent, const std::string& text) const;
     HTREEITEM SelectedNode() const;
     void Select(HTREEITEM item); // as a click does
-    void SelectPort(int code, const std::string& port) { Select(FindNode(app.PrefectureItems[code], port)); }
+    void SelectPort(int code, const std::string& port) {
+        Select(FindNode(app.PrefectureItems[code], port));
+    }
 
     void SetDate(int year, int month, int day) { app.session.ChooseDate({year, month, day}); }
     // The session's date and the three labels'.
     void ExpectDate(int year, int month, int day) const;
     int PaintedPixels() const; // off-screen pixels not of the empty canvas (every third)
     std::vector<COLORREF> Picture() const; // a sample, to tell whether it was drawn again
-    bool Running() const; // the main window exists and answers
+    bool Running() const;                  // the main window exists and answers
 
     static constexpr const char* CannotOpen = "ファイルがオープンできませんでした";
     static constexpr const char* NoPort = "港が選択されていません";
@@ -74,16 +76,15 @@ protected:
     std::string dir; // ends with a backslash
     bool started = false;
 
-public:
+  public:
     static std::vector<std::string> messages; // texts of the message boxes shown
     static std::vector<std::string> opened;   // documents opened
 };
 
 // The program started on the one port 尾鷲 of 三重県, the site it opens without settings.
 class OwaseTest : public ProgramTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ProgramTest::SetUp();
         WritePort({"24尾鷲.MV2", "尾鷲"});
         Start();
