@@ -21,8 +21,9 @@ using Texts = std::vector<std::string>;
 // from one start to the next, and a picture drawn.
 TEST_F(CodePageTest, TheNamesShowMarevoIniKeepsThemAndThePictureIsTheSame)
 {
-    if (const char* acp = std::getenv("MAREVO_EXPECT_ACP")) // the locale was taken
+    if (const char* acp = std::getenv("MAREVO_EXPECT_ACP")) { // the locale was taken
         ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(acp)));
+    }
     WritePort({"24尾鷲.MV2", "尾鷲"});
     WritePort({"01函館.MV2", "函館"});
     WriteSettings("[SITE]\r\nPREF=北海道\r\nPORT=鳥羽\r\n");

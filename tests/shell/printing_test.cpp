@@ -6,8 +6,7 @@
 #include <string>
 
 #include "shell/session.h"
-#include "text/shift_jis.h"
-#include "text/wide_text.h"
+#include "tests/shell/fixture_station.h"
 #include "views/palette.h"
 #include "views/recorder.h"
 
@@ -15,19 +14,10 @@ using namespace marevo;
 
 namespace {
 
-// The fixture port 24尾鷲 (named in UTF-8 on disk; through the wide functions under Windows).
 Station Owase()
 {
-    const std::string name = "24尾鷲.MV2";
-#ifdef _WIN32
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + name;
-    std::FILE* file = OpenSjisFile(path.c_str(), "rb");
-#else
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8(name);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-#endif
     Station station;
-    EXPECT_EQ(LoadStationFrom(file, path.c_str(), station), LoadStatus::Ok);
+    EXPECT_EQ(LoadFixture("24尾鷲", station), LoadStatus::Ok);
     return station;
 }
 

@@ -9,8 +9,7 @@
 #include <string>
 
 #include "shell/session.h"
-#include "text/shift_jis.h"
-#include "text/wide_text.h"
+#include "tests/shell/fixture_station.h"
 #include "views/prepare_view.h"
 #include "views/recorder.h"
 
@@ -22,19 +21,6 @@ const std::string Mie = "三重県", Owase = "尾鷲";
 
 // Reads tests/fixtures/dt/<name>.MV2 (the names on disk are UTF-8); "24壊れ" reads as a
 // file without its header. Counts the reads.
-// A port file of the fixture folder by its Shift-JIS name ("24尾鷲"), opened as the file
-// functions take such a name: through the wide ones under Windows, as UTF-8 elsewhere.
-LoadStatus LoadFixture(const std::string& fileName, Station& station)
-{
-#ifdef _WIN32
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + fileName + ".MV2";
-    std::FILE* file = OpenSjisFile(path.c_str(), "rb");
-#else
-    const std::string path = std::string(MAREVO_FIXTURE_DT) + "/" + SjisToUtf8(fileName) + ".MV2";
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-#endif
-    return LoadStationFrom(file, path.c_str(), station);
-}
 
 struct Reader {
     int reads = 0;
@@ -256,7 +242,9 @@ TEST(Session, PortsMissingAndBadFiles)
         EXPECT_EQ(s.session.ChosenSite().prefecture, c.labelPrefecture);
         EXPECT_EQ(s.session.ChosenSite().port, c.port);
         // The file named in a message is the one read.
-        if (c.code == 24 && *c.port) EXPECT_EQ(s.session.FileName(), std::string("24") + c.port);
+        if (c.code == 24 && *c.port) {
+            EXPECT_EQ(s.session.FileName(), std::string("24") + c.port);
+        }
         EXPECT_TRUE(s.session.HasPicture());
         // After a failure the period chosen stays, the picture drawn last too; a second
         // try reads the file again.

@@ -19,8 +19,9 @@ TEST(WideText, TheTestRunsUnderTheCodePageItWasMeantFor)
 {
     // Without the generated locale Wine quietly takes 1252, and the run would test nothing.
     std::printf("ANSI code page %u\n", GetACP());
-    if (const char* expected = std::getenv("MAREVO_EXPECT_ACP"))
+    if (const char* expected = std::getenv("MAREVO_EXPECT_ACP")) {
         EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
 }
 
 TEST(WideText, TextsConvertByCodePage932)

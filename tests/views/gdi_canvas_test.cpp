@@ -101,8 +101,9 @@ TEST_F(MemoryDc, ASecondSelectOrAnEndedCanvasLeaksNothing)
 
 TEST_F(MemoryDc, TextsAreDrawnAsTheirCharacters)
 {
-    if (const char* acp = std::getenv("MAREVO_EXPECT_ACP")) // the locale was taken
+    if (const char* acp = std::getenv("MAREVO_EXPECT_ACP")) { // the locale was taken
         EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(acp)));
+    }
     const wchar_t expected[] = L"尾鷲 潮見表 大潮";
     PatBlt(dc, 0, 0, Width, 2 * Height, WHITENESS);
     {
