@@ -4,8 +4,9 @@
 // screen as the X server shows it, modal dialogs from their own message loop.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
