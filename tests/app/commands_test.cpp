@@ -15,8 +15,6 @@
 namespace marevo {
 namespace {
 
-class CommandsTest : public OwaseTest {};
-
 // A click on a toolbar button, which the toolbar answers at once with its command.
 void ClickButton(HWND toolbar, int id)
 {
@@ -27,16 +25,25 @@ void ClickButton(HWND toolbar, int id)
         SendMessageA(toolbar, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, at);
 }
 
-// Date moves, today and redraw from each of their ways, the keys whichever child has the
-// focus: the labels show the new date and the port's file is read again.
-TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDateAndDrawAgain)
+// Each command from the menu, the toolbar (clicked: negative ids) or a key (ids below 256),
+// whichever child has the focus: the date, one check and one pressed button each for the
+// period and the style, the canvas in the session's size, the port's file read again (what
+// each does: Session.CommandsMoveTheDateAndTheView). Then help, unknown commands and exit.
+TEST_F(OwaseTest, MenuToolbarAndKeysReachTheSession)
 {
     const int Today = 99;
-    const struct { int id, days; } rows[] = { // ids below 256: keys
-        {CMD_MINUS1, -1}, {TB_MINUS1, -1}, {CMD_PLUS1, 1},     {TB_PLUS1, 1},     {CMD_MINUS7, -7},
-        {TB_MINUS7, -7},  {CMD_PLUS7, 7},  {TB_PLUS7, 7},      {VK_F1, -7},       {VK_F2, -1},
-        {VK_F3, 1},       {VK_F4, 7},      {CMD_TODAY, Today}, {TB_TODAY, Today}, {VK_F8, Today},
-        {CMD_REDRAW, 0},  {TB_REDRAW, 0},  {VK_F5, 0},         {CMD_LINES, 0},
+    const struct { int id, days, period, style; } rows[] = {
+        {CMD_MINUS1, -1, -1, 1},   {TB_MINUS1, -1, -1, 1},   {CMD_PLUS1, 1, -1, 1},
+        {TB_PLUS1, 1, -1, 1},      {CMD_MINUS7, -7, -1, 1},  {TB_MINUS7, -7, -1, 1},
+        {CMD_PLUS7, 7, -1, 1},     {TB_PLUS7, 7, -1, 1},     {VK_F1, -7, -1, 1},
+        {VK_F2, -1, -1, 1},        {VK_F3, 1, -1, 1},        {VK_F4, 7, -1, 1},
+        {CMD_TODAY, Today, -1, 1}, {TB_TODAY, Today, -1, 1}, {VK_F8, Today, -1, 1},
+        {CMD_REDRAW, 0, -1, 1},    {TB_REDRAW, 0, -1, 1},    {VK_F5, 0, -1, 1},
+        {CMD_LINES, 0, -1, 0},     {CMD_PERIOD1, 0, 1, 0},   {CMD_PERIOD7, 0, 7, 0},
+        {CMD_PERIOD42, 0, 42, 0},  {CMD_TABLE, 0, -1, 0},    {TB_PERIOD1, 0, 1, 0},
+        {TB_PERIOD7, 0, 7, 0},     {TB_PERIOD42, 0, 42, 0},  {TB_TABLE, 0, -1, 0},
+        {-TB_PERIOD7, 0, 7, 0},    {CMD_BARS, 0, 7, 1},      {CMD_LINES, 0, 7, 0},
+        {-TB_BARS, 0, 7, 1},       {-TB_BARS, 0, 7, 0}, // the style button toggles itself
     };
     int year, month, day;
     TodayDate(year, month, day);
@@ -46,52 +53,25 @@ TEST_F(CommandsTest, MenuToolbarAndKeysMoveTheDateAndDrawAgain)
         const std::string name = "改名" + std::to_string(&row - rows);
         WritePort({"24尾鷲.MV2", name});
         SetFocus((&row - rows) % 2 ? app.GraphPane : app.TreeControl);
-        if (row.id < 256) PressKey(row.id);
+        if (row.id < 0) ClickButton(app.Toolbar, -row.id);
+        else if (row.id < 256) PressKey(row.id);
         else Command(row.id);
         if (row.days == Today) ExpectDate(year, month, day);
         else ExpectDate(2024, 6, 15 + row.days);
+        ExpectShown(row.period, row.style);
+        int width = 0, height = 0;
+        app.session.CanvasSize(width, height);
+        EXPECT_EQ(ClientSize(app.CanvasWindow).cx, width);
+        EXPECT_EQ(ClientSize(app.CanvasWindow).cy, height);
         EXPECT_EQ(std::string(ShownStation().StationName), name);
     }
-    EXPECT_TRUE(messages.empty());
-}
 
-// One check mark and one pressed button each for the period and the style, from the menu and
-// the toolbar (clicked, the style button toggles itself); the canvas takes the session's size.
-TEST_F(CommandsTest, PeriodAndStyleKeepOneCheckAndOneButton)
-{
-    const struct { int period, item, button; } rows[] = {
-        {1, CMD_PERIOD1, TB_PERIOD1}, {7, CMD_PERIOD7, TB_PERIOD7},
-        {42, CMD_PERIOD42, TB_PERIOD42}, {-1, CMD_TABLE, TB_TABLE},
-    };
-    for (int menu : {1, 0})
-        for (const auto& row : rows) {
-            SCOPED_TRACE(row.period);
-            Command(menu ? row.item : row.button);
-            ExpectShown(row.period, 1);
-            int width = 0, height = 0;
-            app.session.CanvasSize(width, height);
-            EXPECT_EQ(ClientSize(app.CanvasWindow).cx, width);
-            EXPECT_EQ(ClientSize(app.CanvasWindow).cy, height);
-        }
-    const int steps[][2] = {{TB_PERIOD7, 1}, {CMD_LINES, 0}, {CMD_BARS, 1}, {TB_BARS, 0},
-                            {TB_BARS, 1}};
-    for (const auto& step : steps) {
-        if (step[0] == TB_PERIOD7 || step[0] == TB_BARS) ClickButton(app.Toolbar, step[0]);
-        else Command(step[0]);
-        ExpectShown(7, step[1]);
-    }
-}
-
-// Help opens the HTML page when no help file is installed, and says when it cannot; later
-// commands and unknown numbers change nothing; exit ends the loop (the settings saved as the
-// window goes: the settings tests).
-TEST_F(CommandsTest, HelpOtherCommandsAndExit)
-{
-    const CivilDate date = app.session.Date();
+    // Help opens the HTML page when no help file is installed, and says when it cannot (the
+    // only message of the test); other commands and unknown numbers change nothing.
+    const std::vector<COLORREF> picture = Picture();
     for (int command : {CMD_HELP, 40002, 40047, 0}) Command(command);
-    EXPECT_TRUE(app.session.Date() == date);
-    EXPECT_EQ(app.session.Period(), -1);
-    EXPECT_TRUE(messages.empty());
+    ExpectDate(2024, 6, 15);
+    ExpectShown(7, 0);
     SetOpenDocumentHook([](const char* path) {
         ProgramTest::opened.push_back(path);
         return false;
@@ -100,8 +80,7 @@ TEST_F(CommandsTest, HelpOtherCommandsAndExit)
     EXPECT_EQ(opened, (std::vector<std::string>{dir + "marevo.html", dir + "marevo.html"}));
     EXPECT_EQ(messages, std::vector<std::string>{"ヘルプファイルがオープンできませんでした"});
     EXPECT_TRUE(Running());
-    EXPECT_STREQ(ShownStation().StationName, "尾鷲"); // the picture is as it was
-    EXPECT_GT(PaintedPixels(), 1000);
+    EXPECT_EQ(Picture(), picture);
     SendMessageA(app.MainWindow, WM_COMMAND, CMD_EXIT, 0);
     EXPECT_FALSE(IsWindow(app.MainWindow));
     MSG message;
@@ -155,14 +134,71 @@ protected:
     }
 };
 
-// Ratios scale the picture from the top left corner, one that prints nothing is said, a
-// monochrome print has no colour and leaves the screen's; ratio 1 prints the screen's pixels.
-TEST_F(PrintingTest, RatiosPeriodsCancelAndMonochrome)
+// Menu and toolbar copy nothing while another program holds the clipboard, whose text stays.
+// Each period prints the screen's pixels at ratio 1 and puts nothing on the clipboard; copies
+// hold the whole off-screen picture, also when it is scrolled. Ratios scale the print from
+// the top left corner, one that prints nothing is said; a monochrome print has no colour (in
+// every period, the screen's records kept: tests/shell/printing_test.cpp).
+TEST_F(PrintingTest, PrintAndCopyEveryPeriod)
 {
-    const std::vector<COLORREF> screen = Picture();
-    Command(CMD_PRINT);
-    const SIZE one = PrintedExtent();
+    MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
+    std::promise<bool> holding;
+    std::promise<void> release;
+    std::thread other([&] { // another program's window, keeping the clipboard with its text
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      nullptr, nullptr);
+        const bool open = OpenClipboard(window) && EmptyClipboard();
+        HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 5);
+        std::memcpy(GlobalLock(text), "held", 5);
+        GlobalUnlock(text);
+        SetClipboardData(CF_TEXT, text); // refused (and the test fails) unless open
+        holding.set_value(open);
+        release.get_future().wait();
+        CloseClipboard();
+        DestroyWindow(window);
+    });
+    EXPECT_TRUE(holding.get_future().get());
+    Command(CMD_COPY);
+    Command(TB_COPY);
+    release.set_value();
+    other.join();
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+
+    const struct { int period, print; } prints[] = {
+        {CMD_TABLE, CMD_PRINT}, {CMD_PERIOD42, TB_PRINT}, {CMD_PERIOD7, CMD_PRINT},
+        {CMD_PERIOD1, TB_PRINT},
+    };
+    for (const auto& c : prints) {
+        Command(c.period);
+        Command(c.print);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        EXPECT_EQ(PixelsOfBitmap(paper, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy)) << c.period;
+    }
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+    const SIZE one = PrintedExtent(); // the one-day view's
     ASSERT_GT(one.cx, 500);
+
+    const struct { int period, copy; } copies[] = {{CMD_TABLE, TB_COPY}, {CMD_PERIOD1, CMD_COPY}};
+    for (const auto& c : copies) {
+        SCOPED_TRACE(c.period);
+        Command(c.period);
+        for (UINT bar : {WM_VSCROLL, WM_HSCROLL}) SendMessageA(app.GraphPane, bar, SB_PAGEDOWN, 0);
+        Pump();
+        ASSERT_LT(CanvasOrigin().y, 0);
+        Command(c.copy);
+        const SIZE canvas = ClientSize(app.CanvasWindow);
+        ASSERT_TRUE(OpenClipboard(app.MainWindow));
+        HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+        BITMAP info = {};
+        GetObjectA(copied, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, canvas.cx);
+        EXPECT_EQ(info.bmHeight, canvas.cy);
+        EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
+                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
+        CloseClipboard();
+    }
     for (double ratio : {2.0, 0.5}) {
         app.settings.PrinterRatio = ratio;
         Command(CMD_PRINT);
@@ -170,14 +206,13 @@ TEST_F(PrintingTest, RatiosPeriodsCancelAndMonochrome)
         EXPECT_NEAR(printed.cx, ratio * one.cx, 3 * std::min(ratio, 1.0)) << ratio;
         EXPECT_NEAR(printed.cy, ratio * one.cy, 3 * std::min(ratio, 1.0)) << ratio;
     }
-    dialogs = 0;
     app.settings.PrinterRatio = 0.04;
     Command(CMD_PRINT);
     EXPECT_EQ(messages, std::vector<std::string>{TextBadRatio});
     app.settings.PrinterRatio = 1.0;
     SetPrinterDialogHook([](HWND) -> HDC { ++dialogs; return nullptr; }); // cancelled
     Command(CMD_PRINT);
-    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(dialogs, 7); // four periods, two ratios, the cancelled one; no copy, no bad ratio
     SetPrinterDialogHook(FakePrinterDialog);
     app.settings.PrinterColor = 0;
     Command(CMD_PRINT);
@@ -185,32 +220,14 @@ TEST_F(PrintingTest, RatiosPeriodsCancelAndMonochrome)
     for (COLORREF c : PixelsOfBitmap(paper, OneDayWidth, OneDayHeight))
         coloured += GetRValue(c) != GetGValue(c) || GetGValue(c) != GetBValue(c);
     EXPECT_EQ(coloured, 0);
-    Command(CMD_REDRAW);
-    EXPECT_EQ(Picture(), screen);
-
-    app.settings.PrinterColor = 1;
-    ASSERT_TRUE(OpenClipboard(app.MainWindow) && EmptyClipboard() && CloseClipboard());
-    const struct { int period, print; } cases[] = {
-        {CMD_PERIOD1, TB_PRINT}, {CMD_PERIOD7, CMD_PRINT}, {CMD_PERIOD42, TB_PRINT},
-        {CMD_TABLE, CMD_PRINT},
-    };
-    for (const auto& c : cases) {
-        Command(c.period);
-        Command(c.print);
-        const SIZE canvas = ClientSize(app.CanvasWindow);
-        EXPECT_EQ(PixelsOfBitmap(paper, canvas.cx, canvas.cy),
-                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy)) << c.period;
-    }
-    EXPECT_EQ(dialogs, 6);
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
     // The platform's own dialog (or its message that no printer is installed) closed.
     SetPrinterDialogHook(nullptr);
-    const std::vector<COLORREF> table = Picture();
+    const std::vector<COLORREF> picture = Picture();
     WithModal([&] { Command(CMD_PRINT); },
               [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_TRUE(Running());
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(Picture(), table);
+    EXPECT_EQ(Picture(), picture);
 }
 
 // The system's default printer without its dialog (tools/print_check.sh provides a PDF
@@ -234,58 +251,6 @@ TEST_F(PrintingTest, RealPrinterPrintsOnePage)
     Command(CMD_PRINT);
     EXPECT_EQ(dialogs, 1) << "no default printer";
     EXPECT_TRUE(messages.empty());
-}
-
-// Menu and toolbar copy the whole off-screen picture, also when it is scrolled; nothing
-// while another program holds the clipboard, whose text stays.
-TEST_F(PrintingTest, CopyTheWholePictureUnlessTheClipboardIsHeld)
-{
-    MoveWindow(app.MainWindow, 0, 0, 400, 300, TRUE); // smaller than every canvas
-    std::promise<bool> holding;
-    std::promise<void> release;
-    std::thread other([&] { // another program's window, keeping the clipboard with its text
-        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                      nullptr, nullptr);
-        const bool open = OpenClipboard(window) && EmptyClipboard();
-        if (open) {
-            HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 5);
-            std::memcpy(GlobalLock(text), "held", 5);
-            GlobalUnlock(text);
-            SetClipboardData(CF_TEXT, text);
-        }
-        holding.set_value(open);
-        release.get_future().wait();
-        CloseClipboard();
-        DestroyWindow(window);
-    });
-    EXPECT_TRUE(holding.get_future().get());
-    Command(CMD_COPY);
-    Command(TB_COPY);
-    release.set_value();
-    other.join();
-    EXPECT_TRUE(messages.empty());
-    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-    EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
-    const struct { int period, copy; } cases[] = {{CMD_PERIOD1, CMD_COPY}, {CMD_TABLE, TB_COPY}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.period);
-        Command(c.period);
-        for (UINT bar : {WM_VSCROLL, WM_HSCROLL}) SendMessageA(app.GraphPane, bar, SB_PAGEDOWN, 0);
-        Pump();
-        ASSERT_LT(CanvasOrigin().y, 0);
-        Command(c.copy);
-        const SIZE canvas = ClientSize(app.CanvasWindow);
-        ASSERT_TRUE(OpenClipboard(app.MainWindow));
-        HBITMAP copied = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-        BITMAP info = {};
-        GetObjectA(copied, sizeof info, &info);
-        EXPECT_EQ(info.bmWidth, canvas.cx);
-        EXPECT_EQ(info.bmHeight, canvas.cy);
-        EXPECT_EQ(PixelsOfBitmap(copied, canvas.cx, canvas.cy),
-                  PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy));
-        CloseClipboard();
-    }
-    EXPECT_EQ(dialogs, 0);
 }
 
 // Cancel and the close box change nothing; a ratio that cannot print is refused and the dialog
