@@ -113,7 +113,7 @@ TEST_F(PaneInputTest, KeysWheelBarsSplitterAndSizeMoveTheCanvas)
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "step " << &s - steps);
         if (s.how == Key) PressKey(s.value);
-        if (s.how == Tab) { // the tree's keys move its selection (to a place: nothing shown)
+        if (s.how == Tab) { // the tree's keys move its selection, not the canvas
             PressKey(VK_TAB);
             EXPECT_EQ(GetFocus(), app.TreeControl);
             PressKey(VK_DOWN);
