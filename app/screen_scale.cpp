@@ -23,10 +23,7 @@ int WindowDpi(HWND window)
 
 int Scaled(const AppState& app, int pixels96) { return PixelsOfViewUnits(pixels96, app.Dpi); }
 
-int Unscaled(const AppState& app, int pixels)
-{
-    return app.Dpi > 0 ? MulDiv(pixels, ViewDpi, app.Dpi) : pixels;
-}
+int Unscaled(const AppState& app, int pixels) { return ViewLengthOfPixels(pixels, app.Dpi); }
 
 ScopedViewScale::ScopedViewScale(HDC dc, int dpi) : dc_(dc)
 {

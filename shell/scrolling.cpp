@@ -12,6 +12,13 @@ int FloorDiv(long long a, long long b)
     return static_cast<int>(q * b > a ? q - 1 : q);
 }
 
+// Quotient of a by a positive b rounded to the nearest, half away from zero (as the platform's
+// MulDiv rounds).
+int RoundedDiv(long long a, long long b)
+{
+    return static_cast<int>(a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b));
+}
+
 } // namespace
 
 int ClampScrollStep(int d, int position, int maximum, int page)
@@ -73,10 +80,12 @@ int CanvasOriginIn(int origin, int canvas, int pane, bool centred)
 
 int PixelsOfViewUnits(int units, int dpi)
 {
-    // Half away from zero, as the platform's MulDiv rounds.
-    const long long scaled = static_cast<long long>(units) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + ViewDpi / 2) / ViewDpi
-                                        : -((-scaled + ViewDpi / 2) / ViewDpi));
+    return RoundedDiv(static_cast<long long>(units) * dpi, ViewDpi);
+}
+
+int ViewLengthOfPixels(int pixels, int dpi)
+{
+    return dpi > 0 ? RoundedDiv(static_cast<long long>(pixels) * ViewDpi, dpi) : pixels;
 }
 
 int ViewUnitOfPixel(int pixels, int dpi)

@@ -47,5 +47,8 @@ int CanvasOriginIn(int origin, int canvas, int pane, bool centred);
 constexpr int ViewDpi = 96;
 int PixelsOfViewUnits(int units, int dpi);
 int ViewUnitOfPixel(int pixels, int dpi);
+// The other way for a length (a window's size that marevo.ini keeps): the view units of
+// pixels at dpi, rounded to the nearest; the pixels as they are where dpi is not known (<= 0).
+int ViewLengthOfPixels(int pixels, int dpi);
 
 } // namespace marevo

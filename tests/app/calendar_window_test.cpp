@@ -1,6 +1,5 @@
-// The calendar pop-up: under the "*" button with the date selected, picks that set the date
-// and redraw keeping the period, hiding, and the ends of the years 1 to 9999 (the date steps
-// there: the Session's tests).
+// The calendar pop-up: under the "*" button with the date selected, picks that set the date and
+// redraw keeping the period, hiding, the years 1 and 9999 (their dates: the Session's tests).
 #include "program_fixture.h"
 
 #include "app/calendar_window.h"
@@ -11,31 +10,26 @@ namespace {
 
 class CalendarTest : public OwaseTest {
 protected:
-    void SetUp() override
-    {
-        OwaseTest::SetUp();
-        control = GetDlgItem(app.CalendarWindow, 0);
-        ASSERT_NE(control, nullptr);
-    }
-    void Open()
+    HWND Control() const { return GetDlgItem(app.CalendarWindow, 0); }
+    // Activation comes through the X server: waited for, as a user's eye would.
+    bool Open()
     {
         Command(ID_CALENDAR_BUTTON);
-        // Activation comes through the X server; wait for it, as a user's eye would.
-        WaitFor([] { return CalendarArmed() != 0; });
+        return WaitFor([] { return CalendarArmed() != 0; });
     }
     CivilDate Selected() const
     {
         SYSTEMTIME t = {};
-        SendMessageA(control, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&t));
+        SendMessageA(Control(), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&t));
         return {t.wYear, t.wMonth, t.wDay};
     }
     // The control's selection set to a day, and its notice of the change sent.
     void Notify(WORD year, WORD month, WORD day)
     {
         NMSELCHANGE change = {};
-        change.nmhdr = {control, 0, MCN_SELCHANGE};
+        change.nmhdr = {Control(), 0, MCN_SELCHANGE};
         change.stSelStart = change.stSelEnd = {year, month, 0, day};
-        SendMessageA(control, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&change.stSelStart));
+        SendMessageA(Control(), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&change.stSelStart));
         SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
         Pump();
     }
@@ -43,28 +37,26 @@ protected:
     bool ClickDay(CivilDate date)
     {
         RECT r = {};
-        GetClientRect(control, &r);
+        GetClientRect(Control(), &r);
         MCHITTESTINFO hit = {MCHITTESTINFO_V1_SIZE};
-        for (hit.pt.y = 1; hit.pt.y < r.bottom; hit.pt.y += 2) {
+        for (hit.pt.y = 1; hit.pt.y < r.bottom; hit.pt.y += 2)
             for (hit.pt.x = 1; hit.pt.x < r.right; hit.pt.x += 2) {
-                SendMessageA(control, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-                if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE ||
-                    hit.uHit == MCHT_CALENDARDATEPREV || hit.uHit == MCHT_CALENDARDATENEXT ||
+                SendMessageA(Control(), MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+                if (hit.uHit != MCHT_CALENDARDATE || // a day of the month shown, not around it
                     CivilDate{hit.st.wYear, hit.st.wMonth, hit.st.wDay} != date)
                     continue;
-                SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
-                SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
+                SendMessageA(Control(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(hit.pt.x, hit.pt.y));
+                SendMessageA(Control(), WM_LBUTTONUP, 0, MAKELPARAM(hit.pt.x, hit.pt.y));
                 Pump();
                 return true;
             }
-        }
         return false;
     }
-    HWND control = nullptr;
 };
 
 TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
 {
+    const HWND control = Control();
     Command(CMD_PERIOD7);
     SetDate(2026, 12, 28);
     Notify(2025, 9, 9); // hidden, it takes no selection
@@ -72,8 +64,8 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(CalendarArmed(), 0);
 
-    Open();
-    ASSERT_TRUE(IsWindowVisible(app.CalendarWindow));
+    ASSERT_TRUE(Open());
+    EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(GetActiveWindow(), app.CalendarWindow);
     EXPECT_EQ(CalendarArmed(), 1);
     EXPECT_EQ(Selected(), (CivilDate{2026, 12, 28}));
@@ -93,12 +85,10 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
     EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
     EXPECT_EQ(CalendarArmed(), 0);
 
-    // Reopened after a date move while hidden, it selects the new date. A day clicked
-    // reaches the session: the date, the labels and the picture change at once, the period
-    // stays, the pop-up stays open for the next pick.
+    // Reopened after a move it selects the new date; a clicked day reaches the session at once.
     Command(CMD_PLUS7);
     const std::vector<COLORREF> before = Picture();
-    Open();
+    ASSERT_TRUE(Open());
     EXPECT_EQ(Selected(), (CivilDate{2027, 1, 4}));
     ASSERT_TRUE(ClickDay({2027, 1, 14}));
     ExpectDate(2027, 1, 14);
@@ -109,8 +99,7 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
     Command(CMD_REDRAW); // the picture is the one the refresh draws for that day
     EXPECT_EQ(Picture(), after);
 
-    // Its close button hides it. At both ends of the years it opens, selects the date where
-    // the control's range holds it (not the year 1), and takes a pick as it comes.
+    // Its close button hides it; at the years' ends it opens, selects the date if in its range.
     Command(CMD_PERIOD1);
     for (const WORD year : {1, 1800, 9999}) {
         SCOPED_TRACE(year);
@@ -119,16 +108,13 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
         EXPECT_FALSE(IsWindowVisible(app.CalendarWindow));
         EXPECT_EQ(CalendarArmed(), 0);
         SetDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
-        Command(CMD_REDRAW);
-        Open();
+        ASSERT_TRUE(Open());
         EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
-        ASSERT_TRUE(CalendarArmed());
         if (year != 1) EXPECT_EQ(Selected().year, year);
         Notify(9999, 12, 30);
         ExpectDate(9999, 12, 30);
         EXPECT_GT(PaintedPixels(), 1000);
     }
-    EXPECT_TRUE(Running());
     EXPECT_TRUE(messages.empty());
 }
 

@@ -1,6 +1,6 @@
-// The panes as people use them: scrolling (the X screen showing the picture after it), hover
-// and clicks on cells, the splitter, the tree, another monitor scale. Their arithmetic and
-// which cell is which day: tests/shell/scrolling_test.cpp and session_test.cpp.
+// The panes as people use them: scrolling and the splitter (the X screen showing the picture
+// after them), hover and clicks on cells, the tree, another monitor scale. Their arithmetic
+// and which cell is which day: tests/shell/scrolling_test.cpp and session_test.cpp.
 #include <algorithm>
 #include <tuple>
 
@@ -14,8 +14,7 @@ namespace {
 
 class PaneInputTest : public OwaseTest {
 protected:
-    // Pixels of the graph pane's client area that X shows otherwise than the picture (where
-    // the canvas is) or the button face (around it); -1 when X cannot be read.
+    // Pane pixels that X shows unlike the picture (on the canvas) or the button face; -1: no X.
     int StalePixels(const std::vector<COLORREF>& picture) const
     {
         int w = 0, h = 0;
@@ -34,8 +33,8 @@ protected:
             }
         return stale;
     }
-    // Points of cell (column, 0) of the 42-day view on the screen (as GDI reads it back):
-    // 3 x 3 on its outline and middle XORed with the highlight colour, or 7 x 7 unchanged.
+    // Points of cell (column, 0) of the 42-day view as GDI reads the screen: 3 x 3 (outline,
+    // middle) XORed with the highlight colour, or 7 x 7 unchanged.
     int ScreenPoints(int column, bool xored) const
     {
         const CellRect r = CellRectOf(42, 0, {column, 0});
@@ -76,9 +75,8 @@ protected:
     }
 };
 
-// After a click gave the pane the keys: the keys; with the tree given them back by Tab: the
-// wheel over the pane or the tree; then every kind of bar request, the X screen probed.
-TEST_F(PaneInputTest, KeysTheWheelAndTheBarsScrollTheCanvas)
+// Keys after a click, the wheel with the tree focused (Tab), the bars: X shows each step.
+TEST_F(PaneInputTest, KeysWheelBarsSplitterAndSizeMoveTheCanvas)
 {
     int screenWidth = 0, screenHeight = 0;
     const bool readsX = !ScreenAsXShowsIt(screenWidth, screenHeight).empty();
@@ -106,24 +104,21 @@ TEST_F(PaneInputTest, KeysTheWheelAndTheBarsScrollTheCanvas)
         {Key, VK_RIGHT, 0, -20, 0}, {Key, VK_LEFT, 0, 0, 0},         {Key, VK_F20, 0, 0, 0},
         {Tab, 0, 0, 0, 0},         {Wheel, -120, 0, 0, -60},     {ShiftWheel, -120, 0, -60, -60},
         {TiltedWheel, -120, 0, 0, -60}, {WheelOverTree, -120, 0, 0, -60}, {Wheel, 120, 0, 0, 0},
-        {VBar, SB_LINEDOWN, 0, 0, -1},       {VBar, SB_PAGEDOWN, 0, 0, -21},
-        {VBar, SB_THUMBTRACK, 150, 0, -150}, {VBar, SB_THUMBPOSITION, 0, 0, 0},
+        {VBar, SB_LINEDOWN, 0, 0, -1},       {VBar, SB_THUMBTRACK, 150, 0, -150},
         {VBar, SB_THUMBPOSITION, 5000, 0, -end}, {VBar, SB_LINEUP, 0, 0, 1 - end},
-        {VBar, SB_PAGEUP, 0, 0, 21 - end},   {HBar, SB_LINEDOWN, 0, -1, 21 - end},
-        {HBar, SB_PAGEDOWN, 0, -21, 21 - end}, {HBar, SB_THUMBPOSITION, 5000, -right, 21 - end},
-        {HBar, SB_LINEUP, 0, 1 - right, 21 - end}, {HBar, SB_THUMBTRACK, 0, 0, 21 - end},
-        {VBar, SB_THUMBPOSITION, 5000, 0, -end},
+        {VBar, SB_PAGEUP, 0, 0, 21 - end},   {HBar, SB_PAGEDOWN, 0, -20, 21 - end},
+        {HBar, SB_THUMBPOSITION, 5000, -right, 21 - end}, {HBar, SB_LINEUP, 0, 1 - right, 21 - end},
+        {HBar, SB_THUMBTRACK, 0, 0, 21 - end}, {VBar, SB_THUMBPOSITION, 5000, 0, -end},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "step " << &s - steps);
         if (s.how == Key) PressKey(s.value);
-        if (s.how == Tab) { // the tree's keys move its selection (to a place: nothing shown)
+        if (s.how == Tab) { // the tree's keys move its selection, not the canvas
             PressKey(VK_TAB);
             EXPECT_EQ(GetFocus(), app.TreeControl);
             PressKey(VK_DOWN);
             EXPECT_NE(SelectedNode(), selected);
             selected = SelectedNode();
-            EXPECT_EQ(Text(app.PortLabel), "尾鷲");
         }
         if (s.how >= Wheel && s.how <= WheelOverTree) { // to the focus, the mouse's point
             RECT r = {};
@@ -145,13 +140,37 @@ TEST_F(PaneInputTest, KeysTheWheelAndTheBarsScrollTheCanvas)
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), app.GraphPane);
     EXPECT_TRUE(messages.empty());
-    // Grown, scrolled to the end: no empty band below the canvas; larger: centred, no bars.
+    // Grown, scrolled to the end: no empty band below the canvas.
     MoveWindow(app.MainWindow, 0, 0, 600, 500, TRUE);
     Pump();
-    const int low = canvas.cy - ClientSize(app.GraphPane).cy;
-    ASSERT_GT(low, 0);
+    const SIZE grown = ClientSize(app.GraphPane);
+    const int low = canvas.cy - grown.cy;
     EXPECT_EQ(Scrolled(), std::make_tuple(0, -low, 0, -low, 0, -low));
-    MoveWindow(app.MainWindow, 0, 0, 1100, 900, TRUE);
+    // The splitter keeps the tree 35 wide at least and the pane at its edge, painted afresh: no
+    // magenta band drawn over it before (as the drag line or the tree's bar were) stays on X.
+    HDC dc = GetDC(app.GraphPane);
+    const RECT band = {0, grown.cy - 40, grown.cx, grown.cy};
+    SetDCBrushColor(dc, RGB(255, 0, 255));
+    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    ReleaseDC(app.GraphPane, dc);
+    RECT tree = {};
+    GetWindowRect(app.TreePane, &tree);
+    const int wide = tree.right - tree.left;
+    const struct { int asked, kept; } widths[] = {{wide + 60, wide + 60}, {wide - 20, wide - 20},
+                                                  {10, 35}};
+    for (const auto& w : widths) {
+        SCOPED_TRACE(w.asked);
+        MoveWindow(app.TreePane, 0, 0, w.asked, tree.bottom - tree.top, TRUE);
+        Pump();
+        RECT r = {};
+        GetWindowRect(app.TreePane, &r);
+        EXPECT_TRUE(r.right - r.left == w.kept && app.settings.TreeWidth == w.kept);
+        GetWindowRect(app.GraphPane, &r);
+        MapWindowPoints(nullptr, app.MainWindow, reinterpret_cast<POINT*>(&r), 1);
+        EXPECT_EQ(r.left, ClientSize(app.TreePane).cx + GetSystemMetrics(SM_CXFRAME));
+        EXPECT_TRUE(!readsX || WaitFor([&] { return StalePixels(picture) == 0; }));
+    }
+    MoveWindow(app.MainWindow, 0, 0, 1100, 900, TRUE); // larger: centred, no bars
     Pump();
     EXPECT_EQ(CanvasOrigin().x, (ClientSize(app.GraphPane).cx - canvas.cx) / 2);
     EXPECT_EQ(CanvasOrigin().y, (ClientSize(app.GraphPane).cy - canvas.cy) / 2);
@@ -159,10 +178,11 @@ TEST_F(PaneInputTest, KeysTheWheelAndTheBarsScrollTheCanvas)
     if (!readsX) GTEST_SKIP() << "the screen probes need `import` to read the X screen";
 }
 
-// Over a centred picture the hovered cell is XORed (hand cursor) until another cell, no
-// cell, a repaint or leaving the pane; a click opens its day, before any hover nothing.
-TEST_F(PaneInputTest, HoverHighlightsOneCellAndAClickOpensItsDay)
+// The port selected in sight at start; over a centred picture the hovered cell is XORed (hand
+// cursor) until another cell, no cell, a repaint or leaving; a click opens it once hovered.
+TEST_F(PaneInputTest, TheTreeTheCellsAndAnotherMonitorScale)
 {
+    ExpectInSight(24, "尾鷲");
     MoveWindow(app.MainWindow, 0, 0, 1000, 760, TRUE);
     SetDate(2026, 1, 25);
     Command(CMD_PERIOD42);
@@ -205,89 +225,8 @@ TEST_F(PaneInputTest, HoverHighlightsOneCellAndAClickOpensItsDay)
     ExpectDate(2026, 2, 11);
     ExpectShown(1, 1);
     EXPECT_EQ(ClientSize(app.CanvasWindow).cx, 610);
-    EXPECT_TRUE(messages.empty());
-}
 
-// The splitter keeps the tree 35 wide at least and the pane at its edge, painted afresh: no
-// magenta band drawn over it before (as the drag line or the tree's bar were) stays on X.
-TEST_F(PaneInputTest, TheSplitterMovesThePaneAndLeavesNoStalePaint)
-{
-    int screenWidth = 0, screenHeight = 0;
-    const bool readsX = !ScreenAsXShowsIt(screenWidth, screenHeight).empty();
-    SetCursorPos(screenWidth - 1, screenHeight - 1);
-    MoveWindow(app.MainWindow, 0, 0, 760, 560, TRUE);
-    Command(CMD_PERIOD42);
-    UpdateWindow(app.MainWindow);
-    const SIZE canvas = ClientSize(app.CanvasWindow), pane = ClientSize(app.GraphPane);
-    const std::vector<COLORREF> picture = PixelsOf(app.OffscreenDC(), canvas.cx, canvas.cy);
-    HDC dc = GetDC(app.GraphPane);
-    const RECT band = {0, pane.cy - 40, pane.cx, pane.cy};
-    SetDCBrushColor(dc, RGB(255, 0, 255));
-    FillRect(dc, &band, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    ReleaseDC(app.GraphPane, dc);
-    RECT tree = {};
-    GetWindowRect(app.TreePane, &tree);
-    const int wide = tree.right - tree.left;
-    const struct { int asked, kept; } widths[] = {{wide + 60, wide + 60}, {wide - 20, wide - 20},
-                                                  {10, 35}};
-    for (const auto& w : widths) {
-        SCOPED_TRACE(w.asked);
-        MoveWindow(app.TreePane, 0, 0, w.asked, tree.bottom - tree.top, TRUE);
-        Pump();
-        RECT r = {};
-        GetWindowRect(app.TreePane, &r);
-        EXPECT_TRUE(r.right - r.left == w.kept && app.settings.TreeWidth == w.kept);
-        GetWindowRect(app.GraphPane, &r);
-        MapWindowPoints(nullptr, app.MainWindow, reinterpret_cast<POINT*>(&r), 1);
-        EXPECT_EQ(r.left, ClientSize(app.TreePane).cx + GetSystemMetrics(SM_CXFRAME));
-        EXPECT_TRUE(!readsX || WaitFor([&] { return StalePixels(picture) == 0; }));
-    }
-    if (!readsX) GTEST_SKIP() << "the screen probes need `import` to read the X screen";
-}
-
-// The shown port is selected in sight at start (in a low window the tree scrolls to it); a
-// place without ports changes nothing; four-character names show whole beside the bar.
-TEST_F(PaneInputTest, TheTreeShowsThePortAndPlacesWithoutPortsChangeNothing)
-{
-    ExpectInSight(24, "尾鷲");
-    Command(CMD_PERIOD1);
-    SetDate(2026, 12, 8);
-    Command(CMD_REDRAW);
-    const std::vector<COLORREF> picture = Picture();
-    const HTREEITEM places[] = {app.RegionItems[9], app.PrefectureItems[2], app.RegionItems[1]};
-    for (const HTREEITEM& place : places) {
-        SCOPED_TRACE(&place - places); // その他, a prefecture without files, a region
-        Select(place);
-        EXPECT_EQ(Text(app.PrefLabel) + Text(app.PortLabel), "三重県尾鷲");
-        EXPECT_STREQ(ShownStation().StationName, "尾鷲");
-        EXPECT_EQ(Picture(), picture);
-    }
-    Command(CMD_PLUS1);
-    ExpectDate(2026, 12, 9);
-    EXPECT_NE(Picture(), picture);
-    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
-    EXPECT_TRUE(messages.empty());
-    Stop();
-    WritePort({"47那覇.MV2", "那覇", 26.13, 127.40});
-    for (const char* name : {"八丈神湊", "三宅坪田", "東京", "晴海", "芝浦", "竹芝", "大井"})
-        WritePort({std::string("13") + name + ".MV2", name});
-    WriteSettings("[TREE]\r\nCHI1=1\r\nCHI2=1\r\nCHI3=1\r\nCHI4=1\r\n[SITE]\r\nPREF=沖縄県\r\n"
-                  "PORT=那覇\r\n[WINDOWS]\r\nHeight=300\r\n");
-    Start();
-    ExpectInSight(47, "那覇");
-    EXPECT_STREQ(ShownStation().StationName, "那覇");
-    EXPECT_TRUE(messages.empty());
-    ASSERT_TRUE(HasStyle(app.TreeControl, WS_VSCROLL));
-    for (const char* name : {"八丈神湊", "三宅坪田"}) ExpectInSight(13, name, false);
-}
-
-// At 150 % the picture, toolbar, fonts and calendar grow, cells are found where drawn; back
-// at 96 dpi all is as it was; marevo.ini keeps the 96-dpi sizes.
-TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
-{
-    Command(CMD_PERIOD1);
-    SetDate(2026, 12, 8);
-    Command(CMD_REDRAW);
+    // At 150 % all grows and cells are found where drawn; back at 96 dpi all is as it was.
     ASSERT_EQ(app.Dpi, 96);
     auto changeDpi = [&](int dpi, RECT r) {
         const LPARAM place = reinterpret_cast<LPARAM>(&r);
@@ -325,13 +264,34 @@ TEST_F(PaneInputTest, AnotherMonitorScaleScalesTheWholeWindow)
     EXPECT_EQ(Picture(), picture96);
     EXPECT_EQ(ClientSize(app.SiteBox).cy, site96);
     EXPECT_EQ(ClientSize(app.Toolbar).cy, toolbar96);
+
+    // A place without ports changes nothing; four-character names show whole beside the bar.
+    const HTREEITEM places[] = {app.RegionItems[9], app.PrefectureItems[2], app.RegionItems[1]};
+    for (const HTREEITEM& place : places) {
+        SCOPED_TRACE(&place - places); // その他, a prefecture without files, a region
+        Select(place);
+        EXPECT_EQ(Text(app.PrefLabel) + Text(app.PortLabel), "三重県尾鷲");
+        EXPECT_STREQ(ShownStation().StationName, "尾鷲");
+        EXPECT_EQ(Picture(), picture96);
+    }
+    Command(CMD_PLUS1);
+    ExpectDate(2026, 2, 12);
+    EXPECT_NE(Picture(), picture96);
+    EXPECT_STREQ(ShownStation().StationName, "尾鷲");
     EXPECT_TRUE(messages.empty());
-    changeDpi(144, {0, 0, 900, 600}); // saved as 600 x 400, and opens so at 96 dpi
+    changeDpi(144, {0, 0, 900, 600}); // marevo.ini keeps the 96-dpi sizes
     Stop();
     EXPECT_EQ(IniValue("Width") + " " + IniValue("Height"), "600 400");
-    Start();
-    GetWindowRect(app.MainWindow, &r);
-    EXPECT_TRUE(r.right - r.left == 600 && r.bottom - r.top == 400);
+    WritePort({"47那覇.MV2", "那覇", 26.13, 127.40});
+    for (const char* name : {"八丈神湊", "三宅坪田", "東京", "晴海", "芝浦", "竹芝", "大井"})
+        WritePort({std::string("13") + name + ".MV2", name});
+    WriteSettings("[TREE]\r\nCHI1=1\r\nCHI2=1\r\nCHI3=1\r\nCHI4=1\r\n[SITE]\r\nPREF=沖縄県\r\n"
+                  "PORT=那覇\r\n[WINDOWS]\r\nHeight=300\r\n");
+    Start(); // in a low window the tree scrolls to the port
+    ExpectInSight(47, "那覇");
+    EXPECT_TRUE(messages.empty());
+    ASSERT_TRUE(HasStyle(app.TreeControl, WS_VSCROLL));
+    for (const char* name : {"八丈神湊", "三宅坪田"}) ExpectInSight(13, name, false);
 }
 
 } // namespace
