@@ -28,7 +28,7 @@ protected:
     {
         NMSELCHANGE change = {};
         change.nmhdr = {Control(), 0, MCN_SELCHANGE};
-        change.stSelStart = change.stSelEnd = {year, month, 0, day};
+        change.stSelStart = change.stSelEnd = {year, month, 0, day, 0, 0, 0, 0};
         SendMessageA(Control(), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&change.stSelStart));
         SendMessageA(app.CalendarWindow, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
         Pump();
@@ -38,7 +38,8 @@ protected:
     {
         RECT r = {};
         GetClientRect(Control(), &r);
-        MCHITTESTINFO hit = {MCHITTESTINFO_V1_SIZE};
+        MCHITTESTINFO hit = {};
+        hit.cbSize = MCHITTESTINFO_V1_SIZE;
         for (hit.pt.y = 1; hit.pt.y < r.bottom; hit.pt.y += 2)
             for (hit.pt.x = 1; hit.pt.x < r.right; hit.pt.x += 2) {
                 SendMessageA(Control(), MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
@@ -110,7 +111,9 @@ TEST_F(CalendarTest, OpensUnderTheButtonTakesPicksAndHidesAtAnyDate)
         SetDate(year, year == 9999 ? 12 : 1, year == 9999 ? 31 : 1);
         ASSERT_TRUE(Open());
         EXPECT_TRUE(IsWindowVisible(app.CalendarWindow));
-        if (year != 1) EXPECT_EQ(Selected().year, year);
+        if (year != 1) { // the control's range holds no year 1
+            EXPECT_EQ(Selected().year, year);
+        }
         Notify(9999, 12, 30);
         ExpectDate(9999, 12, 30);
         EXPECT_GT(PaintedPixels(), 1000);
