@@ -180,15 +180,19 @@ void SetBars(HWND pane, DWORD style, SCROLLINFO* vertical, SCROLLINFO* horizonta
                      SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
-// Moves a child window unless it already has that place and size (a move repaints it).
-void MoveChild(HWND window, int x, int y, int width, int height)
+// Whether a child window already has that place and size in its parent.
+bool PlacedAt(HWND window, int x, int y, int width, int height)
 {
     RECT r = {};
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    if (r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height)
-        return;
-    MoveWindow(window, x, y, width, height, TRUE);
+    return r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height;
+}
+
+// Moves a child window unless it already has that place and size (a move repaints it).
+void MoveChild(HWND window, int x, int y, int width, int height)
+{
+    if (!PlacedAt(window, x, y, width, height)) MoveWindow(window, x, y, width, height, TRUE);
 }
 
 // Moves the graph pane where the splitter or the window's size puts it. Its old pixels are
@@ -196,11 +200,7 @@ void MoveChild(HWND window, int x, int y, int width, int height)
 // line), and the whole pane, its frame and the canvas are painted afresh.
 void MovePane(HWND pane, int x, int y, int width, int height)
 {
-    RECT r = {};
-    GetWindowRect(pane, &r);
-    MapWindowPoints(nullptr, GetParent(pane), reinterpret_cast<POINT*>(&r), 2);
-    if (r.left == x && r.top == y && r.right - r.left == width && r.bottom - r.top == height)
-        return;
+    if (PlacedAt(pane, x, y, width, height)) return;
     SetWindowPos(pane, nullptr, x, y, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
