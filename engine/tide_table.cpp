@@ -19,13 +19,7 @@ void ComputeTideTable(int year, int month, int day, const Station& station,
     }
     // The day before the first, prepared on a scratch calendar, decides the first midnight.
     ConstituentTables before;
-    {
-        Calendar scratch = cal;
-        int by = year, bm = month, bd = day - 1;
-        NormalizeDate(by, bm, bd);
-        if (IsLeapYear(by)) scratch.MonthLengths[2] = 29;
-        PrepareConstituents(by, bm, bd, station, scratch, before);
-    }
+    PrepareDayBefore(year, month, day, station, cal, before);
     DayExtremes ex;
     CarriedSamples carry;
     for (int r = 0; r < TableDays; ++r) {
