@@ -44,6 +44,25 @@ inline double FromBits(std::uint64_t b)
     std::memcpy(&x, &b, sizeof x);
     return x;
 }
+
+// cos(x + y) on [-pi/4, pi/4], y the tail of x: 1 - x^2/2 + x^4 C(x^2), the 1 - x^2/2 kept
+// in two parts.
+inline double KernelCos(double x, double y)
+{
+    const double z = x * x, z2 = z * z;
+    const double r = z * (C1 + z * (C2 + z * C3)) + z2 * z2 * (C4 + z * (C5 + z * C6));
+    const double half = 0.5 * z, w = 1.0 - half;
+    return w + (((1.0 - w) - half) + (z * r - x * y));
+}
+
+// sin(x + y) on [-pi/4, pi/4]: x + x^3 S(x^2), y entering through cos x ~ 1 - x^2/2.
+inline double KernelSin(double x, double y)
+{
+    const double z = x * x, z2 = z * z;
+    const double r = S2 + z * (S3 + z * S4) + z * z2 * (S5 + z * S6);
+    const double v = z * x;
+    return x - ((z * (0.5 * y - v * r) - y) - v * S1);
+}
 } // namespace cosine_detail
 
 // out[i] = cos(radians[i]).
@@ -63,14 +82,7 @@ inline void Cosines(const double (&radians)[N], double (&out)[N])
         const double w = n * P2Tail - ((t - r) - p2); // what r leaves out
         const double y0 = r - w;
         const double y1 = (r - y0) - w;
-        // cos and sin of y0 + y1 on [-pi/4, pi/4].
-        const double z = y0 * y0, z2 = z * z;
-        const double rc = z * (C1 + z * (C2 + z * C3)) + z2 * z2 * (C4 + z * (C5 + z * C6));
-        const double half = 0.5 * z, oneMinusHalf = 1.0 - half;
-        const double c = oneMinusHalf + (((1.0 - oneMinusHalf) - half) + (z * rc - y0 * y1));
-        const double rs = S2 + z * (S3 + z * S4) + z * z2 * (S5 + z * S6);
-        const double v = z * y0;
-        const double s = y0 - ((z * (0.5 * y1 - v * rs) - y1) - v * S1);
+        const double c = KernelCos(y0, y1), s = KernelSin(y0, y1);
         // Quadrants 0..3 give c, -s, -c, s; chosen by masks so that the loop has no branch.
         const std::uint64_t odd = 0 - (quadrant & 1);
         const std::uint64_t sign = ((quadrant + 1) & 2) << 62;

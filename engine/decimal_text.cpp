@@ -24,6 +24,18 @@ const char* MantissaEnd(const char* p)
     return digits ? p : nullptr;
 }
 
+// The end of the exponent ('e' or 'E', a sign, at least one digit) that stands at p; p itself
+// where none, or one without a digit, does.
+const char* ExponentEnd(const char* p)
+{
+    if (*p != 'e' && *p != 'E') return p;
+    const char* e = p + 1;
+    if (*e == '+' || *e == '-') ++e;
+    if (!IsDigit(*e)) return p;
+    while (IsDigit(*e)) ++e;
+    return e;
+}
+
 } // namespace
 
 double DecimalToDouble(const char* text)
@@ -34,14 +46,7 @@ double DecimalToDouble(const char* text)
     const char* start = p;
     p = MantissaEnd(p);
     if (!p) return 0.0;
-    if (*p == 'e' || *p == 'E') {
-        const char* e = p + 1;
-        if (*e == '+' || *e == '-') ++e;
-        if (IsDigit(*e)) {
-            while (IsDigit(*e)) ++e;
-            p = e;
-        }
-    }
+    p = ExponentEnd(p);
     // The prefix holds nothing but a decimal number, which every C library reads alike.
     const std::string number(start, p);
     return std::strtod(number.c_str(), nullptr);
@@ -54,12 +59,7 @@ bool IsDecimalNumber(const char* text)
     while (*p == ' ' || *p == '\t') ++p;
     p = MantissaEnd(p);
     if (!p) return false;
-    if (*p == 'e' || *p == 'E') {
-        ++p;
-        if (*p == '+' || *p == '-') ++p;
-        if (!IsDigit(*p)) return false;
-        while (IsDigit(*p)) ++p;
-    }
+    p = ExponentEnd(p); // a cut exponent is left standing, so the text is no number
     while (*p == ' ' || *p == '\t') ++p;
     return *p == '\0';
 }

@@ -4,9 +4,9 @@
 
 namespace marevo {
 
-// ComputeTideTable: high and low waters of 42 days from (year, month, day).
+// ComputeTideTable: high and low waters of 42 days (or fewer) from (year, month, day).
 void ComputeTideTable(int year, int month, int day, const Station& station,
-                      const Calendar& callerCalendar, TideTableResults& res)
+                      const Calendar& callerCalendar, TideTableResults& res, int days)
 {
     // Scratch records: the loop moves the calendar and the tables on day by day.
     Calendar cal = callerCalendar;
@@ -19,16 +19,10 @@ void ComputeTideTable(int year, int month, int day, const Station& station,
     }
     // The day before the first, prepared on a scratch calendar, decides the first midnight.
     ConstituentTables before;
-    {
-        Calendar scratch = cal;
-        int by = year, bm = month, bd = day - 1;
-        NormalizeDate(by, bm, bd);
-        if (IsLeapYear(by)) scratch.MonthLengths[2] = 29;
-        PrepareConstituents(by, bm, bd, station, scratch, before);
-    }
+    PrepareDayBefore(year, month, day, station, cal, before);
     DayExtremes ex;
     CarriedSamples carry;
-    for (int r = 0; r < TableDays; ++r) {
+    for (int r = 0; r < days && r < TableDays; ++r) {
         NormalizeDate(year, month, day);
         if (IsLeapYear(year)) cal.MonthLengths[2] = 29;
         PrepareConstituents(year, month, day, station, cal, tables);

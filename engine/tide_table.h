@@ -28,8 +28,9 @@ struct TideTableResults {
 // of cal as the caller set it; the day-by-day preparation works on copies of its own, so the
 // caller's calendar is left as it was. Each day's events are those of FindDayExtremes with the day before's preparation, so a
 // midnight extreme is listed on exactly one row; each slot keeps its event's own kind, and
-// MaxLowPerDay, MaxHighPerDay and FirstEventIsHigh count those kinds.
+// MaxLowPerDay, MaxHighPerDay and FirstEventIsHigh count those kinds. With days below
+// TableDays only the first days rows are computed and the rest are left empty.
 void ComputeTideTable(int year, int month, int day, const Station& station,
-                      const Calendar& cal, TideTableResults& results);
+                      const Calendar& cal, TideTableResults& results, int days = TableDays);
 
 } // namespace marevo

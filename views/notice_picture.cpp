@@ -70,21 +70,17 @@ void PaintNotice(Canvas& canvas, const char* versionText, unsigned seed)
     canvas.SelectViewFont(NoticeFace, 19, 0, 0, true);
     canvas.PutText(140, 13, "Marevo");
     canvas.ReleaseViewFont();
-    canvas.SelectViewFont(NoticeFace, 12, 0, 0, false);
-    canvas.PutText(300, 27, versionText);
-    canvas.ReleaseViewFont();
 
     const NoticeLine lines[] = {
+        {300, 27, versionText},
         {22, 150, NoticeSourceLine},
         {17, 173, NoticeLicenceLine},
         {17, 188, "本機に表示される情報は、航海の用に供するものではありません。 "},
         {17, 203, "航海には必ず海上保安庁水路部発行の潮汐表を使用してください。 "},
     };
-    for (const NoticeLine& line : lines) {
-        canvas.SelectViewFont(NoticeFace, 12, 0, 0, false);
-        canvas.PutText(line.x, line.y, line.text);
-        canvas.ReleaseViewFont();
-    }
+    canvas.SelectViewFont(NoticeFace, 12, 0, 0, false);
+    for (const NoticeLine& line : lines) canvas.PutText(line.x, line.y, line.text);
+    canvas.ReleaseViewFont();
 }
 
 } // namespace marevo

@@ -45,7 +45,7 @@ SpanHeights SpanHeightsOf(const Station& station, int year, int month, int day, 
         // preparation and the day before's, as the seven-day view lists them).
         const int days = period == SevenDays ? 7 : TableDays;
         TideTableResults table;
-        ComputeTideTable(year, month, day, station, calendar, table);
+        ComputeTideTable(year, month, day, station, calendar, table, days);
         for (int i = 0; i < days * TableSlots; ++i)
             if (table.TableHeight[i] != EmptySlot) Include(span, table.TableHeight[i]);
     }

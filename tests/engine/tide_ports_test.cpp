@@ -264,3 +264,34 @@ TEST(PortExtremes, KindsOfTheTableDoNotFollowPositionNamedDays)
     AppendTable(r, 0, events);
     ExpectAlternation(events, "三角 from 2026-10-22");
 }
+
+TEST(PortExtremes, TableFromNewYearsDayOfAnyYear)
+{
+    // The first row's first samples come from the last day of the year before: a leap year
+    // after a common one (2024, 2028), a common year after a leap one (2025) and after a
+    // common one (2026). Each first row is the day's own list, every event of it.
+    for (const char* file : {"/01muroran.MV2", "/42gonoura.MV2", "/43misumi.MV2"}) {
+        const Station s = Load(Fixtures + file);
+        for (int year : {2024, 2025, 2026, 2028}) {
+            Calendar cal;
+            SetFebruaryForYear(cal, year);
+            TideTableResults r;
+            ComputeTideTable(year, 1, 1, s, cal, r);
+            DayExtremes day;
+            FindDateExtremes(year, 1, 1, s, cal, day);
+            const std::string where = std::string(file) + " " + std::to_string(year);
+            ASSERT_LE(day.count, TableSlots) << where;
+            for (int j = 0; j < TableSlots; ++j) {
+                if (j >= day.count) {
+                    EXPECT_EQ(r.TableHeight[j], EmptySlot) << where << " slot " << j;
+                    continue;
+                }
+                EXPECT_EQ(r.TableHour[j] * 60 + r.TableMinute[j],
+                          day.events[j].hour * 60 + day.events[j].minute)
+                    << where << " slot " << j;
+                EXPECT_EQ(r.TableHeight[j], day.events[j].height) << where << " slot " << j;
+                EXPECT_EQ(r.TableHigh[j], day.events[j].high) << where << " slot " << j;
+            }
+        }
+    }
+}

@@ -176,3 +176,21 @@ TEST(TideTable, FirstAndLastYearsOfTheEra)
         EXPECT_GE(run->results.MaxLowPerDay + run->results.MaxHighPerDay, 3);
     }
 }
+
+TEST(TideTable, FewerDaysAreTheFirstRowsOfTheWholeTable)
+{
+    const Station s = MixedPort();
+    TableRun whole;
+    Compute(s, 2008, 12, 28, whole); // across the year end
+    for (int days : {1, 7}) {
+        TideTableResults part;
+        ComputeTideTable(2008, 12, 28, s, whole.cal, part, days);
+        for (int i = 0; i < TableDays * TableSlots; ++i) {
+            const bool computed = i < days * TableSlots;
+            EXPECT_EQ(part.TableHeight[i], computed ? whole.results.TableHeight[i] : EmptySlot)
+                << days << " days, slot " << i;
+            EXPECT_EQ(part.TableHour[i], computed ? whole.results.TableHour[i] : EmptySlot)
+                << days << " days, slot " << i;
+        }
+    }
+}
