@@ -245,8 +245,6 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
     DestroyWindow(app.Toolbar); // and the boxes and labels inside it
     BuildToolbar(app, window);
     SetToolbarFont(app);
-    // The new labels and marks show the session's choices.
-    ShowChoices(app);
     // The tree's font in proportion (the system gave it at the old scale).
     LOGFONTW face = {};
     HFONT treeFont = reinterpret_cast<HFONT>(SendMessageW(app.TreeControl, WM_GETFONT, 0, 0));
@@ -271,6 +269,7 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
                      proposed->right - proposed->left, proposed->bottom - proposed->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutPanes(app);
+    // The new labels and marks show the session's choices, and the picture is drawn again.
     RefreshDisplay(app);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
