@@ -27,10 +27,6 @@ namespace marevo {
 namespace {
 
 const char MutexName[] = "Marevo Mutex";
-// The pane that had the keys when the main window was last deactivated.
-HWND focusedPane = nullptr;
-// The tree's font at a scale other than the one the program started with.
-ScopedGdiObj<HFONT> scaledTreeFont;
 const char UiFace[] = "ＭＳ ゴシック";
 
 constexpr int PortLabelWidth = 40;
@@ -253,7 +249,7 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
         face.lfHeight = MulDiv(face.lfHeight, dpi, old);
         HFONT scaled = CreateFontIndirectW(&face);
         SendMessageW(app.TreeControl, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
-        scaledTreeFont.reset(scaled);
+        app.ScaledTreeFont.reset(scaled);
     }
     RECT tree = {};
     GetWindowRect(app.TreePane, &tree);
@@ -282,7 +278,7 @@ void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
 
 void OnDestroy(AppState& app)
 {
-    scaledTreeFont.reset(); // the tree goes with the window
+    app.ScaledTreeFont.reset(); // the tree goes with the window
     SaveSettings(app);
     app.UiFont.reset();
     app.offscreen.reset();
@@ -454,12 +450,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // The pane that had the keys gets them back when the window is active again.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            if (focus == app.TreeControl || focus == app.GraphPane) focusedPane = focus;
+            if (focus == app.TreeControl || focus == app.GraphPane) app.FocusedPane = focus;
         }
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
         // The keys go to a pane, the tree first, never to the frame.
-        SetFocus(focusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
+        SetFocus(app.FocusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(app, window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
