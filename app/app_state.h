@@ -72,6 +72,10 @@ struct AppState {
     bool TrackingLeave = false;
     // Set while the program itself selects the shown port's node in the tree.
     bool RevealingPort = false;
+    // The pane that had the keys when the main window was last deactivated.
+    HWND FocusedPane = nullptr;
+    // The tree's font at a scale other than the one the program started with.
+    ScopedGdiObj<HFONT> ScaledTreeFont;
     WNDPROC CanvasPrevious = nullptr; // the static control's own procedure
 
     // The calendar pop-up: its month calendar, the close button's font, and whether a

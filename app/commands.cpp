@@ -109,9 +109,6 @@ void OnCommand(AppState& app, HWND window, int id)
 void ApplyStartupState(AppState& app, HWND window)
 {
     (void)window;
-    SetSjisText(app.FirstSlash, "/");
-    SetSjisText(app.SecondSlash, "/");
-
     // Before the first picture the canvas has the period's start-up size, which stays when
     // the port cannot be read.
     app.CanvasX = 0;

@@ -3,7 +3,8 @@
 // areas; the cells in view units.
 #include "app/graph_pane.h"
 
-#include <cstdlib>
+#include <initializer_list>
+#include <memory>
 
 #include "app/commands.h"
 #include "views/gdi/gdi_scope.h"
@@ -139,14 +140,23 @@ bool OnKey(HWND pane, WPARAM key)
     return false;
 }
 
-// Draws or erases one cell: XOR of its outline and inside with the highlight colour.
-void XorCell(const AppState& app, GdiCanvas& canvas, Cell cell)
+// Draws or erases the valid ones of cells on the canvas window: XOR of their outline and
+// inside with the highlight colour.
+void XorCells(const AppState& app, std::initializer_list<Cell> cells)
 {
-    const CellRect r = app.session.CellBox(cell);
+    ScopedGetDC dc(app.CanvasWindow);
+    ScopedViewScale scale(dc.get(), app.Dpi);
+    GdiCanvas canvas(dc.get());
+    const int previousMix = canvas.SetMixMode(MixXorPen);
     const Color highlight = app.session.HighlightColour();
-    canvas.SelectViewPen(PenSolid, 1, highlight);
-    canvas.DrawBox(r.left, r.top, r.right, r.bottom, highlight);
-    canvas.ReleaseViewPen();
+    for (Cell cell : cells) {
+        if (!CellIsValid(app.session.Period(), cell)) continue;
+        const CellRect r = app.session.CellBox(cell);
+        canvas.SelectViewPen(PenSolid, 1, highlight);
+        canvas.DrawBox(r.left, r.top, r.right, r.bottom, highlight);
+        canvas.ReleaseViewPen();
+    }
+    canvas.SetMixMode(previousMix);
 }
 
 // A click opens the day of the cell under the mouse in the one-day view.
@@ -293,13 +303,7 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
     if (CellIsValid(period, cell)) {
         SetCursor(LoadCursorA(app.Instance, MAKEINTRESOURCEA(IDR_HAND_CURSOR)));
         if (old.column == cell.column && old.row == cell.row) return;
-        ScopedGetDC dc(app.CanvasWindow);
-        ScopedViewScale scale(dc.get(), app.Dpi);
-        GdiCanvas canvas(dc.get());
-        const int previousMix = canvas.SetMixMode(MixXorPen);
-        if (CellIsValid(period, old)) XorCell(app, canvas, old);
-        XorCell(app, canvas, cell);
-        canvas.SetMixMode(previousMix);
+        XorCells(app, {old, cell});
         app.HighlightColumn = cell.column;
         app.HighlightRow = cell.row;
     } else {
@@ -310,14 +314,7 @@ void TrackHover(AppState& app, HWND pane, int x, int y)
 void EraseHighlight(AppState& app)
 {
     const Cell old{app.HighlightColumn, app.HighlightRow};
-    if (CellIsValid(app.session.Period(), old)) {
-        ScopedGetDC dc(app.CanvasWindow);
-        ScopedViewScale scale(dc.get(), app.Dpi);
-        GdiCanvas canvas(dc.get());
-        const int previousMix = canvas.SetMixMode(MixXorPen);
-        XorCell(app, canvas, old);
-        canvas.SetMixMode(previousMix);
-    }
+    if (CellIsValid(app.session.Period(), old)) XorCells(app, {old});
     app.HighlightColumn = app.HighlightRow = -1;
 }
 

@@ -27,10 +27,6 @@ namespace marevo {
 namespace {
 
 const char MutexName[] = "Marevo Mutex";
-// The pane that had the keys when the main window was last deactivated.
-HWND focusedPane = nullptr;
-// The tree's font at a scale other than the one the program started with.
-ScopedGdiObj<HFONT> scaledTreeFont;
 const char UiFace[] = "ＭＳ ゴシック";
 
 constexpr int PortLabelWidth = 40;
@@ -50,8 +46,8 @@ const ChildRow ToolbarChildren[] = {
     {&AppState::PrefLabel, &AppState::SiteBox, "STATIC", "", 6, 2, 50, 15, ID_PREF_LABEL, 0, 0},
     {&AppState::PortLabel, &AppState::SiteBox, "STATIC", "", 62, 2, PortLabelWidth, 15, ID_PORT_LABEL, 0, 0},
     {&AppState::DateBox, &AppState::Toolbar, "STATIC", "", 470, 2, 83, 20, ID_SITE_BOX, WS_BORDER, WS_EX_STATICEDGE},
-    {&AppState::FirstSlash, &AppState::DateBox, "STATIC", "", 32, 2, 5, 20, ID_DAY_LABEL, 0, 0},
-    {&AppState::SecondSlash, &AppState::DateBox, "STATIC", "", 54, 2, 5, 20, ID_DAY_LABEL, 0, 0},
+    {&AppState::FirstSlash, &AppState::DateBox, "STATIC", "/", 32, 2, 5, 20, ID_DAY_LABEL, 0, 0},
+    {&AppState::SecondSlash, &AppState::DateBox, "STATIC", "/", 54, 2, 5, 20, ID_DAY_LABEL, 0, 0},
     {&AppState::YearLabel, &AppState::DateBox, "STATIC", "", 5, 2, 26, 20, ID_YEAR_LABEL, 0, 0},
     {&AppState::MonthLabel, &AppState::DateBox, "STATIC", "", 40, 2, 13, 20, ID_MONTH_LABEL, 0, 0},
     {&AppState::DayLabel, &AppState::DateBox, "STATIC", "", 62, 2, 13, 20, ID_DAY_LABEL, 0, 0},
@@ -245,8 +241,6 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
     DestroyWindow(app.Toolbar); // and the boxes and labels inside it
     BuildToolbar(app, window);
     SetToolbarFont(app);
-    // The new labels and marks show the session's choices.
-    ShowChoices(app);
     // The tree's font in proportion (the system gave it at the old scale).
     LOGFONTW face = {};
     HFONT treeFont = reinterpret_cast<HFONT>(SendMessageW(app.TreeControl, WM_GETFONT, 0, 0));
@@ -255,7 +249,7 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
         face.lfHeight = MulDiv(face.lfHeight, dpi, old);
         HFONT scaled = CreateFontIndirectW(&face);
         SendMessageW(app.TreeControl, WM_SETFONT, reinterpret_cast<WPARAM>(scaled), TRUE);
-        scaledTreeFont.reset(scaled);
+        app.ScaledTreeFont.reset(scaled);
     }
     RECT tree = {};
     GetWindowRect(app.TreePane, &tree);
@@ -271,6 +265,7 @@ void OnDpiChanged(AppState& app, HWND window, int dpi, const RECT* proposed)
                      proposed->right - proposed->left, proposed->bottom - proposed->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     LayoutPanes(app);
+    // The new labels and marks show the session's choices, and the picture is drawn again.
     RefreshDisplay(app);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -283,7 +278,7 @@ void OnSize(AppState& app, WPARAM wParam, LPARAM lParam)
 
 void OnDestroy(AppState& app)
 {
-    scaledTreeFont.reset(); // the tree goes with the window
+    app.ScaledTreeFont.reset(); // the tree goes with the window
     SaveSettings(app);
     app.UiFont.reset();
     app.offscreen.reset();
@@ -455,12 +450,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         // The pane that had the keys gets them back when the window is active again.
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
-            if (focus == app.TreeControl || focus == app.GraphPane) focusedPane = focus;
+            if (focus == app.TreeControl || focus == app.GraphPane) app.FocusedPane = focus;
         }
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
         // The keys go to a pane, the tree first, never to the frame.
-        SetFocus(focusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
+        SetFocus(app.FocusedPane == app.GraphPane ? app.GraphPane : app.TreeControl);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(app, window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

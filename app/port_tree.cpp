@@ -90,12 +90,10 @@ void OnSelection(HTREEITEM node)
 {
     AppState& app = App();
     HWND tree = app.TreeControl;
-    // Choosing a place without ports (その他, a prefecture with no file) shows nothing and
-    // changes nothing: the port shown, its labels and the commands stay as they were; so does
-    // the selection the program itself makes to show the port.
+    // Choosing a place (a region or a prefecture, with ports or without, such as その他)
+    // shows nothing and changes nothing: the port shown, its labels and the commands stay as
+    // they were; so does the selection the program itself makes to show the port.
     if (app.RevealingPort || !node || IsPlaceNode(app, node)) return;
-    if (SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(node)))
-        return; // a region or prefecture with ports is not a selection
     HTREEITEM parent = reinterpret_cast<HTREEITEM>(
         SendMessageA(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(node)));
     char portText[MaxNodeText + 1];

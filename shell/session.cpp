@@ -100,8 +100,7 @@ std::string Session::FileName() const
 
 Outcome Session::Start(CivilDate today)
 {
-    if (IsValidDate(today)) date_ = today;
-    return Refresh();
+    return GoToToday(today);
 }
 
 Outcome Session::ChoosePort(int prefectureCode, const std::string& port)

@@ -250,6 +250,7 @@ TEST_F(PaneInputTest, TheTreeTheCellsAndAnotherMonitorScale)
     GetWindowRect(app.SiteBox, &r);
     EXPECT_EQ(r.bottom - r.top, 30); // 20 x 1.5
     EXPECT_EQ(Text(app.PortLabel), "尾鷲");
+    EXPECT_EQ(Text(app.FirstSlash) + Text(app.SecondSlash), "//"); // made again with the toolbar
     EXPECT_EQ(fontHeight(app.PortLabel), 18);             // 12 x 1.5
     EXPECT_GE(ClientSize(app.Toolbar).cy, toolbar96 + 8); // 24-pixel images
     EXPECT_EQ(fontHeight(app.TreeControl), MulDiv(tree96, 144, 96));
