@@ -25,6 +25,13 @@ std::string CliArgs::Value(const std::string& name, const std::string& fallback)
     return fallback;
 }
 
+bool CliArgs::Given(const std::string& name) const
+{
+    for (const auto& pair : values)
+        if (pair.first == name) return true;
+    return false;
+}
+
 namespace {
 
 bool Contains(const std::vector<std::string>& list, const std::string& word)
@@ -105,6 +112,19 @@ bool ParseDate(const std::string& text, int& year, int& month, int& day)
     if (y < 1 || m < 1 || m > 12 || d < 1) return false;
     if (d > MonthLength(y, m)) return false;
     year = y, month = m, day = d;
+    return true;
+}
+
+bool ParseCount(const std::string& text, int lowest, int highest, int& value)
+{
+    if (text.empty()) return false;
+    long long n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        n = std::min<long long>(n * 10 + (c - '0'), static_cast<long long>(highest) + 1);
+    }
+    if (n < lowest || n > highest) return false;
+    value = static_cast<int>(n);
     return true;
 }
 

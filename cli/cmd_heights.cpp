@@ -91,8 +91,7 @@ int RunHeights(const Words& words)
         return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     const std::string stepText = args.Value("--step", "10");
     int step = 0;
-    for (char c : stepText) step = (c >= '0' && c <= '9' && step < 100000) ? step * 10 + (c - '0') : -1;
-    if (stepText.empty() || step < 1 || step > 1440)
+    if (!ParseCount(stepText, 1, 1440, step))
         return Fail(2, Say(u8"--step は 1 から 1440 までの分数です: ", "--step takes minutes from 1 to 1440: ") + stepText);
 
     // Ten million samples at most (19 years a minute apart).
