@@ -319,8 +319,8 @@ bool ReadRequest(const CliArgs& args, Request& r, std::string& error)
         }
         r.filters.below = true;
     }
-    const std::string next = args.Value("--next", "x");
-    if (next != "x") {
+    const std::string next = args.Value("--next");
+    if (args.Given("--next")) {
         int n = 0;
         if (!ParseCount(next, 1, MaxNextEvents, n)) {
             error = Say(u8"--next は 1 から 1000 までの数です: ", "--next takes a count from 1 to 1000: ") + next;
