@@ -32,6 +32,13 @@ bool CliArgs::Given(const std::string& name) const
     return false;
 }
 
+bool SpanEndsInTime(int year, int month, int day, int days, std::string& error)
+{
+    if (DaysBetween(year, month, day, 9999, 12, 31) >= days - 1) return true;
+    error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
+    return false;
+}
+
 namespace {
 
 bool Contains(const std::vector<std::string>& list, const std::string& word)
@@ -73,11 +80,7 @@ bool CheckSpanEnd(const CliArgs& out, std::string& error)
         error = Say(u8"期間が長すぎます (最長 36600 日)", "span too long (at most 36600 days)");
         return false;
     }
-    if (DaysBetween(out.year, out.month, out.day, 9999, 12, 31) < out.days - 1) {
-        error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
-        return false;
-    }
-    return true;
+    return SpanEndsInTime(out.year, out.month, out.day, out.days, error);
 }
 
 // The span of --from with --to or --days; false with a message.

@@ -53,6 +53,10 @@ struct OptionSpec {
 // Longest span of one command, in days (a little over 100 years).
 constexpr int MaxSpanDays = 36600;
 
+// Whether days consecutive days from (year, month, day) end by 9999-12-31, the last date
+// any command shows; false with the message of a span that goes beyond it.
+bool SpanEndsInTime(int year, int month, int day, int days, std::string& error);
+
 // Parses the words of one subcommand: "--name value" or "--name=value", flags, "--" ending
 // the options, and one bare word (the port, or the query where a command has no station).
 // Returns false with a one-line message in error for an unknown option, a missing value, a
