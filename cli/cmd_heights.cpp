@@ -57,7 +57,7 @@ std::string FormatSamples(const Series& s, long long first, const std::vector<fl
         int y = s.args->year, m = s.args->month, d = s.args->day;
         AddDays(y, m, d, static_cast<int>(minute / 1440));
         const int hour = static_cast<int>(minute % 1440 / 60), min = static_cast<int>(minute % 60);
-        const CivilTime t = s.utc ? UtcOf(y, m, d, hour, min, meridian) : CivilTime{y, m, d, hour, min};
+        const CivilTime t = ShownTime(y, m, d, hour, min, meridian, s.utc);
         const std::string date = FormatDate(t.year, t.month, t.day);
         if (s.json) {
             JsonWriter json;
