@@ -25,6 +25,20 @@ std::string CliArgs::Value(const std::string& name, const std::string& fallback)
     return fallback;
 }
 
+bool CliArgs::Given(const std::string& name) const
+{
+    for (const auto& pair : values)
+        if (pair.first == name) return true;
+    return false;
+}
+
+bool SpanEndsInTime(int year, int month, int day, int days, std::string& error)
+{
+    if (DaysBetween(year, month, day, 9999, 12, 31) >= days - 1) return true;
+    error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
+    return false;
+}
+
 namespace {
 
 bool Contains(const std::vector<std::string>& list, const std::string& word)
@@ -66,11 +80,7 @@ bool CheckSpanEnd(const CliArgs& out, std::string& error)
         error = Say(u8"期間が長すぎます (最長 36600 日)", "span too long (at most 36600 days)");
         return false;
     }
-    if (DaysBetween(out.year, out.month, out.day, 9999, 12, 31) < out.days - 1) {
-        error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
-        return false;
-    }
-    return true;
+    return SpanEndsInTime(out.year, out.month, out.day, out.days, error);
 }
 
 // The span of --from with --to or --days; false with a message.
@@ -105,6 +115,19 @@ bool ParseDate(const std::string& text, int& year, int& month, int& day)
     if (y < 1 || m < 1 || m > 12 || d < 1) return false;
     if (d > MonthLength(y, m)) return false;
     year = y, month = m, day = d;
+    return true;
+}
+
+bool ParseCount(const std::string& text, int lowest, int highest, int& value)
+{
+    if (text.empty()) return false;
+    long long n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        n = std::min<long long>(n * 10 + (c - '0'), static_cast<long long>(highest) + 1);
+    }
+    if (n < lowest || n > highest) return false;
+    value = static_cast<int>(n);
     return true;
 }
 

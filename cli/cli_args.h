@@ -29,6 +29,8 @@ struct CliArgs {
     bool Has(const std::string& flag) const;
     // The value of a further option, or fallback when it was not given.
     std::string Value(const std::string& name, const std::string& fallback = "") const;
+    // Whether the valued option name was given (with any value, even an empty one).
+    bool Given(const std::string& name) const;
 };
 
 // How a subcommand names its station.
@@ -50,6 +52,10 @@ struct OptionSpec {
 
 // Longest span of one command, in days (a little over 100 years).
 constexpr int MaxSpanDays = 36600;
+
+// Whether days consecutive days from (year, month, day) end by 9999-12-31, the last date
+// any command shows; false with the message of a span that goes beyond it.
+bool SpanEndsInTime(int year, int month, int day, int days, std::string& error);
 
 // Parses the words of one subcommand: "--name value" or "--name=value", flags, "--" ending
 // the options, and one bare word (the port, or the query where a command has no station).
@@ -74,6 +80,10 @@ void ZoneDate(long long utcSeconds, float standardMeridianDeg, int& year, int& m
 
 // "YYYY-MM-DD" of an existing Gregorian date, years 1 to 9999. False otherwise.
 bool ParseDate(const std::string& text, int& year, int& month, int& day);
+
+// A count option's value: digits only, at least one, read as a whole number from lowest to
+// highest. False otherwise.
+bool ParseCount(const std::string& text, int lowest, int highest, int& value);
 
 // "YYYY-MM-DD" of a date.
 std::string FormatDate(int year, int month, int day);

@@ -312,18 +312,17 @@ bool ReadRequest(const CliArgs& args, Request& r, std::string& error)
     r.utc = args.Has("--utc");
     r.filters.daylight = args.Has("--daylight");
     const std::string below = args.Value("--below");
-    if (!below.empty() || args.Value("--below", "x").empty()) {
+    if (args.Given("--below")) {
         if (!ParseBelow(below, r.filters.belowCm)) {
             error = Say(u8"--below は cm の数です: ", "--below takes a height in cm: ") + below;
             return false;
         }
         r.filters.below = true;
     }
-    const std::string next = args.Value("--next", "x");
-    if (next != "x") {
+    const std::string next = args.Value("--next");
+    if (args.Given("--next")) {
         int n = 0;
-        for (char c : next) n = (c >= '0' && c <= '9' && n < 100000) ? n * 10 + (c - '0') : -1;
-        if (next.empty() || n < 1 || n > MaxNextEvents) {
+        if (!ParseCount(next, 1, MaxNextEvents, n)) {
             error = Say(u8"--next は 1 から 1000 までの数です: ", "--next takes a count from 1 to 1000: ") + next;
             return false;
         }

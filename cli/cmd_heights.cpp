@@ -57,7 +57,7 @@ std::string FormatSamples(const Series& s, long long first, const std::vector<fl
         int y = s.args->year, m = s.args->month, d = s.args->day;
         AddDays(y, m, d, static_cast<int>(minute / 1440));
         const int hour = static_cast<int>(minute % 1440 / 60), min = static_cast<int>(minute % 60);
-        const CivilTime t = s.utc ? UtcOf(y, m, d, hour, min, meridian) : CivilTime{y, m, d, hour, min};
+        const CivilTime t = ShownTime(y, m, d, hour, min, meridian, s.utc);
         const std::string date = FormatDate(t.year, t.month, t.day);
         if (s.json) {
             JsonWriter json;
@@ -91,8 +91,7 @@ int RunHeights(const Words& words)
         return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     const std::string stepText = args.Value("--step", "10");
     int step = 0;
-    for (char c : stepText) step = (c >= '0' && c <= '9' && step < 100000) ? step * 10 + (c - '0') : -1;
-    if (stepText.empty() || step < 1 || step > 1440)
+    if (!ParseCount(stepText, 1, 1440, step))
         return Fail(2, Say(u8"--step は 1 から 1440 までの分数です: ", "--step takes minutes from 1 to 1440: ") + stepText);
 
     // Ten million samples at most (19 years a minute apart).

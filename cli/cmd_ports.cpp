@@ -107,15 +107,14 @@ int RunPorts(const Words& words)
     if (args.Has("--json") && args.Has("--csv"))
         return Fail(2, Say(u8"--csv と --json は同時に指定できません", "--csv and --json exclude each other"));
     double nearLat = 0, nearLon = 0;
-    const std::string nearText = args.Value("--near", "\x01");
-    const bool byDistance = nearText != "\x01";
+    const std::string nearText = args.Value("--near");
+    const bool byDistance = args.Given("--near");
     if (byDistance && !ParseNear(nearText, nearLat, nearLon))
         return Fail(2, Say(u8"--near は 緯度,経度 (10進の度) です: ", "--near takes LAT,LON in decimal degrees: ") + nearText);
 
-    const std::string limitText = args.Value("--limit", "0");
-    int limit = 0;
-    for (char c : limitText) limit = (c >= '0' && c <= '9' && limit < 100000) ? limit * 10 + (c - '0') : -1;
-    if (limitText.empty() || limit < 0 || limit > 10000 || (limit == 0 && args.Value("--limit", "x") != "x"))
+    const std::string limitText = args.Value("--limit");
+    int limit = 0; // all
+    if (args.Given("--limit") && !ParseCount(limitText, 1, 10000, limit))
         return Fail(2, Say(u8"--limit は 1 から 10000 までの数です: ", "--limit takes a count from 1 to 10000: ") + limitText);
 
     std::string dt;

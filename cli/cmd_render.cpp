@@ -14,7 +14,6 @@
 #include "cli/messages.h"
 #include "cli/output.h"
 #include "cli/render_module.h"
-#include "cli/span.h"
 #include "views/cairo/image_canvas.h" // WindowFace only: the canvas itself is in the module
 #include "shell/session.h"
 

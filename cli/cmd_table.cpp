@@ -9,7 +9,6 @@
 #include "cli/json_writer.h"
 #include "cli/output.h"
 #include "cli/messages.h"
-#include "cli/span.h"
 #include "engine/tide_table.h"
 
 namespace marevo::cli {

@@ -55,12 +55,18 @@ std::string IsoDateTime(int year, int month, int day, int hour, int minute, floa
     return FormatDate(year, month, day) + text + ZoneOffsetText(standardMeridianDeg);
 }
 
+CivilTime ShownTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg,
+                    bool utc)
+{
+    return utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
+               : CivilTime{year, month, day, hour, minute};
+}
+
 CivilTime EventCivilTime(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
                          bool utc)
 {
-    const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
-    return utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
-               : CivilTime{year, month, day, hour, minute};
+    return ShownTime(year, month, day, static_cast<int>(e.hour), static_cast<int>(e.minute),
+                     standardMeridianDeg, utc);
 }
 
 std::string EventTimeText(int year, int month, int day, const TideEvent& e, float standardMeridianDeg,
@@ -110,8 +116,7 @@ void WriteEventJson(JsonWriter& json, int year, int month, int day, const TideEv
                     const char* kind, float standardMeridianDeg, bool utc)
 {
     const int hour = static_cast<int>(e.hour), minute = static_cast<int>(e.minute);
-    const CivilTime shown = utc ? UtcOf(year, month, day, hour, minute, standardMeridianDeg)
-                                : CivilTime{year, month, day, hour, minute};
+    const CivilTime shown = ShownTime(year, month, day, hour, minute, standardMeridianDeg, utc);
     char clock[8];
     std::snprintf(clock, sizeof clock, "%02d:%02d", shown.hour, shown.minute);
     json.BeginObject();

@@ -23,6 +23,9 @@ struct CivilTime {
 long long UtcSecondsOf(int year, int month, int day, int hour, int minute, float standardMeridianDeg);
 // The UTC date and time of a zone time.
 CivilTime UtcOf(int year, int month, int day, int hour, int minute, float standardMeridianDeg);
+// A zone time as it is, or with utc the same instant in UTC.
+CivilTime ShownTime(int year, int month, int day, int hour, int minute, float standardMeridianDeg,
+                    bool utc);
 
 // "2026-12-07T05:16:00+09:00": a zone time of a date with its offset (RFC 3339); with utc,
 // the same instant in UTC, "2026-12-06T20:16:00Z".

@@ -6,8 +6,6 @@
 #include <system_error>
 #include <thread>
 
-#include "cli/cli_args.h"
-#include "cli/messages.h"
 #include "engine/calendar.h"
 #include "engine/constituents.h"
 
@@ -23,13 +21,6 @@ void AddDays(int& year, int& month, int& day, int days)
 {
     day += days;
     NormalizeDate(year, month, day);
-}
-
-bool SpanEndsInTime(int year, int month, int day, int days, std::string& error)
-{
-    if (DaysBetween(year, month, day, 9999, 12, 31) >= days - 1) return true;
-    error = Say(u8"期間が 9999-12-31 を越えます", "span goes beyond 9999-12-31");
-    return false;
 }
 
 void ParallelFor(int count, int threads, void (*work)(int, void*), void* context)

@@ -36,8 +36,4 @@ std::vector<float> ComputeHeights(const Station& station, int year, int month, i
 // The date days after (year, month, day).
 void AddDays(int& year, int& month, int& day, int days);
 
-// Whether days consecutive days from (year, month, day) end by 9999-12-31, the last date
-// any command shows; false with the message of a span that goes beyond it.
-bool SpanEndsInTime(int year, int month, int day, int days, std::string& error);
-
 } // namespace marevo::cli

@@ -13,6 +13,7 @@
 
 #include "astro/moon.h"
 #include "astro/moon_phase.h"
+#include "cli/cli_args.h"
 #include "cli/day_output.h"
 #include "cli/event_output.h"
 #include "cli/json_writer.h"
@@ -108,13 +109,6 @@ const PortEntry* ChosenPort(const WebState& s)
     return nullptr;
 }
 
-std::string DateText(CivilDate date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return text;
-}
-
 std::vector<std::string> Utf8Lines(const PlacedTexts& texts, int left)
 {
     std::vector<std::string> lines;
@@ -155,7 +149,7 @@ void WriteDay(JsonWriter& json, const ViewModel& model, DisplayPeriod period, in
                                              station.Longitude, station.StandardMeridian,
                                              cal.MonthLengths);
     json.BeginObject();
-    json.Key("date").String(DateText({year, month, day}));
+    json.Key("date").String(cli::FormatDate(year, month, day));
     json.Key("weekday").String(cli::WeekdayUtf8(year, month, day));
     json.Key("tide_name").String(SjisToUtf8(TideRangeNames[TideRangeIndex(moon.age)]));
     json.Key("moon_age").Fixed(moon.age, 1);
@@ -362,7 +356,8 @@ EMSCRIPTEN_KEEPALIVE const char* mv_state_json()
     json.Key("site").BeginObject();
     json.Key("prefecture").String(SjisToUtf8(session.ChosenSite().prefecture));
     json.Key("port").String(SjisToUtf8(session.ChosenSite().port)).EndObject();
-    json.Key("date").String(DateText(session.Date()));
+    const CivilDate date = session.Date();
+    json.Key("date").String(cli::FormatDate(date.year, date.month, date.day));
     json.Key("period").Integer(session.Period());
     json.Key("style").String(session.Style() == BarGraph ? "bar" : "line");
     json.Key("width").Integer(width).Key("height").Integer(height);

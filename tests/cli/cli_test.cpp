@@ -108,6 +108,33 @@ TEST(ParseArgs, EveryFormOfAnOption)
     EXPECT_EQ(args.Value("--near"), "34,136");
 }
 
+TEST(ParseArgs, CountsAndGivenOptions)
+{
+    // A count: digits only, within its range, leading zeros allowed, however long.
+    struct { const char* text; int lowest, highest; int value; } cases[] = {
+        {"1", 1, 1440, 1},       {"1440", 1, 1440, 1440}, {"0010", 1, 1000, 10},
+        {"000000000000007", 1, 1000, 7},
+        {"0", 1, 1440, -1},      {"1441", 1, 1440, -1},   {"", 1, 10, -1},
+        {"+5", 1, 10, -1},       {"5 ", 1, 10, -1},       {"-1", 1, 10, -1},
+        {"99999999999999999999", 1, 10000, -1},           {"1e3", 1, 10000, -1},
+    };
+    for (const auto& c : cases) {
+        int value = -1;
+        EXPECT_EQ(ParseCount(c.text, c.lowest, c.highest, value), c.value != -1) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
+    // An option given with an empty value, or with a value that looks like a fallback, is
+    // given all the same.
+    const OptionSpec spec{{}, {"--below", "--next"}, StationUse::One, false};
+    CliArgs args;
+    std::string error;
+    ASSERT_TRUE(ParseArgs({"owase", "--below=", "--next", "x"}, spec, args, error)) << error;
+    EXPECT_TRUE(args.Given("--below"));
+    EXPECT_TRUE(args.Given("--next"));
+    EXPECT_FALSE(args.Given("--port"));
+    EXPECT_FALSE(args.Given("--dt"));
+}
+
 // Fixes "now" for this process (nullptr: the system clock again).
 void FixClock(const char* utc)
 {

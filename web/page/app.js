@@ -25,8 +25,6 @@ var marevo = (function () {
     return '1';
   }
 
-  function pad(n, w) { n = String(n); while (n.length < w) n = '0' + n; return n; }
-
   // The device's local date, as the window program takes the machine's.
   function todayParts() {
     var d = new Date();
